@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarnwick {
+
+// Scenario settings given on the command line, each as the text a user would type or the
+// choice a user would make in the data entry window. Unset ones leave the control as it is.
+struct ScenarioOptions {
+  std::optional<std::string> ias, upperWind, lowerWind, windChangeAltitude, exitDelay;
+  std::optional<bool> upperHeadwind, lowerHeadwind;
+  std::optional<int> firstIndex, secondIndex;  // list index: 0 fast, 1 slow
+};
+
+enum class Mode { Window, Report, Sweep, RecommendDelay, Help, Version };
+
+struct CommandLine {
+  Mode mode = Mode::Window;
+  // Every argument that is not an option, joined by single blanks: selects the preset.
+  std::string scenarioArgument;
+  ScenarioOptions options;
+  std::string sweep;           // --sweep FIELD=FROM:TO:STEP, as given
+  std::string recommendDelay;  // --recommend-delay FEET, as given
+  std::string chartFile;       // --chart FILE (with --sweep)
+  std::string plotFile;        // --plot FILE (with --report)
+};
+
+struct ParsedCommandLine {
+  std::optional<CommandLine> commandLine;
+  std::string error;  // one line, set when commandLine is empty
+};
+
+// Parses the arguments after the program name. Arguments that begin with "--" are options;
+// an unknown option, a missing or malformed value or a combination that makes no sense is an
+// error rather than a silently ignored input.
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+// The text of --help.
+std::string HelpText();
+
+}  // namespace tarnwick

@@ -1,0 +1,128 @@
+#include "canvas/canvas.h"
+
+#include <utility>
+
+namespace tarnwick {
+namespace {
+
+constexpr double kTwipsPerPx = 15.0;
+constexpr double kCellWidthPx = 120.0 / kTwipsPerPx;
+constexpr double kCellHeightPx = 240.0 / kTwipsPerPx;
+
+}  // namespace
+
+double TextMetrics::TextWidthPx(std::string_view text) const {
+  return 7.0 * static_cast<double>(text.size());
+}
+
+double TextMetrics::LineHeightPx() const {
+  return 16.0;
+}
+
+Canvas::Canvas()
+    : clientWidthPx_(5175.0 / kTwipsPerPx),
+      clientHeightPx_(7290.0 / kTwipsPerPx),
+      metrics_(std::make_shared<TextMetrics>()),
+      scales_{CanvasScale{}} {}
+
+void Canvas::SetClientSizePx(double widthPx, double heightPx) {
+  if (widthPx == clientWidthPx_ && heightPx == clientHeightPx_) return;
+  clientWidthPx_ = widthPx;
+  clientHeightPx_ = heightPx;
+  ++generation_;
+  Changed();
+}
+
+void Canvas::SetTextMetrics(std::shared_ptr<const TextMetrics> metrics) {
+  if (metrics) metrics_ = std::move(metrics);
+}
+
+void Canvas::SetCharacterScale() {
+  if (Scale().characterCells) return;
+  scales_.push_back(CanvasScale{});
+}
+
+void Canvas::SetUserScale(float left, float top, float width, float height) {
+  const CanvasScale s{false, left, top, width, height};
+  const CanvasScale& now = Scale();
+  if (!now.characterCells && now.left == left && now.top == top && now.width == width &&
+      now.height == height) {
+    return;
+  }
+  scales_.push_back(s);
+}
+
+double Canvas::UnitsPerPxX(const CanvasScale& s) const {
+  if (s.characterCells) return 1.0 / kCellWidthPx;
+  return clientWidthPx_ > 0 ? s.width / clientWidthPx_ : 0.0;
+}
+
+double Canvas::UnitsPerPxY(const CanvasScale& s) const {
+  if (s.characterCells) return 1.0 / kCellHeightPx;
+  return clientHeightPx_ > 0 ? s.height / clientHeightPx_ : 0.0;
+}
+
+double Canvas::ToPixelX(const CanvasScale& s, double x) const {
+  if (s.characterCells) return x * kCellWidthPx;
+  return s.width == 0 ? 0.0 : (x - s.left) / s.width * clientWidthPx_;
+}
+
+double Canvas::ToPixelY(const CanvasScale& s, double y) const {
+  if (s.characterCells) return y * kCellHeightPx;
+  return s.height == 0 ? 0.0 : (y - s.top) / s.height * clientHeightPx_;
+}
+
+void Canvas::Cls() {
+  figures_.clear();
+  figures_.shrink_to_fit();
+  texts_.clear();
+  texts_.shrink_to_fit();
+  scales_.erase(scales_.begin(), scales_.end() - 1);
+  CurrentX = 0;
+  CurrentY = 0;
+  ++generation_;
+  Changed();
+}
+
+void Canvas::Add(const Figure& f) {
+  figures_.push_back(f);
+  figures_.back().scaleIndex = static_cast<std::uint16_t>(scales_.size() - 1);
+  Changed();
+}
+
+void Canvas::Changed() {
+  if (OnChanged) OnChanged();
+}
+
+void Canvas::Line(float x1, float y1, float x2, float y2) {
+  Add(Figure{Figure::Kind::Line, true, 0, x1, y1, x2, y2, ForeColour, 0});
+}
+
+void Canvas::Line(float x1, float y1, float x2, float y2, Colour colour) {
+  Add(Figure{Figure::Kind::Line, false, 0, x1, y1, x2, y2, colour, 0});
+}
+
+void Canvas::FilledBox(float x1, float y1, float x2, float y2, Colour colour) {
+  Add(Figure{Figure::Kind::Box, false, 0, x1, y1, x2, y2, colour, 0});
+}
+
+void Canvas::Circle(float x, float y, float radius, Colour colour) {
+  Add(Figure{Figure::Kind::Circle, false, 0, x, y, radius, 0, colour, 0});
+}
+
+void Canvas::Print(std::string_view text, bool endLine) {
+  const CanvasScale& s = Scale();
+  if (!text.empty()) {
+    texts_.emplace_back(text);
+    Add(Figure{Figure::Kind::Text, true, 0, CurrentX, CurrentY, 0, 0, ForeColour,
+               static_cast<std::uint32_t>(texts_.size() - 1)});
+  }
+  if (endLine) {
+    CurrentX = s.characterCells ? 0.0f : s.left;
+    CurrentY = static_cast<float>(CurrentY + metrics_->LineHeightPx() * UnitsPerPxY(s));
+  } else {
+    CurrentX = static_cast<float>(CurrentX + metrics_->TextWidthPx(text) * UnitsPerPxX(s));
+  }
+}
+
+}  // namespace tarnwick
