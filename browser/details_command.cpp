@@ -3,6 +3,7 @@
 // Placeholder until the details browser window lands: the button exists but opens nothing.
 namespace tarnwick {
 
+void PrepareDetailsBrowserEngine() {}
 void ShowDetailsBrowser() {}
 void CloseDetailsBrowser() {}
 

@@ -2,6 +2,10 @@
 
 namespace tarnwick {
 
+// Called once in main before the QApplication is constructed, for what the web engine needs
+// to have settled that early (its URL scheme, its process flags).
+void PrepareDetailsBrowserEngine();
+
 // The data entry window's details command: opens the details browser on the program's own
 // details page, or brings the open one to the front.
 void ShowDetailsBrowser();
