@@ -1,0 +1,46 @@
+#include "app/headless.h"
+
+#include <ostream>
+
+#include "app/scenario_setup.h"
+#include "sim/report.h"
+#include "sim/simulation.h"
+
+namespace tarnwick {
+namespace {
+
+constexpr const char* kInputWarning = "Please check your numerical inputs";
+
+int RunReport(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  Module1 module;
+  module.scenario = PrepareScenario(line.scenarioArgument, line.options,
+                                    [&err] { err << kInputWarning << '\n'; });
+  const RunOutcome outcome = RunSimulation(module, nullptr, nullptr, nullptr);
+  for (const std::string& text : ReportLines(outcome.result)) out << text << '\n';
+  return 0;
+}
+
+}  // namespace
+
+int RunHeadlessMode(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  switch (line.mode) {
+    case Mode::Help:
+      out << HelpText();
+      return 0;
+    case Mode::Version:
+      out << "tarnwick " << TARNWICK_VERSION << '\n';
+      return 0;
+    case Mode::Report:
+      return RunReport(line, out, err);
+    case Mode::Sweep:
+    case Mode::RecommendDelay:
+      err << "tarnwick: this mode is not available yet\n";
+      return 2;
+    case Mode::Window:
+      break;
+  }
+  err << "tarnwick: this mode needs the windows\n";
+  return 2;
+}
+
+}  // namespace tarnwick
