@@ -1,0 +1,104 @@
+#include "app/headless.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tarnwick {
+namespace {
+
+struct Output {
+  int status = -1;
+  std::string out, err;
+};
+
+Output Run(const std::vector<std::string>& args) {
+  const ParsedCommandLine parsed = ParseCommandLine(args);
+  EXPECT_TRUE(parsed.commandLine.has_value()) << parsed.error;
+  std::ostringstream out, err;
+  Output result;
+  result.status = RunHeadlessMode(*parsed.commandLine, out, err);
+  result.out = out.str();
+  result.err = err.str();
+  return result;
+}
+
+int CountOf(const std::string& text, const std::string& piece) {
+  int n = 0;
+  for (auto at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1)) ++n;
+  return n;
+}
+
+TEST(HeadlessReport, TheDesignScenarioWithItsHeadwind) {
+  // The window's design values: 80 kt, 20 kt upper headwind, calm below 6000 ft, 5 s delay,
+  // a slow group out first, then a fast one.
+  const Output r = Run({"--report"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.out,
+            "\n"
+            " Jumper 1 downrange -573ft  fall time 65 sec.\n"
+            " Jumper 2 downrange 994ft  fall time 50 sec.\n"
+            "\n"
+            " Separations (horizontal):\n"
+            "  When first jumper pulls: 1528ft\n"
+            "  Between deployment points: 1567ft\n"
+            "  When last jumper pulls: 1567ft\n");
+}
+
+TEST(HeadlessReport, TogetherAndAlikeGivesZeroSeparations) {
+  for (const char* faller : {"slow", "fast"}) {
+    const Output r = Run({"--report", "--upper-wind", "0", "--exit-delay", "0", "--first", faller,
+                          "--second", faller});
+    const bool slow = std::string(faller) == "slow";
+    const std::string jumper =
+        slow ? "downrange 1215ft  fall time 65 sec." : "downrange 1790ft  fall time 50 sec.";
+    EXPECT_NE(r.out.find(" Jumper 1 " + jumper), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(" Jumper 2 " + jumper), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("  When first jumper pulls: 0ft\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("  Between deployment points: 0ft\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("  When last jumper pulls: 0ft\n"), std::string::npos) << r.out;
+  }
+}
+
+TEST(HeadlessReport, PresetThenOptionsThenGoLimits) {
+  // Preset 4 is calm; the option adds the design's headwind back, so the result must equal
+  // the design scenario's apart from the fallers and the delay the preset sets.
+  const Output preset = Run({"--report", "4"});
+  const Output typed = Run({"--report", "--upper-wind", "0", "--lower-wind", "0", "--exit-delay",
+                            "0", "--first", "fast", "--second", "slow"});
+  EXPECT_EQ(preset.out, typed.out);
+}
+
+TEST(HeadlessReport, WarnsOnStandardErrorOncePerCorrection) {
+  const Output r = Run({"--report", "--ias", "250", "--upper-wind", "-150", "--lower-wind", "-60",
+                        "--exit-delay", "45"});
+  EXPECT_EQ(r.status, 0);
+  // Airspeed once, the upper wind's sign only (200 + 35 is not exceeded, 100 is not), delay
+  // once; the lower wind silently.
+  EXPECT_EQ(CountOf(r.err, "Please check your numerical inputs\n"), 4) << r.err;
+  const Output same = Run({"--report", "--ias", "200", "--upper-wind", "100", "--lower-wind", "50",
+                           "--exit-delay", "30"});
+  EXPECT_EQ(r.out, same.out);
+  EXPECT_EQ(same.err, "");
+}
+
+TEST(HeadlessReport, OutOfRangeTextsNeverReachTheRun) {
+  const Output r = Run({"--report", "--ias", "1e39", "--upper-wind", "-1e39", "--lower-wind",
+                        "1e400", "--exit-delay", "-1e39", "--wind-change-altitude", "1e39"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out.find("nan"), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find("inf"), std::string::npos) << r.out;
+  EXPECT_EQ(CountOf(r.out, "ft"), 5);
+}
+
+TEST(HeadlessModes, HelpAndVersion) {
+  EXPECT_EQ(Run({"--help"}).status, 0);
+  EXPECT_NE(Run({"--help"}).out.find("--report"), std::string::npos);
+  EXPECT_EQ(Run({"--version"}).out.rfind("tarnwick ", 0), 0u);
+}
+
+}  // namespace
+}  // namespace tarnwick
