@@ -64,8 +64,7 @@ TEST(HeadlessReport, TogetherAndAlikeGivesZeroSeparations) {
 }
 
 TEST(HeadlessReport, PresetThenOptionsThenGoLimits) {
-  // Preset 4 is calm; the option adds the design's headwind back, so the result must equal
-  // the design scenario's apart from the fallers and the delay the preset sets.
+  // Preset 4 (calm, leaving together, fast then slow) equals the same scenario typed in.
   const Output preset = Run({"--report", "4"});
   const Output typed = Run({"--report", "--upper-wind", "0", "--lower-wind", "0", "--exit-delay",
                             "0", "--first", "fast", "--second", "slow"});
@@ -76,8 +75,8 @@ TEST(HeadlessReport, WarnsOnStandardErrorOncePerCorrection) {
   const Output r = Run({"--report", "--ias", "250", "--upper-wind", "-150", "--lower-wind", "-60",
                         "--exit-delay", "45"});
   EXPECT_EQ(r.status, 0);
-  // Airspeed once, the upper wind's sign only (200 + 35 is not exceeded, 100 is not), delay
-  // once; the lower wind silently.
+  // Airspeed once, the upper wind twice (its sign, then above 100), the delay once; the lower
+  // wind is corrected silently.
   EXPECT_EQ(CountOf(r.err, "Please check your numerical inputs\n"), 4) << r.err;
   const Output same = Run({"--report", "--ias", "200", "--upper-wind", "100", "--lower-wind", "50",
                            "--exit-delay", "30"});
