@@ -1,10 +1,92 @@
 #include "browser/details_command.h"
 
-// Placeholder until the details browser window lands: the button exists but opens nothing.
-namespace tarnwick {
+#include <unistd.h>
 
-void PrepareDetailsBrowserEngine() {}
-void ShowDetailsBrowser() {}
-void CloseDetailsBrowser() {}
+#include <QCoreApplication>
+#include <QLibrary>
+#include <QMessageBox>
+#include <QStringList>
+#include <cstdio>
+
+#include "browser/details_address.h"
+#include "browser/module_entry.h"
+
+namespace tarnwick {
+namespace {
+
+using ShowFunction = void (*)(const char*);
+using CloseFunction = void (*)();
+
+struct DetailsModule {
+  ShowFunction show = nullptr;
+  CloseFunction close = nullptr;
+};
+
+DetailsModule loaded;
+
+// The module is loaded only when the details are first asked for: the web engine it brings costs
+// every start time and memory otherwise, and most sessions never open the details.
+QString LoadDetailsModule() {
+  if (loaded.show) return {};
+  // Next to the executable first; the build tree's copy serves programs built elsewhere in the
+  // tree, such as the tests.
+  const QStringList candidates = {
+      QCoreApplication::applicationDirPath() + "/" + TARNWICK_BROWSER_MODULE_NAME,
+      QStringLiteral(TARNWICK_BROWSER_MODULE_BUILD_DIR "/" TARNWICK_BROWSER_MODULE_NAME)};
+  QString errors;
+  for (const QString& path : candidates) {
+    QLibrary module(path);
+    if (!module.load()) {
+      errors += module.errorString() + "\n";
+      continue;
+    }
+    // Never unloaded: Chromium cannot be restarted within one process.
+    loaded.show = reinterpret_cast<ShowFunction>(module.resolve(kDetailsBrowserShowSymbol));
+    loaded.close = reinterpret_cast<CloseFunction>(module.resolve(kDetailsBrowserCloseSymbol));
+    if (loaded.show && loaded.close) return {};
+    loaded = {};
+    errors += module.errorString() + "\n";
+  }
+  return errors.trimmed();
+}
+
+void ReportMissingModule(const QString& errors) {
+  std::fprintf(stderr, "tarnwick: the details browser could not be loaded:\n%s\n",
+               qPrintable(errors));
+  // Not modal: the rest of the program stays usable, and nothing waits on the user's answer.
+  auto* box = new QMessageBox(QMessageBox::Warning, "Tarnwick",
+                              "The details browser could not be started.", QMessageBox::Ok);
+  box->setDetailedText(errors);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setModal(false);
+  box->show();
+}
+
+}  // namespace
+
+void PrepareDetailsBrowserEngine() {
+  // Chromium refuses to start its sandbox as root, and without the sandbox it refuses to start
+  // at all unless told so. Only then, and only for this process, is the sandbox given up.
+  if (geteuid() == 0) {
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    std::fputs(
+        "tarnwick: running as root, so the details browser runs without Chromium's sandbox\n",
+        stderr);
+  }
+}
+
+void ShowDetailsBrowser() {
+  const QString errors = LoadDetailsModule();
+  if (!errors.isEmpty()) {
+    ReportMissingModule(errors);
+    return;
+  }
+  loaded.show(kDetailsPageAddress);
+}
+
+void CloseDetailsBrowser() {
+  // Never opened means never loaded: nothing to close, and no reason to load the engine now.
+  if (loaded.close) loaded.close();
+}
 
 }  // namespace tarnwick
