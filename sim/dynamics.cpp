@@ -12,13 +12,14 @@ double AirDensity(double altitude) {
   return kSeaLevelDensity * std::exp(-(altitude * kDensityDecay));
 }
 
-SpeedChange JumperAccelerations(double airSpeed, double verticalSpeed, double altitude,
-                                double dragArea) {
+namespace {
+
+SpeedChange AccelerationsInAir(double airSpeed, double verticalSpeed, double density,
+                               double dragArea) {
   // Angle of the relative wind from the vertical. Level flight is taken as a right angle
   // whichever way the jumper moves; the model's pi makes its cosine a hair above zero.
   const double angle = verticalSpeed != 0 ? std::atan(airSpeed / verticalSpeed) : kPi / 2;
   const double speedSquared = airSpeed * airSpeed + verticalSpeed * verticalSpeed;
-  const double density = AirDensity(altitude);
   const double drag = speedSquared * kHalf * density * dragArea;  // pounds
   const double verticalDrag = drag * std::cos(angle);
   const double horizontalDrag = drag * std::sin(angle);
@@ -27,11 +28,19 @@ SpeedChange JumperAccelerations(double airSpeed, double verticalSpeed, double al
   return {horizontalDeceleration * kTimeStep, verticalAcceleration * kTimeStep};
 }
 
+}  // namespace
+
+SpeedChange JumperAccelerations(double airSpeed, double verticalSpeed, double altitude,
+                                double dragArea) {
+  return AccelerationsInAir(airSpeed, verticalSpeed, AirDensity(altitude), dragArea);
+}
+
 SpeedChange FreeFallStep(double airSpeed, double verticalSpeed, double altitude, double dragArea) {
-  const SpeedChange now = JumperAccelerations(airSpeed, verticalSpeed, altitude, dragArea);
-  const SpeedChange predicted =
-      JumperAccelerations(airSpeed - now.horizontalDecrement, verticalSpeed + now.verticalIncrement,
-                          altitude, dragArea);
+  // Both evaluations are at the altitude of the start of the step, so they share its density.
+  const double density = AirDensity(altitude);
+  const SpeedChange now = AccelerationsInAir(airSpeed, verticalSpeed, density, dragArea);
+  const SpeedChange predicted = AccelerationsInAir(
+      airSpeed - now.horizontalDecrement, verticalSpeed + now.verticalIncrement, density, dragArea);
   return {(predicted.horizontalDecrement + now.horizontalDecrement) * kHalf,
           (now.verticalIncrement + predicted.verticalIncrement) * kHalf};
 }
