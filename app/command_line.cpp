@@ -14,6 +14,22 @@ std::string Lower(std::string_view text) {
   return s;
 }
 
+// Shows a text from the command line in a one-line message: control characters are escaped.
+std::string Printable(std::string_view text) {
+  std::string s;
+  for (unsigned char c : text) {
+    if (c < 0x20 || c == 0x7F) {
+      static constexpr char kHex[] = "0123456789abcdef";
+      s += "\\x";
+      s += kHex[c >> 4];
+      s += kHex[c & 0xF];
+    } else {
+      s += static_cast<char>(c);
+    }
+  }
+  return s;
+}
+
 std::optional<int> FallerIndex(std::string_view text) {
   const std::string word = Lower(text);
   if (word == "fast") return 0;
@@ -69,7 +85,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       auto v = value();
       if (!v) return fail(name + " needs a value: fast or slow");
       const auto index = FallerIndex(*v);
-      if (!index) return fail(name + " takes fast or slow, not \"" + *v + "\"");
+      if (!index) return fail(name + " takes fast or slow, not \"" + Printable(*v) + "\"");
       (name == "--first" ? line.options.firstIndex : line.options.secondIndex) = index;
       continue;
     }
@@ -121,7 +137,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       *file = *v;
       continue;
     }
-    return fail("unknown option " + name + " (see --help)");
+    return fail("unknown option " + Printable(name) + " (see --help)");
   }
 
   for (std::size_t i = 0; i < words.size(); ++i) {

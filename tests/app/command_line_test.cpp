@@ -69,6 +69,9 @@ TEST(CommandLine, RefusesWhatItCannotUse) {
   EXPECT_NE(ErrorOf({"--report", "--ias"}).find("--ias"), std::string::npos);
   EXPECT_NE(ErrorOf({"--first", "medium"}).find("medium"), std::string::npos);
   ErrorOf({"--second"});
+  // Control characters in what was typed never break the message over two lines.
+  EXPECT_NE(ErrorOf({"--sw\n'x"}).find("--sw\\x0a'x"), std::string::npos);
+  ErrorOf({"--first", "a\nb"});
   ErrorOf({"--report=yes"});
   ErrorOf({"--upper-headwind=1"});
   ErrorOf({"--sweep"});

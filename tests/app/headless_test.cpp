@@ -14,7 +14,7 @@ struct Output {
   std::string out, err;
 };
 
-Output Run(const std::vector<std::string>& args) {
+Output RunTarnwick(const std::vector<std::string>& args) {
   const ParsedCommandLine parsed = ParseCommandLine(args);
   EXPECT_TRUE(parsed.commandLine.has_value()) << parsed.error;
   std::ostringstream out, err;
@@ -34,7 +34,7 @@ int CountOf(const std::string& text, const std::string& piece) {
 TEST(HeadlessReport, TheDesignScenarioWithItsHeadwind) {
   // The window's design values: 80 kt, 20 kt upper headwind, calm below 6000 ft, 5 s delay,
   // a slow group out first, then a fast one.
-  const Output r = Run({"--report"});
+  const Output r = RunTarnwick({"--report"});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(r.out,
@@ -50,8 +50,8 @@ TEST(HeadlessReport, TheDesignScenarioWithItsHeadwind) {
 
 TEST(HeadlessReport, TogetherAndAlikeGivesZeroSeparations) {
   for (const char* faller : {"slow", "fast"}) {
-    const Output r = Run({"--report", "--upper-wind", "0", "--exit-delay", "0", "--first", faller,
-                          "--second", faller});
+    const Output r = RunTarnwick({"--report", "--upper-wind", "0", "--exit-delay", "0", "--first",
+                                  faller, "--second", faller});
     const bool slow = std::string(faller) == "slow";
     const std::string jumper =
         slow ? "downrange 1215ft  fall time 65 sec." : "downrange 1790ft  fall time 50 sec.";
@@ -65,28 +65,29 @@ TEST(HeadlessReport, TogetherAndAlikeGivesZeroSeparations) {
 
 TEST(HeadlessReport, PresetThenOptionsThenGoLimits) {
   // Preset 4 (calm, leaving together, fast then slow) equals the same scenario typed in.
-  const Output preset = Run({"--report", "4"});
-  const Output typed = Run({"--report", "--upper-wind", "0", "--lower-wind", "0", "--exit-delay",
-                            "0", "--first", "fast", "--second", "slow"});
+  const Output preset = RunTarnwick({"--report", "4"});
+  const Output typed = RunTarnwick({"--report", "--upper-wind", "0", "--lower-wind", "0",
+                                    "--exit-delay", "0", "--first", "fast", "--second", "slow"});
   EXPECT_EQ(preset.out, typed.out);
 }
 
 TEST(HeadlessReport, WarnsOnStandardErrorOncePerCorrection) {
-  const Output r = Run({"--report", "--ias", "250", "--upper-wind", "-150", "--lower-wind", "-60",
-                        "--exit-delay", "45"});
+  const Output r = RunTarnwick({"--report", "--ias", "250", "--upper-wind", "-150", "--lower-wind",
+                                "-60", "--exit-delay", "45"});
   EXPECT_EQ(r.status, 0);
   // Airspeed once, the upper wind twice (its sign, then above 100), the delay once; the lower
   // wind is corrected silently.
   EXPECT_EQ(CountOf(r.err, "Please check your numerical inputs\n"), 4) << r.err;
-  const Output same = Run({"--report", "--ias", "200", "--upper-wind", "100", "--lower-wind", "50",
-                           "--exit-delay", "30"});
+  const Output same = RunTarnwick({"--report", "--ias", "200", "--upper-wind", "100",
+                                   "--lower-wind", "50", "--exit-delay", "30"});
   EXPECT_EQ(r.out, same.out);
   EXPECT_EQ(same.err, "");
 }
 
 TEST(HeadlessReport, OutOfRangeTextsNeverReachTheRun) {
-  const Output r = Run({"--report", "--ias", "1e39", "--upper-wind", "-1e39", "--lower-wind",
-                        "1e400", "--exit-delay", "-1e39", "--wind-change-altitude", "1e39"});
+  const Output r =
+      RunTarnwick({"--report", "--ias", "1e39", "--upper-wind", "-1e39", "--lower-wind", "1e400",
+                   "--exit-delay", "-1e39", "--wind-change-altitude", "1e39"});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out.find("nan"), std::string::npos) << r.out;
   EXPECT_EQ(r.out.find("inf"), std::string::npos) << r.out;
@@ -94,9 +95,9 @@ TEST(HeadlessReport, OutOfRangeTextsNeverReachTheRun) {
 }
 
 TEST(HeadlessModes, HelpAndVersion) {
-  EXPECT_EQ(Run({"--help"}).status, 0);
-  EXPECT_NE(Run({"--help"}).out.find("--report"), std::string::npos);
-  EXPECT_EQ(Run({"--version"}).out.rfind("tarnwick ", 0), 0u);
+  EXPECT_EQ(RunTarnwick({"--help"}).status, 0);
+  EXPECT_NE(RunTarnwick({"--help"}).out.find("--report"), std::string::npos);
+  EXPECT_EQ(RunTarnwick({"--version"}).out.rfind("tarnwick ", 0), 0u);
 }
 
 }  // namespace
