@@ -5,11 +5,15 @@
 #include <QCoreApplication>
 #include <QLibrary>
 #include <QMessageBox>
+#include <QOpenGLContext>
 #include <QStringList>
 #include <cstdio>
 
 #include "browser/details_address.h"
 #include "browser/module_entry.h"
+
+// Qt's own hook for the application-wide shared graphics context (exported by QtGui, not public).
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
 
 namespace tarnwick {
 namespace {
@@ -24,10 +28,28 @@ struct DetailsModule {
 
 DetailsModule loaded;
 
+// The engine draws through OpenGL and must share its contexts with the application's. Qt creates
+// the shared context at start when told to before the application exists, but that costs every
+// start 150 to 250 ms on these machines even if the details are never opened; and without it an
+// engine started later crashes on a display with OpenGL. So it is created here, on first use,
+// before the engine is loaded. Where no OpenGL is to be had (offscreen), the engine draws
+// without it and needs none.
+void ShareGraphicsContextWithTheEngine() {
+  if (QOpenGLContext::globalShareContext()) return;
+  auto* context = new QOpenGLContext;
+  if (!context->create()) {
+    delete context;
+    return;
+  }
+  // Lives as long as the process, like the engine that uses it.
+  qt_gl_set_global_share_context(context);
+}
+
 // The module is loaded only when the details are first asked for: the web engine it brings costs
 // every start time and memory otherwise, and most sessions never open the details.
 QString LoadDetailsModule() {
   if (loaded.show) return {};
+  ShareGraphicsContextWithTheEngine();
   // Next to the executable first; the build tree's copy serves programs built elsewhere in the
   // tree, such as the tests.
   const QStringList candidates = {
