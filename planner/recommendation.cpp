@@ -1,0 +1,128 @@
+#include "planner/recommendation.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <ostream>
+
+#include "planner/sweep_csv.h"
+#include "sim/constants.h"
+
+namespace tarnwick {
+namespace {
+
+constexpr int kTenthsPerSecond = 10;
+
+std::string Seconds(std::size_t tenths) {
+  return ScaledToText(static_cast<std::int64_t>(tenths), 1) + " s";
+}
+
+void WriteSeparations(std::ostream& out, const Separations& s) {
+  out << "  When first jumper pulls: " << OneDecimal(s.firstPull) << " ft"
+      << (s.openTogether ? " (both open in the same instant)" : "") << '\n'
+      << "  Between deployment points: " << OneDecimal(s.deployment) << " ft\n"
+      << "  When last jumper pulls: " << OneDecimal(s.lastPull) << " ft\n";
+}
+
+}  // namespace
+
+SweepRange ExitDelayGrid() {
+  SweepRange grid;
+  grid.field = SweepField::ExitDelay;
+  grid.decimals = 1;
+  grid.from = 0;
+  grid.to = 30 * kTenthsPerSecond;
+  grid.step = 1;
+  return grid;
+}
+
+double Separations::Smallest() const {
+  return std::min({firstPull, deployment, lastPull});
+}
+
+Separations PlanningSeparations(const RunResult& result, float exitDelay) {
+  Separations s;
+  s.firstPull = result.firstPullSeparation;
+  s.deployment = result.DeploymentSeparation();
+  s.lastPull = result.LastPullSeparation();
+  // Each fall time ends at the step that passed the opening altitude, measured from that
+  // jumper's own exit; the same step means the same clock reading, to well within half a step.
+  const double pull1 = result.pullTime[1];
+  const double pull2 = static_cast<double>(result.pullTime[2]) + exitDelay;
+  s.openTogether = std::fabs(pull1 - pull2) < model::kTimeStep / 2;
+  if (s.openTogether) s.firstPull = s.deployment;
+  return s;
+}
+
+ParsedFeet ParseTargetFeet(std::string_view text) {
+  double feet = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, feet);
+  if (text.empty() || error != std::errc() || stop != end || !std::isfinite(feet) || feet <= 0) {
+    return {std::nullopt,
+            "--recommend-delay: FEET must be a positive number of feet, e.g. 1000, "
+            "not \"" +
+                std::string(text) + "\""};
+  }
+  return {feet, {}};
+}
+
+DelayRecommendation RecommendExitDelay(const std::vector<SweepRow>& grid, double feet) {
+  DelayRecommendation r;
+  r.feet = feet;
+  std::vector<bool> reaches(grid.size());
+  for (std::size_t i = 0; i < grid.size(); ++i) {
+    reaches[i] =
+        PlanningSeparations(grid[i].result, grid[i].run.scenario.exitDelay).Smallest() >= feet;
+    if (reaches[i] && !r.earliest) r.earliest = i;
+  }
+  // Walk back from the longest delay for as long as every delay reaches the target.
+  std::size_t from = grid.size();
+  while (from > 0 && reaches[from - 1]) --from;
+  if (from == grid.size()) return r;
+  r.recommended = from;
+  r.called = (from + kTenthsPerSecond - 1) / kTenthsPerSecond * kTenthsPerSecond;
+  if (*r.earliest < from) {
+    r.shortfall = static_cast<std::size_t>(
+        std::find(reaches.begin() + static_cast<std::ptrdiff_t>(*r.earliest), reaches.end(),
+                  false) -
+        reaches.begin());
+  }
+  return r;
+}
+
+int WriteRecommendation(std::ostream& out, const DelayRecommendation& r,
+                        const std::vector<SweepRow>& grid) {
+  const std::string target = FeetText(r.feet);
+  auto separationsAt = [&grid](std::size_t i) {
+    return PlanningSeparations(grid[i].result, grid[i].run.scenario.exitDelay);
+  };
+  if (!r.recommended) {
+    out << "No exit delay up to 30 s keeps all three separations at " << target << " or more.\n";
+    if (r.earliest) {
+      out << "Some delays from " << Seconds(*r.earliest)
+          << " on reach it, but a longer one falls short again, so none is safe to call.\n";
+    }
+    const std::size_t last = grid.size() - 1;
+    out << "At " << Seconds(last) << " the separations are:\n";
+    WriteSeparations(out, separationsAt(last));
+    return 1;
+  }
+  const std::size_t at = *r.recommended;
+  out << "Recommended exit delay: " << Seconds(at) << '\n';
+  out << "Separations at " << Seconds(at) << " (target " << target << "):\n";
+  WriteSeparations(out, separationsAt(at));
+  out << "Rounded up to whole seconds: " << r.called / kTenthsPerSecond << " s\n";
+  if (r.called != at) {
+    out << "Separations at " << r.called / kTenthsPerSecond << " s:\n";
+    WriteSeparations(out, separationsAt(r.called));
+  }
+  if (r.shortfall) {
+    out << "Note: " << Seconds(*r.earliest) << " already reaches " << target << " but "
+        << Seconds(*r.shortfall) << " does not; " << Seconds(at)
+        << " is the shortest delay from which every longer delay up to 30 s reaches it.\n";
+  }
+  return 0;
+}
+
+}  // namespace tarnwick
