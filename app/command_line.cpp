@@ -179,6 +179,26 @@ slow plotting rate. Without options the program opens its windows.
 Modes:
   --report              run the scenario without any window and print the results panel's
                         lines to standard output; warnings go to standard error
+  --sweep FIELD=FROM:TO:STEP
+                        run the scenario for every value of one input from FROM to TO in
+                        steps of STEP and print CSV: the value, each jumper's downrange and
+                        fall time and the three separations, one decimal. FIELD is
+                        exit-delay, ias, upper-wind, lower-wind or wind-change-altitude; each
+                        value goes through Go's limits as if typed into its box (a corrected
+                        value is named on standard error). Uses every core.
+  --recommend-delay FEET
+                        the shortest exit delay, in steps of 0.1 s up to 30 s, from which
+                        every longer delay keeps all three separations at FEET or more (1000
+                        is a common minimum between solo jumpers, 1500 between small groups).
+                        The first line reads "Recommended exit delay: 7.3 s"; then the
+                        separations at that delay and at the delay rounded up to whole seconds.
+                        Exit status 1 when no delay up to 30 s reaches FEET.
+  --chart FILE.png|FILE.svg
+                        with --sweep: draw the three separations against the swept value;
+                        with --recommend-delay as well, also the target line
+  --plot FILE.png|FILE.svg
+                        with --report: draw the finished trajectory plot as the main window
+                        shows it
   --help                show this text
   --version             show the program's version
 
@@ -193,7 +213,19 @@ Scenario options (as if typed into the data entry window; Go's limits then apply
   --first fast|slow              fall rate of the first to exit
   --second fast|slow             fall rate of the second to exit
 
-Exit status: 0 on success, 2 for a command line that cannot be used.
+The three separations, horizontal distances between the two jumpers:
+  When first jumper pulls     at the moment the first of them opens, the other still falling
+                              (0 when both open in the same instant; --recommend-delay then
+                              counts the distance between them)
+  Between deployment points   between the two points over the ground where each opened
+  When last jumper pulls      at the moment the other one opens, the first under canopy
+The separations need not grow with the delay: a slow group after a fast one into a headwind
+first closes in, then drifts away. So --recommend-delay does not stop at the first delay that
+reaches FEET when a longer one falls short again: a jumpmaster's call is a minimum, and any
+delay at or beyond it, the rounded-up call included, must keep the separation.
+
+Exit status: 0 on success, 1 when --recommend-delay finds no delay, 2 for a command line or
+an output file that cannot be used (nothing is written then).
 )";
 }
 

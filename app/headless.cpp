@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "app/planner_modes.h"
 #include "app/scenario_setup.h"
 #include "sim/report.h"
 #include "sim/simulation.h"
@@ -12,6 +13,7 @@ namespace {
 constexpr const char* kInputWarning = "Please check your numerical inputs";
 
 int RunReport(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  if (!line.plotFile.empty()) return RunReportWithPlot(line, out, err);
   Module1 module;
   module.scenario = PrepareScenario(line.scenarioArgument, line.options,
                                     [&err] { err << kInputWarning << '\n'; });
@@ -33,9 +35,9 @@ int RunHeadlessMode(const CommandLine& line, std::ostream& out, std::ostream& er
     case Mode::Report:
       return RunReport(line, out, err);
     case Mode::Sweep:
+      return RunSweepMode(line, out, err);
     case Mode::RecommendDelay:
-      err << "tarnwick: this mode is not available yet\n";
-      return 2;
+      return RunRecommendDelayMode(line, out, err);
     case Mode::Window:
       break;
   }

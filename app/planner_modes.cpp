@@ -1,0 +1,121 @@
+#include "app/planner_modes.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QPalette>
+#include <optional>
+#include <ostream>
+
+#include "app/scenario_setup.h"
+#include "planner/picture_file.h"
+#include "planner/plot_picture.h"
+#include "planner/recommendation.h"
+#include "planner/separation_chart.h"
+#include "planner/sweep.h"
+#include "planner/sweep_csv.h"
+#include "sim/report.h"
+
+namespace tarnwick {
+namespace {
+
+constexpr const char* kInputWarning = "Please check your numerical inputs";
+
+int Refuse(std::ostream& err, const std::string& message) {
+  err << "tarnwick: " << message << '\n';
+  return 2;
+}
+
+std::optional<std::string>& OptionFor(ScenarioOptions& options, SweepField field) {
+  switch (field) {
+    case SweepField::Ias:
+      return options.ias;
+    case SweepField::UpperWind:
+      return options.upperWind;
+    case SweepField::LowerWind:
+      return options.lowerWind;
+    case SweepField::WindChangeAltitude:
+      return options.windChangeAltitude;
+    case SweepField::ExitDelay:
+      break;
+  }
+  return options.exitDelay;
+}
+
+// Every swept value goes through exactly what --report does with the same option typed in.
+PrepareForValue PrepareLike(const CommandLine& line, SweepField field) {
+  return [&line, field](const std::string& valueText) {
+    ScenarioOptions options = line.options;
+    OptionFor(options, field) = valueText;
+    PreparedRun run;
+    run.scenario = PrepareScenario(line.scenarioArgument, options, [&run] { ++run.warnings; });
+    return run;
+  };
+}
+
+// Go's warning, once per run that needed it, saying which value it was.
+void WarnPerValue(std::ostream& err, const SweepRange& range, const std::vector<SweepRow>& rows) {
+  for (const SweepRow& row : rows) {
+    if (row.run.warnings == 0) continue;
+    err << kInputWarning << " (" << FieldName(range.field) << ' ' << range.Text(row.index) << ")\n";
+  }
+}
+
+}  // namespace
+
+int RunSweepMode(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  const ParsedSweepRange parsed = ParseSweepRange(line.sweep);
+  if (!parsed.range) return Refuse(err, parsed.error);
+  const SweepRange& range = *parsed.range;
+  std::optional<double> target;
+  if (!line.recommendDelay.empty()) {
+    const ParsedFeet feet = ParseTargetFeet(line.recommendDelay);
+    if (!feet.feet) return Refuse(err, feet.error);
+    target = feet.feet;
+  }
+  // Refused before any work, not after the whole sweep.
+  if (!line.chartFile.empty() && !PictureFormatFor(line.chartFile)) {
+    return Refuse(err, "--chart: " + UnknownPictureTypeError(line.chartFile));
+  }
+
+  const std::vector<SweepRow> rows = RunSweep(range, PrepareLike(line, range.field));
+  WarnPerValue(err, range, rows);
+  if (!line.chartFile.empty()) {
+    std::string error;
+    if (!WriteSeparationChart(line.chartFile, ChartOfSweep(range, rows, target), error)) {
+      return Refuse(err, "--chart: " + error);
+    }
+  }
+  WriteSweepCsv(out, range, rows);
+  return 0;
+}
+
+int RunRecommendDelayMode(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  const ParsedFeet feet = ParseTargetFeet(line.recommendDelay);
+  if (!feet.feet) return Refuse(err, feet.error);
+  const SweepRange grid = ExitDelayGrid();
+  const std::vector<SweepRow> rows = RunSweep(grid, PrepareLike(line, grid.field));
+  // Only the other inputs can need correcting here, and they are the same for every delay.
+  for (int i = 0; i < rows.front().run.warnings; ++i) err << kInputWarning << '\n';
+  return WriteRecommendation(out, RecommendExitDelay(rows, *feet.feet), rows);
+}
+
+int RunReportWithPlot(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  if (!PictureFormatFor(line.plotFile)) {
+    return Refuse(err, "--plot: " + UnknownPictureTypeError(line.plotFile));
+  }
+  Module1 module;
+  module.scenario = PrepareScenario(line.scenarioArgument, line.options,
+                                    [&err] { err << kInputWarning << '\n'; });
+  EnsureGuiApplication();
+  const QFont font = QGuiApplication::font();
+  Canvas plot;
+  const RunOutcome outcome = RunIntoMainWindowPlot(module, plot, font);
+  std::string error;
+  if (!WriteCanvasPicture(line.plotFile, plot, QGuiApplication::palette(), font, error)) {
+    return Refuse(err, "--plot: " + error);
+  }
+  for (const std::string& text : ReportLines(outcome.result)) out << text << '\n';
+  return 0;
+}
+
+}  // namespace tarnwick

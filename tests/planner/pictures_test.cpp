@@ -1,0 +1,158 @@
+// The pictures as files: what they show, and that the SVGs are well-formed.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPalette>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/headless.h"
+#include "planner/picture_file.h"
+#include "planner/plot_picture.h"
+#include "planner/separation_chart.h"
+#include "sim/plot_frame.h"
+
+namespace tarnwick {
+namespace {
+
+constexpr QRgb kWhiteTrack = 0xFFFFFF;
+constexpr QRgb kYellowTrack = 0xFFFF00;
+constexpr QRgb kFrameBlack = 0x000000;
+
+int RunCommand(const std::vector<std::string>& args, std::string* out = nullptr) {
+  const ParsedCommandLine parsed = ParseCommandLine(args);
+  EXPECT_TRUE(parsed.commandLine.has_value()) << parsed.error;
+  std::ostringstream o, e;
+  const int status = RunHeadlessMode(*parsed.commandLine, o, e);
+  EXPECT_EQ(e.str(), "");
+  if (out != nullptr) *out = o.str();
+  return status;
+}
+
+QRgb Rgb(const QImage& image, int x, int y) {
+  return image.pixel(x, y) & 0xFFFFFF;
+}
+
+int CountColour(const QImage& image, QRgb colour) {
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) n += Rgb(image, x, y) == colour;
+  }
+  return n;
+}
+
+// True when a pixel of `colour` lies within `radius` pixels of (x, y).
+bool ColourNear(const QImage& image, double x, double y, QRgb colour, int radius = 3) {
+  for (int dy = -radius; dy <= radius; ++dy) {
+    for (int dx = -radius; dx <= radius; ++dx) {
+      const int px = static_cast<int>(x) + dx;
+      const int py = static_cast<int>(y) + dy;
+      if (image.valid(px, py) && Rgb(image, px, py) == colour) return true;
+    }
+  }
+  return false;
+}
+
+void ExpectWellFormedSvg(const QString& path) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+  QXmlStreamReader xml(&file);
+  bool sawSvg = false;
+  while (!xml.atEnd()) {
+    if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QStringLiteral("svg")) {
+      sawSvg = true;
+    }
+  }
+  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  EXPECT_TRUE(sawSvg);
+  EXPECT_TRUE(QSvgRenderer(path).isValid()) << path.toStdString();
+}
+
+class PicturesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    EnsureGuiApplication();
+    ASSERT_TRUE(dir_.isValid());
+  }
+  std::string PathOf(const char* name) const { return dir_.filePath(name).toStdString(); }
+  QTemporaryDir dir_;
+};
+
+TEST_F(PicturesTest, PlotPngShowsTheFrameAndBothTracksWhereTheWindowDrawsThem) {
+  std::string withPlot, without;
+  ASSERT_EQ(RunCommand({"--report", "--plot", PathOf("plot.png")}, &withPlot), 0);
+  ASSERT_EQ(RunCommand({"--report"}, &without), 0);
+  EXPECT_EQ(withPlot, without);  // drawing changes no number
+
+  const QImage image(QString::fromStdString(PathOf("plot.png")));
+  ASSERT_FALSE(image.isNull());
+  const double ratio = static_cast<double>(image.width()) / 434;
+  EXPECT_EQ(image.size(), QSize(868, 972));
+
+  // The window's geometry: the same canvas set-up maps feet to pixels.
+  Canvas geometry;
+  SetUpMainWindowPlot(geometry, QGuiApplication::font());
+  auto px = [&](double feet) { return geometry.ToPixelX(geometry.Scale(), feet) * ratio; };
+  auto py = [&](double feet) { return geometry.ToPixelY(geometry.Scale(), feet) * ratio; };
+
+  // The grey button face fills the background.
+  const QRgb background = QGuiApplication::palette().color(QPalette::Window).rgb() & 0xFFFFFF;
+  EXPECT_EQ(Rgb(image, 2, 2), background);
+  EXPECT_GT(CountColour(image, background), image.width() * image.height() / 2);
+
+  // The altitude axis of the frame stands at the exit point, from 3000 ft to 14000 ft.
+  Scenario design;
+  design.exitDelay = 5;
+  for (double feet : {4000.0, 8000.0, 12000.0}) {
+    EXPECT_TRUE(ColourNear(image, px(AltitudeAxisX(design)), py(feet), kFrameBlack)) << feet;
+  }
+  // The default run: the first jumper (white) opens at -573 ft, the second (yellow) at 994 ft;
+  // the second rides along 14000 ft with the aircraft for 5 s before it jumps.
+  EXPECT_TRUE(ColourNear(image, px(-572.5), py(3000), kWhiteTrack));
+  EXPECT_TRUE(ColourNear(image, px(994.1), py(3000), kYellowTrack));
+  EXPECT_TRUE(ColourNear(image, px(300), py(14000), kYellowTrack));
+  EXPECT_FALSE(ColourNear(image, px(994.1), py(3000), kWhiteTrack));
+  EXPECT_GT(CountColour(image, kWhiteTrack), 300);
+  EXPECT_GT(CountColour(image, kYellowTrack), 300);
+  // The note under the axis, in the frame's black.
+  EXPECT_TRUE(ColourNear(image, px(-1500), py(2500) + 8 * ratio, kFrameBlack, 8));
+}
+
+TEST_F(PicturesTest, PlotSvgIsWellFormed) {
+  ASSERT_EQ(RunCommand({"--report", "3", "--plot", PathOf("plot.SVG")}), 0);
+  ExpectWellFormedSvg(dir_.filePath("plot.SVG"));
+}
+
+TEST_F(PicturesTest, ChartShowsTheSeparationsAndTheTargetOnlyWhenGiven) {
+  const QRgb firstPullBlue = 0x0072B2;
+  const QRgb targetOrange = 0xD55E00;
+  ASSERT_EQ(RunCommand({"--sweep", "exit-delay=0:30:1", "--chart", PathOf("plain.png")}), 0);
+  ASSERT_EQ(RunCommand({"--sweep", "exit-delay=0:30:1", "--recommend-delay", "1500", "--chart",
+                        PathOf("target.png")}),
+            0);
+  const QImage plain(QString::fromStdString(PathOf("plain.png")));
+  const QImage target(QString::fromStdString(PathOf("target.png")));
+  ASSERT_EQ(plain.size(), QSize(2 * kChartWidthPx, 2 * kChartHeightPx));
+  EXPECT_GT(CountColour(plain, firstPullBlue), 500);
+  EXPECT_GT(CountColour(target, firstPullBlue), 500);
+  EXPECT_EQ(CountColour(plain, targetOrange), 0);
+  EXPECT_GT(CountColour(target, targetOrange), 500);
+}
+
+TEST_F(PicturesTest, ChartSvgIsWellFormedForAnyField) {
+  ASSERT_EQ(RunCommand({"--sweep", "ias=60:140:20", "--chart", PathOf("ias.svg")}), 0);
+  ASSERT_EQ(RunCommand({"--sweep", "lower-wind=10:10:1", "--chart", PathOf("one.svg")}), 0);
+  ExpectWellFormedSvg(dir_.filePath("ias.svg"));
+  ExpectWellFormedSvg(dir_.filePath("one.svg"));
+}
+
+}  // namespace
+}  // namespace tarnwick
