@@ -68,7 +68,9 @@ frmBrowser::frmBrowser(WebEngine* engine, QWidget* parent) : QWidget(parent) {
   cboAddress->setEditText("Combo1");
   PlaceInTwips(cboAddress, 45, 300, 3795, 315);
   lblAddress->setBuddy(cboAddress);
-  cboAddress->lineEdit()->installEventFilter(this);
+  // Keys reach the box itself, which hands them to its text field without passing that field's
+  // filters; an Enter sent straight to the field comes back up to the box unused.
+  cboAddress->installEventFilter(this);
   // activated is raised for every pick from the list, with the mouse or stepping with the arrow
   // keys, even of the entry already shown; the program's own selections raise Click explicitly.
   connect(cboAddress, &QComboBox::activated, this, [this] { cboAddress_Click(); });
@@ -209,7 +211,7 @@ void frmBrowser::cboAddress_KeyPress(int keyAscii) {
 }
 
 bool frmBrowser::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == cboAddress->lineEdit() && event->type() == QEvent::KeyPress) {
+  if (watched == cboAddress && event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) cboAddress_KeyPress(kEnterKey);
   }

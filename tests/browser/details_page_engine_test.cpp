@@ -55,7 +55,7 @@ QVariant Evaluate(const Browser& browser, const QString& script) {
 
 void TypeAddress(const Browser& browser, const QString& address) {
   browser.cboAddress->setEditText(address);
-  QTest::keyClick(browser.cboAddress->lineEdit(), Qt::Key_Return);
+  QTest::keyClick(browser.cboAddress, Qt::Key_Return);
 }
 
 }  // namespace
