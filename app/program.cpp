@@ -8,6 +8,7 @@
 #include "canvas/canvas_widget.h"
 #include "canvas/twips.h"
 #include "entry/form2.h"
+#include "planner/window_menus.h"
 #include "sim/simulation.h"
 
 namespace tarnwick {
@@ -20,6 +21,9 @@ Program::Program(const std::string& argument, const ScenarioOptions& options)
   form2_ = std::make_unique<Form2>(module_.scenario, argument);
   ApplyScenarioOptions(*form2_, options);
   form1_->SetDataEntryWindow(form2_.get());
+  // The menus belong to the widgets they attach to and go with them.
+  new PlotContextMenu(*form1_->CanvasView(), [this] { return form1_->ShowsPlot(); });
+  new ResultsContextMenu(*form2_->ResultsView());
 
   QObject::connect(form2_.get(), &Form2::goRequested, form2_.get(), [this] { Go(); });
   QObject::connect(form2_.get(), &Form2::exitRequested, form2_.get(), [this] { Exit(); });
