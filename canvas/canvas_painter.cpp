@@ -17,6 +17,7 @@ namespace {
 // that has flown off the side). The rasteriser is only fed what lies near the visible area, so
 // huge coordinates never reach it.
 constexpr double kClipMarginPx = 4.0;
+constexpr double kFarAwayPx = 1e6;
 
 // System colours by their index, 0x800000nn, as the palette of the window names them.
 QColor SystemColour(int index, const QPalette& p) {
@@ -140,9 +141,12 @@ void CanvasPainter::PaintFigure(QPainter& painter, const Figure& f) const {
       const double y2 = canvas_.ToPixelY(s, f.y2);
       if (!Finite(x1, y1, x2, y2)) return;
       // Both corner pixels belong to the box, so a box erased and redrawn at the same place
-      // leaves no fringe.
-      QRectF box(QPointF(std::floor(std::min(x1, x2)), std::floor(std::min(y1, y2))),
-                 QPointF(std::floor(std::max(x1, x2)) + 1, std::floor(std::max(y1, y2)) + 1));
+      // leaves no fringe. Corners far away are brought near first, so that the box's size
+      // keeps its precision.
+      auto near = [](double v) { return std::clamp(v, -kFarAwayPx, kFarAwayPx); };
+      QRectF box(
+          QPointF(std::floor(near(std::min(x1, x2))), std::floor(near(std::min(y1, y2)))),
+          QPointF(std::floor(near(std::max(x1, x2))) + 1, std::floor(near(std::max(y1, y2))) + 1));
       box = box.intersected(visible);
       if (box.isEmpty()) return;
       painter.fillRect(box, colour);

@@ -90,6 +90,7 @@ QImage CanvasWidget::Render(qreal devicePixelRatio) const {
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event) {
+  ++paints_;
   BringCacheUpToDate();
   QPainter painter(this);
   painter.drawImage(contentsRect().topLeft(), cache_);

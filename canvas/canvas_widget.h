@@ -33,10 +33,12 @@ class CanvasWidget : public QFrame {
   // The canvas rendered as it would appear on screen, at the given pixel density.
   QImage Render(qreal devicePixelRatio = 1.0) const;
 
-  // How many times the cached image was rendered from scratch, and how many figures were drawn
-  // in all; lets tests see that painting is incremental.
+  // How many times the cached image was rendered from scratch, how many figures were drawn in
+  // all and how often the widget was painted; lets tests see that painting is incremental and
+  // throttled.
   int FullRenders() const { return fullRenders_; }
   std::size_t FiguresDrawn() const { return figuresDrawn_; }
+  int Paints() const { return paints_; }
 
   static constexpr int kMinRepaintIntervalMs = 16;  // about one display refresh
 
@@ -59,6 +61,7 @@ class CanvasWidget : public QFrame {
   QTimer trailingUpdate_;
   int fullRenders_ = 0;
   std::size_t figuresDrawn_ = 0;
+  int paints_ = 0;
 };
 
 }  // namespace tarnwick

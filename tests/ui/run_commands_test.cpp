@@ -1,0 +1,223 @@
+// Go, Pause and Exit around a real run: a paused run holds, Exit ends the program cleanly in
+// the middle of a run or a pause, Go during a run replaces it with exactly one new report, and
+// Go before Next still shows the plot.
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QtTest>
+
+#include "sim/report.h"
+#include "sim/simulation.h"
+#include "ui_test_support.h"
+
+using namespace tarnwick;
+using tarnwick::test::CountingProgram;
+using tarnwick::test::PrintedLines;
+using tarnwick::test::WhenTrue;
+
+namespace {
+
+// A run draws four figures a step; the frame is a few hundred.
+constexpr std::size_t kWellIntoTheRun = 4000;
+
+std::size_t Count(const std::vector<std::string>& lines, const std::string& prefix) {
+  std::size_t n = 0;
+  for (const std::string& line : lines) n += line.rfind(prefix, 0) == 0 ? 1 : 0;
+  return n;
+}
+
+// The report that the current scenario gives, computed without any window.
+std::vector<std::string> ExpectedReport(const Scenario& scenario) {
+  Module1 module;
+  module.scenario = scenario;
+  module.scenario.paused = 0;
+  std::vector<std::string> lines =
+      ReportLines(RunSimulation(module, nullptr, nullptr, nullptr).result);
+  // The panel keeps only printed text; empty lines only move the cursor.
+  std::erase(lines, std::string());
+  return lines;
+}
+
+}  // namespace
+
+class RunCommandsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void pauseAndResumeWithoutARun() {
+    CountingProgram p;
+    QPushButton* freeze = p.button("CmdFreeze");
+    freeze->click();
+    QCOMPARE(freeze->text(), QStringLiteral("Resume"));
+    QCOMPARE(p.program.Module().scenario.paused, kTrue);
+    freeze->click();
+    QCOMPARE(freeze->text(), QStringLiteral("Pause"));
+    QCOMPARE(p.program.Module().scenario.paused, kFalse);
+    // Left paused, the next Go resets it and runs to the end.
+    freeze->click();
+    p.button("btnGo")->click();
+    QCOMPARE(freeze->text(), QStringLiteral("Pause"));
+    QCOMPARE(p.program.RunsCompleted(), 1);
+  }
+
+  void aRunDrawsAndReports() {
+    CountingProgram p;
+    p.program.Show();
+    p.button("btnNext")->click();
+    p.button("btnGo")->click();
+    QCOMPARE(p.program.RunsCompleted(), 1);
+    QVERIFY(!p.program.IsRunning());
+    QVERIFY(p.plot().Figures().size() > 20000);
+    QCOMPARE(PrintedLines(p.results()), ExpectedReport(p.program.Module().scenario));
+    // The note under the plot.
+    QCOMPARE(p.plot().Texts().back(), std::string(" after 1st group exits. "));
+  }
+
+  void pauseHoldsTheRunAndResumeContinuesIt() {
+    CountingProgram p;
+    p.program.Show();
+    p.button("btnNext")->click();
+    QPushButton* freeze = p.button("CmdFreeze");
+    std::size_t whenPaused = 0;
+    std::size_t afterWaiting = 0;
+    QString captionWhilePaused;
+    WhenTrue(
+        this, [&] { return p.plot().Figures().size() > kWellIntoTheRun; },
+        [&] {
+          freeze->click();
+          captionWhilePaused = freeze->text();
+          whenPaused = p.plot().Figures().size();
+          // Events keep flowing while paused: the timers below fire inside the pause.
+          QTimer::singleShot(150, [&] {
+            afterWaiting = p.plot().Figures().size();
+            freeze->click();
+          });
+        });
+    QElapsedTimer clock;
+    clock.start();
+    p.button("btnGo")->click();
+    QCOMPARE(captionWhilePaused, QStringLiteral("Resume"));
+    QVERIFY(whenPaused > 0);
+    QCOMPARE(afterWaiting, whenPaused);  // nothing was drawn while paused
+    QVERIFY(clock.elapsed() >= 150);
+    QCOMPARE(freeze->text(), QStringLiteral("Pause"));
+    QCOMPARE(p.program.RunsCompleted(), 1);  // the same run went on to its end
+    QCOMPARE(p.program.RunsStarted(), 1);
+    QCOMPARE(Count(PrintedLines(p.results()), " Jumper 1"), std::size_t{1});
+  }
+
+  void exitDuringARunEndsItAtOnce() {
+    CountingProgram p;
+    p.program.Show();
+    p.button("btnNext")->click();
+    WhenTrue(
+        this, [&] { return p.plot().Figures().size() > kWellIntoTheRun; },
+        [&] { p.button("Cmdexit")->click(); });
+    p.button("btnGo")->click();
+    // The click returned: the run stopped without finishing or reporting.
+    QVERIFY(!p.program.IsRunning());
+    QVERIFY(p.program.IsEnding());
+    QCOMPARE(p.program.RunsCompleted(), 0);
+    QVERIFY(p.results().Texts().empty());
+    QCOMPARE(p.quits, 1);
+    QVERIFY(!p.form1().isVisible());
+    QVERIFY(!p.form2().isVisible());
+    // Nothing starts any more.
+    p.button("btnGo")->click();
+    QCOMPARE(p.program.RunsStarted(), 1);
+  }
+
+  void closingTheWindowDuringAPausedRunEndsIt() {
+    CountingProgram p;
+    p.program.Show();
+    p.button("btnNext")->click();
+    WhenTrue(
+        this, [&] { return p.plot().Figures().size() > kWellIntoTheRun; },
+        [&] {
+          p.button("CmdFreeze")->click();
+          QTimer::singleShot(50, [&] { p.form1().close(); });
+        });
+    QElapsedTimer clock;
+    clock.start();
+    p.button("btnGo")->click();
+    QVERIFY(clock.elapsed() < 5000);  // never stuck in the pause
+    QVERIFY(p.program.IsEnding());
+    QCOMPARE(p.program.RunsCompleted(), 0);
+    QCOMPARE(p.quits, 1);
+    QVERIFY(!p.form1().isVisible());
+    QVERIFY(!p.form2().isVisible());
+  }
+
+  void goDuringARunReplacesItWithOneNewReport() {
+    CountingProgram p;
+    p.program.Show();
+    p.button("btnNext")->click();
+    WhenTrue(
+        this, [&] { return p.plot().Figures().size() > kWellIntoTheRun; },
+        [&] {
+          // New inputs, then Go again; and once more while the first restart is pending.
+          p.box("TxtIAS")->setText("120");
+          p.box("TxtExdelay")->setText("0");
+          p.button("btnGo")->click();
+          p.button("btnGo")->click();
+        });
+    p.button("btnGo")->click();
+    QCOMPARE(p.program.RunsStarted(), 2);  // the second press found the first restart pending
+    QCOMPARE(p.program.RunsCompleted(), 1);
+    QVERIFY(!p.program.IsRunning());
+    const Scenario& s = p.program.Module().scenario;
+    QCOMPARE(s.ias, 120.0f);
+    QCOMPARE(s.exitDelay, 0.0f);
+    const std::vector<std::string> printed = PrintedLines(p.results());
+    QCOMPARE(Count(printed, " Jumper 1"), std::size_t{1});
+    QCOMPARE(printed, ExpectedReport(s));
+    // The plot is that of the new run alone: one note under it.
+    QCOMPARE(Count(p.plot().Texts(), " after 1st group exits."), std::size_t{1});
+  }
+
+  void goBeforeNextShowsThePlot() {
+    CountingProgram p;
+    p.program.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.form1()));
+    p.button("btnGo")->click();
+    QCOMPARE(p.program.Module().introStage, std::int16_t{3});
+    const CanvasScale& s = p.plot().Scale();
+    QVERIFY(!s.characterCells);
+    QCOMPARE(s.left, -6100.0f);
+    QVERIFY(!p.button("btnNext")->isVisible());
+    QVERIFY(!p.mainWindowControl<QLabel>("Label2")->isVisible());
+    QCOMPARE(p.program.RunsCompleted(), 1);
+    QCOMPARE(Count(PrintedLines(p.results()), " Jumper 1"), std::size_t{1});
+    // And the plot is really on screen: a track pixel in jumper 1's white.
+    const QImage shot = p.form1().CanvasView()->grab().toImage();
+    bool white = false;
+    for (int y = 0; y < shot.height() && !white; ++y) {
+      for (int x = 0; x < shot.width() && !white; ++x) white = shot.pixelColor(x, y) == Qt::white;
+    }
+    QVERIFY2(white, "no track on the plot");
+  }
+
+  void slowPlottingTakesSecondsAndStaysResponsive() {
+    CountingProgram p;
+    p.program.Show();
+    p.button("btnNext")->click();
+    p.control<QComboBox>("Cmbplot")->setCurrentIndex(1);
+    // Stop it after half a second: the run must have been slowed, not blocked.
+    QElapsedTimer clock;
+    std::size_t figuresAtStop = 0;
+    QTimer::singleShot(500, [&] {
+      figuresAtStop = p.plot().Figures().size();
+      p.button("Cmdexit")->click();
+    });
+    clock.start();
+    p.button("btnGo")->click();
+    QVERIFY(clock.elapsed() < 2000);  // Exit acted at once
+    // About a millisecond a step: a few hundred steps in half a second, far from all 6,500.
+    QVERIFY2(figuresAtStop > 4 * 100 && figuresAtStop < 4 * 2000,
+             qPrintable(QString::number(figuresAtStop)));
+  }
+};
+
+QTEST_MAIN(RunCommandsTest)
+#include "run_commands_test.moc"

@@ -1,0 +1,71 @@
+#pragma once
+
+// Helpers for driving the windows from a test: find the controls by their names and act in
+// the middle of a run, which only lets events through at its yields.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "app/form1.h"
+#include "app/program.h"
+#include "canvas/canvas_widget.h"
+#include "entry/form2.h"
+
+namespace tarnwick::test {
+
+// A program whose warnings and quit requests are counted, never shown or acted on.
+struct CountingProgram {
+  explicit CountingProgram(const std::string& argument = "", const ScenarioOptions& options = {})
+      : program(argument, options) {
+    program.DataEntry().inputWarning = [this] { ++warnings; };
+    program.quitApplication = [this] { ++quits; };
+  }
+  Form2& form2() { return program.DataEntry(); }
+  Form1& form1() { return program.MainWindow(); }
+  template <typename T>
+  T* control(const char* name) {
+    T* found = form2().findChild<T*>(QLatin1String(name));
+    if (found == nullptr) found = form1().findChild<T*>(QLatin1String(name));
+    return found;
+  }
+  // Both windows have a Label1 and a Label2: these are the main window's.
+  template <typename T>
+  T* mainWindowControl(const char* name) {
+    return form1().findChild<T*>(QLatin1String(name));
+  }
+  QLineEdit* box(const char* name) { return control<QLineEdit>(name); }
+  QPushButton* button(const char* name) { return control<QPushButton>(name); }
+  Canvas& plot() { return form1().PlotCanvas(); }
+  Canvas& results() { return form2().ResultsCanvas(); }
+
+  Program program;
+  int warnings = 0;
+  int quits = 0;
+};
+
+// Calls `action` once, the first time `condition` holds while events are processed (in a run,
+// that is at one of its yields). Polls on a zero timer, so it reacts within a step or two.
+inline void WhenTrue(QObject* context, std::function<bool()> condition,
+                     std::function<void()> action) {
+  auto* timer = new QTimer(context);
+  timer->setInterval(0);
+  QObject::connect(timer, &QTimer::timeout, context, [timer, condition, action] {
+    if (!condition()) return;
+    timer->stop();
+    timer->deleteLater();
+    action();
+  });
+  timer->start();
+}
+
+// The report lines the results panel shows, as printed.
+inline std::vector<std::string> PrintedLines(const Canvas& results) {
+  return results.Texts();
+}
+
+}  // namespace tarnwick::test
