@@ -49,6 +49,8 @@ void Program::PreparePlot() {
   // Go before Next would draw in character cells, all of it outside the window; the plot
   // needs the canvas that Next sets up, so Go sets it up first.
   if (!form1_->ShowsPlot()) form1_->Next();
+  // In front means visible too: a minimised plot window comes back for the run.
+  form1_->setWindowState(form1_->windowState() & ~Qt::WindowMinimized);
   form1_->show();
   form1_->raise();
   Canvas& plot = form1_->PlotCanvas();
