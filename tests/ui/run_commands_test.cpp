@@ -176,6 +176,30 @@ class RunCommandsTest : public QObject {
     QCOMPARE(Count(p.plot().Texts(), " after 1st group exits."), std::size_t{1});
   }
 
+  void goDuringAPausedRunStartsTheNewRunUnpaused() {
+    CountingProgram p;
+    p.program.Show();
+    p.button("btnNext")->click();
+    WhenTrue(
+        this, [&] { return p.plot().Figures().size() > kWellIntoTheRun; },
+        [&] {
+          p.button("CmdFreeze")->click();
+          QTimer::singleShot(50, [&] {
+            p.box("TxtIAS")->setText("90");
+            p.button("btnGo")->click();
+          });
+        });
+    QElapsedTimer clock;
+    clock.start();
+    p.button("btnGo")->click();
+    QVERIFY(clock.elapsed() < 10000);
+    QCOMPARE(p.button("CmdFreeze")->text(), QStringLiteral("Pause"));
+    QCOMPARE(p.program.Module().scenario.paused, kFalse);
+    QCOMPARE(p.program.RunsStarted(), 2);
+    QCOMPARE(p.program.RunsCompleted(), 1);
+    QCOMPARE(PrintedLines(p.results()), ExpectedReport(p.program.Module().scenario));
+  }
+
   void goBeforeNextShowsThePlot() {
     CountingProgram p;
     p.program.Show();
