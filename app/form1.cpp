@@ -9,6 +9,8 @@
 
 #include "app/app_icon.h"
 #include "app/intro_text.h"
+#include "app/main_window_font.h"
+#include "app/main_window_layout.h"
 #include "canvas/canvas_widget.h"
 #include "canvas/fit_font.h"
 #include "canvas/twips.h"
@@ -16,16 +18,8 @@
 namespace tarnwick {
 namespace {
 
-constexpr int kIntroFirstRow = 5;  // character rows above the opening page
-constexpr int kPlotWindowWidthTwips = 6500;
+using namespace main_window;
 constexpr int kPlotWindowLeftTwips = 495;
-
-// The plot's user scale in feet: downrange -6100..6100, altitude 15000 at the top edge down to
-// 1500 at the bottom.
-constexpr float kScaleTop = 15000;
-constexpr float kScaleHeight = -13500;
-constexpr float kScaleLeft = -6100;
-constexpr float kScaleWidth = 12200;
 
 QLabel* MakeTitleLabel(const QString& text, double pointSize, const QRect& geometry,
                        QWidget* parent) {
@@ -40,28 +34,18 @@ QLabel* MakeTitleLabel(const QString& text, double pointSize, const QRect& geome
   return label;
 }
 
-QStringList IntroLinesAsStrings() {
-  QStringList lines;
-  for (const char* line : IntroLines()) lines << QString::fromLatin1(line);
-  return lines;
-}
-
 }  // namespace
 
 Form1::Form1(Module1& module, QWidget* parent) : QWidget(parent), module_(module) {
   setWindowTitle(QStringLiteral("Tarnwick Simulation"));
   setWindowIcon(TarnwickIcon());
-  resize(TwipsSize(5175, 7290));
+  resize(TwipsSize(kWidthTwips, kHeightTwips));
 
   canvas_ = new CanvasWidget(this);
   canvas_->setObjectName(QStringLiteral("Form1Canvas"));
   LayOutCanvas();
   // The opening page must fit between the title and the buttons, whatever the system font.
-  const int firstRowPx = TwipsToPx(kIntroFirstRow * 240);
-  const int buttonsTopPx = TwipsToPx(6840);
-  const double rowsNeeded = static_cast<double>(IntroLines().size()) + 1;
-  canvas_->setFont(FontFitting(canvas_->font(), IntroLinesAsStrings(), width() - 4,
-                               (buttonsTopPx - firstRowPx) / rowsNeeded));
+  canvas_->setFont(MainWindowCanvasFont(canvas_->font()));
 
   label1_ =
       MakeTitleLabel(QStringLiteral("Tarnwick Simulation"), 18, TwipsRect(480, 0, 3975, 495), this);
@@ -79,10 +63,10 @@ Form1::Form1(Module1& module, QWidget* parent) : QWidget(parent), module_(module
 
   btnNext_ = new QPushButton(QStringLiteral("Next"), this);
   btnNext_->setObjectName(QStringLiteral("btnNext"));
-  btnNext_->setGeometry(TwipsRect(3120, 6840, 855, 375));
+  btnNext_->setGeometry(TwipsRect(3120, kButtonsTopTwips, 855, 375));
   btnExit_ = new QPushButton(QStringLiteral("Exit"), this);
   btnExit_->setObjectName(QStringLiteral("btnExit"));
-  btnExit_->setGeometry(TwipsRect(4200, 6840, 855, 375));
+  btnExit_->setGeometry(TwipsRect(4200, kButtonsTopTwips, 855, 375));
   setTabOrder(btnNext_, btnExit_);
   connect(btnNext_, &QPushButton::clicked, this, &Form1::Next);
   connect(btnExit_, &QPushButton::clicked, this, &Form1::exitRequested);
@@ -112,7 +96,7 @@ void Form1::Next() {
     canvas.Cls();
     btnNext_->hide();
     btnExit_->hide();
-    resize(TwipsToPx(kPlotWindowWidthTwips), height());
+    resize(TwipsToPx(kPlotWidthTwips), height());
     LayOutCanvas();
     canvas.SetUserScale(kScaleLeft, kScaleTop, kScaleWidth, kScaleHeight);
   }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <ostream>
 
+#include "app/main_window_font.h"
 #include "app/scenario_setup.h"
 #include "planner/picture_file.h"
 #include "planner/plot_picture.h"
@@ -107,7 +108,7 @@ int RunReportWithPlot(const CommandLine& line, std::ostream& out, std::ostream& 
   module.scenario = PrepareScenario(line.scenarioArgument, line.options,
                                     [&err] { err << kInputWarning << '\n'; });
   EnsureGuiApplication();
-  const QFont font = QGuiApplication::font();
+  const QFont font = MainWindowCanvasFont(QGuiApplication::font());
   Canvas plot;
   const RunOutcome outcome = RunIntoMainWindowPlot(module, plot, font);
   std::string error;

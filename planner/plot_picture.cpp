@@ -6,25 +6,18 @@
 #include <cmath>
 #include <memory>
 
+#include "app/main_window_layout.h"
 #include "canvas/canvas_painter.h"
 #include "canvas/qt_text_metrics.h"
+#include "canvas/twips.h"
 #include "planner/picture_file.h"
 
 namespace tarnwick {
-namespace {
-
-constexpr double kTwipsPerPx = 15.0;
-constexpr double kPlotWidthTwips = 6500;
-constexpr double kPlotHeightTwips = 7290;
-constexpr float kScaleLeft = -6100;
-constexpr float kScaleTop = 15000;
-constexpr float kScaleWidth = 12200;
-constexpr float kScaleHeight = -13500;
-
-}  // namespace
 
 void SetUpMainWindowPlot(Canvas& canvas, const QFont& font) {
-  canvas.SetClientSizePx(kPlotWidthTwips / kTwipsPerPx, kPlotHeightTwips / kTwipsPerPx);
+  // Whole pixels, as the window's widget has them.
+  using namespace main_window;
+  canvas.SetClientSizePx(TwipsToPx(kPlotWidthTwips), TwipsToPx(kHeightTwips));
   canvas.SetTextMetrics(std::make_shared<QtTextMetrics>(font));
   canvas.SetUserScale(kScaleLeft, kScaleTop, kScaleWidth, kScaleHeight);
   canvas.AutoRedraw = false;

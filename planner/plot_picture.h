@@ -11,9 +11,8 @@ class QPalette;
 
 namespace tarnwick {
 
-// Gives `canvas` the main window's plot area: 6500 x 7290 twips, downrange -6100..6100 ft
-// across and altitude 15000 ft at the top down to 1500 ft at the bottom, with text measured in
-// `font`, so a run drawn into it lands exactly where the window would draw it.
+// Gives `canvas` the main window's plot area and scale (app/main_window_layout.h), with text
+// measured in `font`, so a run drawn into it lands exactly where the window would draw it.
 void SetUpMainWindowPlot(Canvas& canvas, const QFont& font);
 
 // Runs `module`'s scenario into a canvas laid out as the main window's plot, so the picture

@@ -10,8 +10,11 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sstream>
 
+#include "app/command_line.h"
 #include "app/form1.h"
+#include "app/headless.h"
 #include "app/program.h"
 #include "canvas/canvas_widget.h"
 #include "entry/form2.h"
@@ -116,6 +119,13 @@ class WindowMenusTest : public QObject {
     onScreen.setDevicePixelRatio(1.0);
     QCOMPARE(image.size(), onScreen.size());
     QCOMPARE(image.convertToFormat(QImage::Format_RGB32), onScreen);
+
+    // The command line's --plot draws the same picture as the window.
+    const QString headless = dir.filePath(QStringLiteral("headless.png"));
+    const ParsedCommandLine line = ParseCommandLine({"--report", "--plot", headless.toStdString()});
+    std::ostringstream out, err;
+    QCOMPARE(RunHeadlessMode(*line.commandLine, out, err), 0);
+    QCOMPARE(QImage(headless).convertToFormat(QImage::Format_RGB32), onScreen);
 
     answer = dir.filePath(QStringLiteral("plot.svg"));
     QVERIFY(menu->SaveAs());
