@@ -42,49 +42,38 @@ WebEngineView::~WebEngineView() {
   delete view_;
 }
 
-void WebEngineView::Requested() {
-  requested_ = true;
-  requestWatchdog_.start();
-}
-
 bool WebEngineView::Navigate(const QString& address) {
   const QUrl url = QUrl::fromUserInput(address.trimmed());
   if (!url.isValid() || url.isEmpty()) return false;
-  Requested();
-  page_->load(url);
+  Request([&] { page_->load(url); });
   return true;
 }
 
 bool WebEngineView::GoBack() {
   if (!page_->history()->canGoBack()) return false;
-  Requested();
-  page_->history()->back();
+  Request([this] { page_->history()->back(); });
   return true;
 }
 
 bool WebEngineView::GoForward() {
   if (!page_->history()->canGoForward()) return false;
-  Requested();
-  page_->history()->forward();
+  Request([this] { page_->history()->forward(); });
   return true;
 }
 
 bool WebEngineView::GoHome() {
-  Requested();
-  page_->load(DetailsHomeUrl());
+  Request([this] { page_->load(DetailsHomeUrl()); });
   return true;
 }
 
 bool WebEngineView::GoSearch() {
-  Requested();
-  page_->load(DetailsSearchUrl());
+  Request([this] { page_->load(DetailsSearchUrl()); });
   return true;
 }
 
 bool WebEngineView::Refresh() {
   if (page_->url().isEmpty()) return false;
-  Requested();
-  page_->triggerAction(QWebEnginePage::Reload);
+  Request([this] { page_->triggerAction(QWebEnginePage::Reload); });
   return true;
 }
 
@@ -123,9 +112,22 @@ void WebEngineView::OnLoadFinished() {
 }
 
 void WebEngineView::OnUrlChanged() {
-  // Outside a load, an address change is a jump within the page (a link to one of its sections),
-  // which completes at once.
-  if (!requested_ && !loading_) emit NavigateComplete();
+  // Outside a load, an address change is a jump within the page (a link to one of its sections,
+  // or Back and Forward between them): it loads nothing and is complete at once. Chromium may
+  // also report the requested address from inside the request itself; that one is not reached
+  // yet.
+  if (loading_ || insideRequest_) return;
+  requested_ = false;
+  requestWatchdog_.stop();
+  emit NavigateComplete();
+}
+
+void WebEngineView::Request(const std::function<void()>& ask) {
+  requested_ = true;
+  requestWatchdog_.start();
+  insideRequest_ = true;
+  ask();
+  insideRequest_ = false;
 }
 
 }  // namespace tarnwick

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTimer>
+#include <functional>
 
 #include "browser/web_engine.h"
 
@@ -31,7 +32,8 @@ class WebEngineView : public WebEngine {
   bool Busy() const override;
 
  private:
-  void Requested();
+  // Makes a request of the engine, which counts as busy from then on until it answers.
+  void Request(const std::function<void()>& ask);
   void OnLoadStarted();
   void OnLoadFinished();
   void OnUrlChanged();
@@ -43,6 +45,7 @@ class WebEngineView : public WebEngine {
   // window's busy poll must already see the engine as busy.
   bool requested_ = false;
   bool loading_ = false;
+  bool insideRequest_ = false;
   QTimer requestWatchdog_;
 };
 

@@ -95,6 +95,24 @@ class DetailsPageEngineTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(browser.windowTitle(), kDetailsTitle, kPageTimeout);
   }
 
+  void jumpsWithinThePageCompleteAtOnce() {
+    Browser browser = OpenBrowser();
+    QVERIFY(browser.window);
+    browser.Press("Home");
+    QTRY_COMPARE_WITH_TIMEOUT(browser.cboAddress->itemText(0), "http://tarnwick.local/details/",
+                              kPageTimeout);
+    QTRY_VERIFY_WITH_TIMEOUT(!browser.timTimer->isActive(), kPageTimeout);
+    Evaluate(browser, "location.hash = 'limits'");
+    QTRY_COMPARE_WITH_TIMEOUT(browser.cboAddress->itemText(0),
+                              "http://tarnwick.local/details/#limits", kPageTimeout);
+    // Going back within the page loads nothing; the poll must not wait for a load that never comes.
+    browser.Press("Back");
+    QTRY_COMPARE_WITH_TIMEOUT(browser.cboAddress->itemText(0), "http://tarnwick.local/details/",
+                              kPageTimeout);
+    QTRY_VERIFY_WITH_TIMEOUT(!browser.timTimer->isActive(), 1000);
+    QCOMPARE(browser.windowTitle(), kDetailsTitle);
+  }
+
   void folderWithoutItsSlashIsRedirected() {
     Browser browser = OpenBrowser();
     QVERIFY(browser.window);
