@@ -184,8 +184,8 @@ Modes:
                         steps of STEP and print CSV: the value, each jumper's downrange and
                         fall time and the three separations, one decimal. FIELD is
                         exit-delay, ias, upper-wind, lower-wind or wind-change-altitude; each
-                        value goes through Go's limits as if typed into its box (a corrected
-                        value is named on standard error). Uses every core.
+                        value goes through Go's limits as if typed into its box (each run Go
+                        would warn about is named on standard error). Uses every core.
   --recommend-delay FEET
                         the shortest exit delay, in steps of 0.1 s up to 30 s, from which
                         every longer delay keeps all three separations at FEET or more (1000

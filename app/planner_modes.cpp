@@ -57,7 +57,8 @@ PrepareForValue PrepareLike(const CommandLine& line, SweepField field) {
 void WarnPerValue(std::ostream& err, const SweepRange& range, const std::vector<SweepRow>& rows) {
   for (const SweepRow& row : rows) {
     if (row.run.warnings == 0) continue;
-    err << kInputWarning << " (" << FieldName(range.field) << ' ' << range.Text(row.index) << ")\n";
+    err << kInputWarning << " (run with " << FieldName(range.field) << ' ' << range.Text(row.index)
+        << ")\n";
   }
 }
 

@@ -99,7 +99,7 @@ TEST(SweepMode, EachRowAgreesWithTheReportOfItsValue) {
 TEST(SweepMode, NamesEachValueGosLimitsCorrected) {
   const Output r = RunTarnwick({"--sweep", "exit-delay=28:32:2"});
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.err, "Please check your numerical inputs (exit-delay 32)\n");
+  EXPECT_EQ(r.err, "Please check your numerical inputs (run with exit-delay 32)\n");
   const auto lines = Split(r.out, '\n');
   ASSERT_EQ(lines.size(), 4u);
   EXPECT_EQ(lines[3].substr(lines[3].find(',')), lines[2].substr(lines[2].find(',')));
