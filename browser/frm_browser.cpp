@@ -132,8 +132,9 @@ void frmBrowser::Form_Load() {
   activateWindow();
   tbToolBar->update();
   Form_Resize();
-  cboAddress->move(TwipsToPixels(50), TwipsToPixels(PixelsToTwips(lblAddress->y()) +
-                                                    PixelsToTwips(lblAddress->height()) + 15));
+  cboAddress->move(
+      TwipsToPixels(kPageMargin),
+      TwipsToPixels(PixelsToTwips(lblAddress->y()) + PixelsToTwips(lblAddress->height()) + 15));
   if (StartingAddress.size() >= 1) {
     cboAddress->setEditText(StartingAddress);
     cboAddress->addItem(cboAddress->currentText());
@@ -159,9 +160,9 @@ void frmBrowser::Form_Resize() {
   const float scaleHeight = PixelsToTwips(height());
   // A client area smaller than the margins (a minimised window, say) gives negative sizes; those
   // are skipped and the control keeps its size until the window is restored.
-  const float boxWidth = scaleWidth - 100;
+  const float boxWidth = scaleWidth - 2 * kPageMargin;
   if (boxWidth >= 0) cboAddress->resize(TwipsToPixels(boxWidth), cboAddress->height());
-  const float pageWidth = scaleWidth - 100;
+  const float pageWidth = scaleWidth - 2 * kPageMargin;
   if (pageWidth >= 0) brwWebBrowser->resize(TwipsToPixels(pageWidth), brwWebBrowser->height());
   const float stripBottom = PixelsToTwips(picAddress->y()) + PixelsToTwips(picAddress->height());
   const float pageHeight = scaleHeight - stripBottom - kPageBottomMargin;

@@ -1,6 +1,7 @@
 // The details browser window's rules, driven through a scripted engine.
 #include "browser/frm_browser.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -154,6 +155,26 @@ class FrmBrowserTest : public QObject {
     QTest::keyClick(w.window->cboAddress, Qt::Key_Down);
     QCOMPARE(w.engine->navigations,
              (QStringList{kShortAddress, "http://b.invalid/", kShortAddress}));
+  }
+
+  void pickingWithTheMouseNavigatesEvenToTheEntryShown() {
+    OpenWindow w;
+    w.engine->Reach("http://b.invalid/", "B");
+    w.engine->Reach("http://a.invalid/", "A");
+    const auto pick = [&](int row) {
+      QComboBox* box = w.window->cboAddress;
+      box->showPopup();
+      QAbstractItemView* list = box->view();
+      QTRY_VERIFY(list->isVisible());
+      const QRect entry = list->visualRect(list->model()->index(row, 0));
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
+      QTRY_VERIFY(!list->isVisible());
+    };
+    pick(1);
+    QCOMPARE(w.engine->navigations.last(), "http://b.invalid/");
+    pick(1);
+    QCOMPARE(w.engine->navigations,
+             (QStringList{kShortAddress, "http://b.invalid/", "http://b.invalid/"}));
   }
 
   void stopSetsThePageNameAtOnce() {
