@@ -3,9 +3,11 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLibrary>
 #include <QMessageBox>
 #include <QOpenGLContext>
+#include <QScopeGuard>
 #include <QStringList>
 #include <cstdio>
 
@@ -98,6 +100,12 @@ void PrepareDetailsBrowserEngine() {
 }
 
 void ShowDetailsBrowser() {
+  // The first press loads the engine, which takes about a second: show that something happens.
+  const bool firstPress = !loaded.show;
+  if (firstPress) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  const auto restoreCursor = qScopeGuard([firstPress] {
+    if (firstPress) QGuiApplication::restoreOverrideCursor();
+  });
   const QString errors = LoadDetailsModule();
   if (!errors.isEmpty()) {
     ReportMissingModule(errors);
