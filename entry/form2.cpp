@@ -105,7 +105,8 @@ Form2::Form2(Scenario& scenario, std::string_view argument, QWidget* parent)
 void Form2::BuildControls() {
   setWindowTitle(QStringLiteral("Tarnwick data"));
   setFont(WindowFont(*this));
-  resize(TwipsSize(5055, 6960));
+  // Every control sits at a fixed place; a larger window would only add empty space.
+  setFixedSize(TwipsSize(5055, 6960));
 
   frame1_ = new QGroupBox(QStringLiteral("Data Entry"), this);
   frame1_->setObjectName(QStringLiteral("Frame1"));

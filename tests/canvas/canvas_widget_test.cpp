@@ -12,7 +12,6 @@
 #include <cmath>
 #include <limits>
 
-#include "canvas/canvas_painter.h"
 #include "canvas/qt_text_metrics.h"
 
 using namespace tarnwick;
@@ -155,15 +154,6 @@ class CanvasWidgetTest : public QObject {
     const QColor background = widget.palette().color(QPalette::Window);
     QCOMPARE(px(-4500, 9500), background);
     QCOMPARE(px(5000, 12000), background);
-  }
-
-  void systemColoursFollowThePalette() {
-    QPalette palette;
-    palette.setColor(QPalette::Window, QColor(1, 2, 3));
-    palette.setColor(QPalette::WindowText, QColor(4, 5, 6));
-    QCOMPARE(ToQColor(kButtonFace, palette), QColor(1, 2, 3));
-    QCOMPARE(ToQColor(0x80000008u, palette), QColor(4, 5, 6));
-    QCOMPARE(ToQColor(0x00336699u, palette), QColor(0x99, 0x66, 0x33));  // 0x00BBGGRR
   }
 
   void aRepaintKeepsTheDrawing() {

@@ -281,13 +281,6 @@ class DataEntryWindowTest : public QObject {
                                    << " 20"
                                    << " 0"
                                    << " 0";
-    QTest::newRow("fractions") << ".5"
-                               << "0.25"
-                               << "1e1"
-                               << "2.5" << 0 << " .5"
-                               << " .25"
-                               << " 10"
-                               << " 2.5";
   }
   void goLimitsTheInputsAndWarns() {
     QFETCH(QString, ias);
