@@ -74,19 +74,21 @@ int RunSweepMode(const CommandLine& line, std::ostream& out, std::ostream& err) 
     if (!feet.feet) return Refuse(err, feet.error);
     target = feet.feet;
   }
-  // Refused before any work, not after the whole sweep.
-  if (!line.chartFile.empty() && !PictureFormatFor(line.chartFile)) {
-    return Refuse(err, "--chart: " + UnknownPictureTypeError(line.chartFile));
+  // Refused before the work, not after a sweep that may take a minute.
+  if (!line.chartFile.empty()) {
+    if (const std::string problem = PictureFileProblem(line.chartFile); !problem.empty()) {
+      return Refuse(err, "--chart: " + problem);
+    }
   }
 
   const std::vector<SweepRow> rows = RunSweep(range, PrepareLike(line, range.field));
-  WarnPerValue(err, range, rows);
   if (!line.chartFile.empty()) {
     std::string error;
     if (!WriteSeparationChart(line.chartFile, ChartOfSweep(range, rows, target), error)) {
       return Refuse(err, "--chart: " + error);
     }
   }
+  WarnPerValue(err, range, rows);
   WriteSweepCsv(out, range, rows);
   return 0;
 }
@@ -102,12 +104,13 @@ int RunRecommendDelayMode(const CommandLine& line, std::ostream& out, std::ostre
 }
 
 int RunReportWithPlot(const CommandLine& line, std::ostream& out, std::ostream& err) {
-  if (!PictureFormatFor(line.plotFile)) {
-    return Refuse(err, "--plot: " + UnknownPictureTypeError(line.plotFile));
+  if (const std::string problem = PictureFileProblem(line.plotFile); !problem.empty()) {
+    return Refuse(err, "--plot: " + problem);
   }
   Module1 module;
-  module.scenario = PrepareScenario(line.scenarioArgument, line.options,
-                                    [&err] { err << kInputWarning << '\n'; });
+  int warnings = 0;
+  module.scenario =
+      PrepareScenario(line.scenarioArgument, line.options, [&warnings] { ++warnings; });
   EnsureGuiApplication();
   const QFont font = MainWindowCanvasFont(QGuiApplication::font());
   Canvas plot;
@@ -116,6 +119,8 @@ int RunReportWithPlot(const CommandLine& line, std::ostream& out, std::ostream& 
   if (!WriteCanvasPicture(line.plotFile, plot, QGuiApplication::palette(), font, error)) {
     return Refuse(err, "--plot: " + error);
   }
+  // Only once the picture is there, so a failure is the one line on standard error.
+  for (int i = 0; i < warnings; ++i) err << kInputWarning << '\n';
   for (const std::string& text : ReportLines(outcome.result)) out << text << '\n';
   return 0;
 }

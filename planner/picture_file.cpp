@@ -1,6 +1,7 @@
 #include "planner/picture_file.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -45,6 +46,16 @@ std::optional<PictureFormat> PictureFormatFor(const std::string& path) {
 
 std::string UnknownPictureTypeError(const std::string& path) {
   return "cannot tell the picture type of \"" + path + "\"; use a name ending in .png or .svg";
+}
+
+std::string PictureFileProblem(const std::string& path) {
+  if (!PictureFormatFor(path)) return UnknownPictureTypeError(path);
+  const QFileInfo file(QString::fromStdString(path));
+  const QFileInfo folder(file.absolutePath());
+  if (!folder.isDir()) return "cannot write \"" + path + "\": its folder does not exist";
+  if (!folder.isWritable()) return "cannot write \"" + path + "\": its folder is not writable";
+  if (file.isDir()) return "cannot write \"" + path + "\": it is a folder";
+  return {};
 }
 
 void EnsureGuiApplication() {

@@ -17,6 +17,11 @@ std::optional<PictureFormat> PictureFormatFor(const std::string& path);
 // The one-line complaint about a name whose extension is neither.
 std::string UnknownPictureTypeError(const std::string& path);
 
+// Why `path` cannot take a picture, found before any work is done: an extension that is neither
+// .png nor .svg, a folder that does not exist or cannot be written, a folder in the file's
+// place. Empty when nothing is known to stand in the way; writing can still fail later.
+std::string PictureFileProblem(const std::string& path);
+
 // Drawing and measuring text need a QGuiApplication. The command-line modes run without one, so
 // one is made on first use, on the offscreen platform unless a platform has been chosen; it
 // lives until the process ends.

@@ -67,6 +67,9 @@ TEST(PlannerModes, BadInputIsOneLineOnStandardErrorAndStatus2) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   const std::string missingDir = dir.filePath("no/such/dir/").toStdString();
+  QTemporaryDir other;
+  const QString folderInTheWay = other.filePath(QStringLiteral("taken.png"));
+  ASSERT_TRUE(QDir().mkdir(folderInTheWay));
   const std::vector<std::vector<std::string>> cases = {
       {"--sweep", "exit-delay=30:0:1"},
       {"--sweep", "exit-delay=0:30:0"},
@@ -83,6 +86,10 @@ TEST(PlannerModes, BadInputIsOneLineOnStandardErrorAndStatus2) {
       {"--report", "--plot", missingDir + "plot.svg"},
       {"--report", "--plot", dir.filePath("plot.gif").toStdString()},
       {"--report", "--plot", dir.path().toStdString()},
+      // Go's warnings would come with a failure; only the failure is said.
+      {"--report", "--ias", "250", "--plot", missingDir + "plot.png"},
+      {"--sweep", "exit-delay=29:31:1", "--chart", missingDir + "chart.svg"},
+      {"--report", "--plot", folderInTheWay.toStdString()},
   };
   for (const auto& args : cases) {
     const Output r = RunTarnwick(args);
