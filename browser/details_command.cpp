@@ -34,15 +34,13 @@ DetailsModule loaded;
 // the shared context at start when told to before the application exists, but that costs every
 // start 150 to 250 ms on these machines even if the details are never opened; and without it an
 // engine started later crashes on a display with OpenGL. So it is created here, on first use,
-// before the engine is loaded. Where no OpenGL is to be had (offscreen), the engine draws
-// without it and needs none.
+// before the engine is loaded. Where no OpenGL is to be had (offscreen, a display without GL)
+// the context cannot be created, but it is shared all the same: the engine then draws without
+// OpenGL, yet still reads the shared context's format and crashes if there is none.
 void ShareGraphicsContextWithTheEngine() {
   if (QOpenGLContext::globalShareContext()) return;
   auto* context = new QOpenGLContext;
-  if (!context->create()) {
-    delete context;
-    return;
-  }
+  context->create();
   // Lives as long as the process, like the engine that uses it.
   qt_gl_set_global_share_context(context);
 }
