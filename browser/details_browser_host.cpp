@@ -13,6 +13,10 @@ DetailsBrowserHost::~DetailsBrowserHost() {
 }
 
 void DetailsBrowserHost::Show(const QString& address) {
+  // A window the user closed is deleted only once the event loop gets back to it, which in the
+  // middle of a run is not before the run ends. Shown again meanwhile, it would vanish under the
+  // user's eyes; the press loads a fresh window instead and leaves the closed one to its end.
+  if (window_ && window_->IsLoaded() && window_->isHidden()) window_ = nullptr;
   if (!window_) window_ = new frmBrowser(makeEngine_());
   window_->StartingAddress = address;
   window_->ShowWindow();

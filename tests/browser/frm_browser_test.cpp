@@ -294,6 +294,25 @@ class DetailsBrowserHostTest : public QObject {
     QVERIFY(!host.Window());
     host.Close();
   }
+
+  // Details pressed right after the close box, before the closed window is deleted (in the middle
+  // of a run that can be long): a fresh window loads, and the closed one is not brought back.
+  void pressRightAfterClosingLoadsAFreshWindow() {
+    FakeWebEngine* engine = nullptr;
+    DetailsBrowserHost host([&] { return engine = new FakeWebEngine; });
+    host.Show(kShortAddress);
+    QPointer<frmBrowser> closed = host.Window();
+    closed->close();
+    host.Show(kShortAddress);
+    QPointer<frmBrowser> fresh = host.Window();
+    QVERIFY(fresh);
+    QVERIFY(fresh != closed);
+    QVERIFY(fresh->isVisible());
+    QCOMPARE(engine->navigations, QStringList{kShortAddress});
+    QTRY_VERIFY(!closed);
+    QVERIFY(fresh);
+    QVERIFY(fresh->isVisible());
+  }
 };
 
 }  // namespace tarnwick
