@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 #include <QWindow>
 #include <cmath>
@@ -17,6 +18,7 @@
 #include "entry/form2.h"
 #include "entry/number_text.h"
 #include "sim/scenario.h"
+#include "ui_test_support.h"
 
 namespace tarnwick::test {
 
@@ -38,11 +40,13 @@ inline const float& ScenarioField(const Scenario& s, Box box) {
 
 // Where the window and the scenario disagree, one line each; empty when they agree. A box
 // agrees when its text reads back as its field, a check box when its state gives the sign, a
-// list when its index is the field. Every field must also be a finite number.
-inline QString ScreenVersusScenario(const Form2& form, const Scenario& s) {
+// list when its index is the field. Every field must also be a finite number. The boxes are
+// read into the scenario by Go (or by an edit of each), so before the first Go only the check
+// boxes and lists are compared.
+inline QString ScreenVersusScenario(const Form2& form, const Scenario& s, bool afterGo = true) {
   QString differences;
   const char* const boxNames[] = {"TxtIAS", "TxtUwind", "TxtLwind", "TxtWndalt", "TxtExdelay"};
-  for (int i = 0; i < 5; ++i) {
+  for (int i = 0; afterGo && i < 5; ++i) {
     const auto box = static_cast<Box>(i);
     const float field = ScenarioField(s, box);
     const float shown = StoreSingle(TextToNumber(form.Text(box)));
@@ -76,6 +80,34 @@ inline void PressCloseBox(QWidget& window) {
   }
 }
 
+// The ways a user ends the program.
+enum class WayOut { ExitButton, EscapeKey, DataEntryCloseBox, MainWindowCloseBox };
+
+// The program as main() runs it: asking to quit really ends the event loop.
+inline void QuitForReal(CountingProgram& p) {
+  p.program.quitApplication = [&p] {
+    ++p.quits;
+    QCoreApplication::quit();
+  };
+}
+
+inline void TakeWayOut(CountingProgram& p, WayOut way) {
+  switch (way) {
+    case WayOut::ExitButton:
+      p.button("Cmdexit")->click();
+      break;
+    case WayOut::EscapeKey:
+      QTest::keyClick(p.box("TxtUwind"), Qt::Key_Escape);
+      break;
+    case WayOut::DataEntryCloseBox:
+      PressCloseBox(p.form2());
+      break;
+    case WayOut::MainWindowCloseBox:
+      PressCloseBox(p.form1());
+      break;
+  }
+}
+
 // Runs the application's event loop as main() does, with `start` called once it runs. Returns
 // the loop's exit status, or -1 if nothing ended it within `limitMs` (a hang is a failure, not
 // a test that never returns).
@@ -92,3 +124,5 @@ inline int RunEventLoopLikeMain(const std::function<void()>& start, int limitMs 
 }
 
 }  // namespace tarnwick::test
+
+Q_DECLARE_METATYPE(tarnwick::test::WayOut)

@@ -12,14 +12,15 @@
 #include "fault_checks.h"
 #include "sim/report.h"
 #include "sim/simulation.h"
-#include "ui_test_support.h"
 
 using namespace tarnwick;
 using tarnwick::test::CountingProgram;
-using tarnwick::test::PressCloseBox;
 using tarnwick::test::PrintedLines;
+using tarnwick::test::QuitForReal;
 using tarnwick::test::RunEventLoopLikeMain;
 using tarnwick::test::ScreenVersusScenario;
+using tarnwick::test::TakeWayOut;
+using tarnwick::test::WayOut;
 using tarnwick::test::WhenTrue;
 
 namespace {
@@ -28,8 +29,6 @@ namespace {
 constexpr std::size_t kWellIntoTheRun = 4000;
 constexpr int kMegabyte = 1 << 20;
 const char* const kBoxNames[] = {"TxtIAS", "TxtUwind", "TxtLwind", "TxtWndalt", "TxtExdelay"};
-
-enum class WayOut { ExitButton, EscapeKey, DataEntryCloseBox, MainWindowCloseBox };
 
 std::size_t Count(const std::vector<std::string>& lines, const std::string& prefix) {
   std::size_t n = 0;
@@ -46,31 +45,6 @@ std::vector<std::string> ExpectedReport(const Scenario& scenario) {
       ReportLines(RunSimulation(module, nullptr, nullptr, nullptr).result);
   std::erase(lines, std::string());  // the panel keeps only printed text
   return lines;
-}
-
-// The program as main() runs it: asking to quit really ends the event loop.
-void QuitForReal(CountingProgram& p) {
-  p.program.quitApplication = [&p] {
-    ++p.quits;
-    QCoreApplication::quit();
-  };
-}
-
-void TakeWayOut(CountingProgram& p, WayOut way) {
-  switch (way) {
-    case WayOut::ExitButton:
-      p.button("Cmdexit")->click();
-      break;
-    case WayOut::EscapeKey:
-      QTest::keyClick(p.box("TxtUwind"), Qt::Key_Escape);
-      break;
-    case WayOut::DataEntryCloseBox:
-      PressCloseBox(p.form2());
-      break;
-    case WayOut::MainWindowCloseBox:
-      PressCloseBox(p.form1());
-      break;
-  }
 }
 
 QString Repeated(const QString& unit, int length) {
@@ -113,8 +87,6 @@ QString OutsideGoLimits(const Scenario& s) {
 }
 
 }  // namespace
-
-Q_DECLARE_METATYPE(WayOut)
 
 class FaultMatrixTest : public QObject {
   Q_OBJECT
