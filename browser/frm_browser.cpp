@@ -11,8 +11,8 @@
 #include <QToolBar>
 
 #include "browser/toolbar_icons.h"
-#include "browser/twips.h"
 #include "browser/web_engine.h"
+#include "canvas/twips.h"
 
 namespace tarnwick {
 namespace {
@@ -29,8 +29,7 @@ constexpr int kEnterKey = 13;
 const char* const kToolbarKeys[] = {"Back", "Forward", "Stop", "Refresh", "Home", "Search"};
 
 void PlaceInTwips(QWidget* widget, int left, int top, int width, int height) {
-  widget->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                      TwipsToPixels(height));
+  widget->setGeometry(TwipsToPx(left), TwipsToPx(top), TwipsToPx(width), TwipsToPx(height));
 }
 
 }  // namespace
@@ -42,7 +41,7 @@ frmBrowser::frmBrowser(WebEngine* engine, QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
   // The browser never decides on its own that the program should end.
   setAttribute(Qt::WA_QuitOnClose, false);
-  resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
+  resize(TwipsToPx(kClientWidth), TwipsToPx(kClientHeight));
 
   brwWebBrowser = engine;
   brwWebBrowser->setParent(this);
@@ -125,16 +124,15 @@ void frmBrowser::ShowWindow() {
 }
 
 void frmBrowser::Form_Load() {
-  move(TwipsToPixels(kDesignLeft), TwipsToPixels(kDesignTop));
+  move(TwipsToPx(kDesignLeft), TwipsToPx(kDesignTop));
   // On screen before any page starts loading.
   show();
   raise();
   activateWindow();
   tbToolBar->update();
   Form_Resize();
-  cboAddress->move(
-      TwipsToPixels(kPageMargin),
-      TwipsToPixels(PixelsToTwips(lblAddress->y()) + PixelsToTwips(lblAddress->height()) + 15));
+  cboAddress->move(TwipsToPx(kPageMargin),
+                   TwipsToPx(PxToTwips(lblAddress->y()) + PxToTwips(lblAddress->height()) + 15));
   if (StartingAddress.size() >= 1) {
     cboAddress->setEditText(StartingAddress);
     cboAddress->addItem(cboAddress->currentText());
@@ -151,22 +149,22 @@ void frmBrowser::resizeEvent(QResizeEvent* event) {
 
 void frmBrowser::DockStrips() {
   // Docked to the top edge: they always span the client width, whatever the layout below does.
-  tbToolBar->setGeometry(0, 0, width(), TwipsToPixels(kToolbarHeight));
-  picAddress->setGeometry(0, TwipsToPixels(kStripTop), width(), TwipsToPixels(kStripHeight));
+  tbToolBar->setGeometry(0, 0, width(), TwipsToPx(kToolbarHeight));
+  picAddress->setGeometry(0, TwipsToPx(kStripTop), width(), TwipsToPx(kStripHeight));
 }
 
 void frmBrowser::Form_Resize() {
-  const float scaleWidth = PixelsToTwips(width());
-  const float scaleHeight = PixelsToTwips(height());
+  const float scaleWidth = PxToTwips(width());
+  const float scaleHeight = PxToTwips(height());
   // A client area smaller than the margins (a minimised window, say) gives negative sizes; those
   // are skipped and the control keeps its size until the window is restored.
   const float boxWidth = scaleWidth - 2 * kPageMargin;
-  if (boxWidth >= 0) cboAddress->resize(TwipsToPixels(boxWidth), cboAddress->height());
+  if (boxWidth >= 0) cboAddress->resize(TwipsToPx(boxWidth), cboAddress->height());
   const float pageWidth = scaleWidth - 2 * kPageMargin;
-  if (pageWidth >= 0) brwWebBrowser->resize(TwipsToPixels(pageWidth), brwWebBrowser->height());
-  const float stripBottom = PixelsToTwips(picAddress->y()) + PixelsToTwips(picAddress->height());
+  if (pageWidth >= 0) brwWebBrowser->resize(TwipsToPx(pageWidth), brwWebBrowser->height());
+  const float stripBottom = PxToTwips(picAddress->y()) + PxToTwips(picAddress->height());
   const float pageHeight = scaleHeight - stripBottom - kPageBottomMargin;
-  if (pageHeight >= 0) brwWebBrowser->resize(brwWebBrowser->width(), TwipsToPixels(pageHeight));
+  if (pageHeight >= 0) brwWebBrowser->resize(brwWebBrowser->width(), TwipsToPx(pageHeight));
 }
 
 void frmBrowser::brwWebBrowser_DownloadComplete() {

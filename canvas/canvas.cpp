@@ -2,12 +2,13 @@
 
 #include <utility>
 
+#include "canvas/twips_scale.h"
+
 namespace tarnwick {
 namespace {
 
-constexpr double kTwipsPerPx = 15.0;
-constexpr double kCellWidthPx = 120.0 / kTwipsPerPx;
-constexpr double kCellHeightPx = 240.0 / kTwipsPerPx;
+constexpr double kCellWidthPx = 120.0 / kTwipsPerPixel;
+constexpr double kCellHeightPx = 240.0 / kTwipsPerPixel;
 
 }  // namespace
 
@@ -20,8 +21,8 @@ double TextMetrics::LineHeightPx() const {
 }
 
 Canvas::Canvas()
-    : clientWidthPx_(5175.0 / kTwipsPerPx),
-      clientHeightPx_(7290.0 / kTwipsPerPx),
+    : clientWidthPx_(5175.0 / kTwipsPerPixel),
+      clientHeightPx_(7290.0 / kTwipsPerPixel),
       metrics_(std::make_shared<TextMetrics>()),
       scales_{CanvasScale{}} {}
 

@@ -3,15 +3,17 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QtMath>
+
+#include "canvas/twips_scale.h"
 
 namespace tarnwick {
 
-// The windows are laid out in twips, 1440 to the inch; at 96 logical dots per inch that is 15
-// twips per logical pixel, and Qt's device-pixel ratio takes care of high-DPI screens.
-inline constexpr double kTwipsPerPixel = 15.0;
-
-constexpr int TwipsToPx(int twips) {
-  return static_cast<int>(twips / kTwipsPerPixel + 0.5);
+constexpr int TwipsToPx(double twips) {
+  return qRound(twips / kTwipsPerPixel);
+}
+constexpr float PxToTwips(int px) {
+  return static_cast<float>(px * kTwipsPerPixel);
 }
 
 inline QRect TwipsRect(int left, int top, int width, int height) {
