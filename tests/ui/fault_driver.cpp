@@ -2,7 +2,8 @@
 // from inside the process as a user would, at the moment the case names, so that the test sees
 // how the unmodified program ends. Does nothing unless TARNWICK_FAULT_CASE is set, to
 // "<way out> <moment>": way out one of exit, esc, data-entry-close-box, main-window-close-box;
-// moment one of drawing, paused, details-loading. Says what it did on stderr.
+// moment one of drawing, paused, details-loading, details-reopened (the details browser
+// opened, closed and opened again in the middle of a run). Says what it did on stderr.
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -79,6 +80,16 @@ void Drive() {
   QObject::connect(yields, &QTimer::timeout, qApp, [yields, count, way, moment, dataEntry] {
     if (++*count != kYieldsIntoTheRun) return;
     yields->stop();
+    if (moment == "details-reopened") {
+      auto* details = Control<QPushButton>(dataEntry, "CmdWeb");
+      details->click();
+      QWidget* browser = Window("Web Browser");
+      if (browser == nullptr) return Say("no browser");
+      browser->windowHandle()->close();
+      details->click();
+      Say("details reopened");
+      return TakeWayOut(way);
+    }
     if (moment == "paused") {
       Control<QPushButton>(dataEntry, "CmdFreeze")->click();
       Say("paused");
