@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QtTest>
 #include <cmath>
 
