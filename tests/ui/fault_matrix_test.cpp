@@ -281,6 +281,43 @@ class FaultMatrixTest : public QObject {
     QCOMPARE(PrintedLines(p.results()), ExpectedReport(s));
   }
 
+  // The same megabyte pasted into every box in the middle of a run: the run goes on with what it
+  // reads at each step and stays responsive, and a Go two hundred steps later limits every
+  // value, replaces the run and reports.
+  void megabytePastedDuringARunThenGo() {
+    CountingProgram p;
+    p.program.Show();
+    p.button("btnNext")->click();
+    const QString text = Repeated("9", kMegabyte);
+    QObject scope;
+    QTimer everyStep(&scope);
+    everyStep.setInterval(0);
+    bool pasted = false;
+    int stepsSincePaste = 0;
+    connect(&everyStep, &QTimer::timeout, &scope, [&] {
+      if (!pasted) {
+        if (p.plot().Figures().size() <= kWellIntoTheRun) return;
+        for (const char* name : kBoxNames) PasteOver(p.box(name), text);
+        pasted = true;
+        return;
+      }
+      if (++stepsSincePaste < 200) return;
+      everyStep.stop();
+      p.button("btnGo")->click();
+    });
+    everyStep.start();
+    p.button("btnGo")->click();
+    QVERIFY(pasted);
+    QCOMPARE(p.program.RunsStarted(), 2);
+    QCOMPARE(p.program.RunsCompleted(), 1);
+    const Scenario& s = p.program.Module().scenario;
+    QVERIFY2(OutsideGoLimits(s).isEmpty(), qPrintable(OutsideGoLimits(s)));
+    QVERIFY2(ScreenVersusScenario(p.form2(), s).isEmpty(),
+             qPrintable(ScreenVersusScenario(p.form2(), s)));
+    QVERIFY(ReportIsFinite(p.results()));
+    QCOMPARE(PrintedLines(p.results()), ExpectedReport(s));
+  }
+
   // Texts beyond the single-precision range in all five boxes: each counts as the largest value
   // of its sign, so Go's limits bring it into range; no infinity or NaN reaches a box, the
   // scenario or the report.
