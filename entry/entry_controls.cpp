@@ -16,7 +16,17 @@ constexpr float kHighestUpperWind = 100;
 constexpr float kHighestLowerWind = 50;
 constexpr float kLongestExitDelay = 30;
 
-float& FieldOf(Box box, Scenario& s) {
+float ReadBox(const EntryControls& controls, Box box) {
+  return StoreSingle(TextToNumber(controls.Text(box)));
+}
+
+std::int16_t SignOf(bool headwind) {
+  return static_cast<std::int16_t>(2 * (headwind ? 1 : 0) - 1);
+}
+
+}  // namespace
+
+float& ScenarioField(Scenario& s, Box box) {
   switch (box) {
     case Box::Ias:
       return s.ias;
@@ -32,18 +42,12 @@ float& FieldOf(Box box, Scenario& s) {
   return s.exitDelay;
 }
 
-float ReadBox(const EntryControls& controls, Box box) {
-  return StoreSingle(TextToNumber(controls.Text(box)));
+const float& ScenarioField(const Scenario& s, Box box) {
+  return ScenarioField(const_cast<Scenario&>(s), box);
 }
-
-std::int16_t SignOf(bool headwind) {
-  return static_cast<std::int16_t>(2 * (headwind ? 1 : 0) - 1);
-}
-
-}  // namespace
 
 void OnBoxTextChanged(EntryControls& controls, Box box, Scenario& scenario) {
-  float& field = FieldOf(box, scenario);
+  float& field = ScenarioField(scenario, box);
   field = ReadBox(controls, box);
   if (box != Box::WindChangeAltitude) return;
   if (field > kHighestWindChange) field = kHighestWindChange;

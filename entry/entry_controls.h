@@ -27,6 +27,10 @@ class EntryControls {
   virtual void SetListIndex(ListBox list, int index) = 0;
 };
 
+// The scenario field that a box feeds.
+float& ScenarioField(Scenario& scenario, Box box);
+const float& ScenarioField(const Scenario& scenario, Box box);
+
 // The change handlers: each stores its control's value in the scenario at once. The wind
 // change altitude is also kept within 0..13000 and its box rewritten in the boxes' number form.
 void OnBoxTextChanged(EntryControls& controls, Box box, Scenario& scenario);

@@ -22,21 +22,7 @@
 
 namespace tarnwick::test {
 
-inline const float& ScenarioField(const Scenario& s, Box box) {
-  switch (box) {
-    case Box::Ias:
-      return s.ias;
-    case Box::UpperWind:
-      return s.upperWind;
-    case Box::LowerWind:
-      return s.lowerWind;
-    case Box::WindChangeAltitude:
-      return s.windChangeAltitude;
-    case Box::ExitDelay:
-      break;
-  }
-  return s.exitDelay;
-}
+using tarnwick::ScenarioField;
 
 // Where the window and the scenario disagree, one line each; empty when they agree. A box
 // agrees when its text reads back as its field, a check box when its state gives the sign, a
