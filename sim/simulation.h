@@ -10,11 +10,12 @@ namespace tarnwick {
 
 // What a finished run reports. Per-jumper values are indexed by jumper number 1 and 2.
 struct RunResult {
-  std::array<float, 3> pullDownrange{};  // downrange where each passed below the opening altitude
-  std::array<float, 3> pullTime{};       // fall time from its own exit to that moment
+  std::array<float, 3> pullDownrange{};   // downrange where each passed below the opening altitude
+  std::array<float, 3> pullTime{};        // fall time from its own exit to that moment
   std::array<float, 3> finalDownrange{};  // downrange at the end of the run
-  double firstPullSeparation = 0;  // separation when the first passed below while the other was above
-  long steps = 0;                  // time steps integrated
+  double firstPullSeparation =
+      0;           // separation when the first passed below while the other was above
+  long steps = 0;  // time steps integrated
 
   float DeploymentSeparation() const;  // between the two deployment points over the ground
   float LastPullSeparation() const;    // at the end of the run, when the last one pulled
