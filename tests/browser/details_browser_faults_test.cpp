@@ -13,6 +13,7 @@
 
 using namespace tarnwick;
 using tarnwick::test::CountingProgram;
+using tarnwick::test::kWellIntoTheRun;
 using tarnwick::test::PressCloseBox;
 using tarnwick::test::QuitForReal;
 using tarnwick::test::RunEventLoopLikeMain;
@@ -24,7 +25,6 @@ using tarnwick::test::WhenTrue;
 namespace {
 
 constexpr int kPageTimeout = 30000;
-constexpr std::size_t kWellIntoTheRun = 4000;
 const QString kDetailsTitle = "Tarnwick Simulation: how the model works";
 
 // The browser window the user sees, if any; it lives in the late-loaded module, so it is found

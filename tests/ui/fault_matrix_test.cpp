@@ -13,7 +13,10 @@
 #include "sim/simulation.h"
 
 using namespace tarnwick;
+using tarnwick::test::Count;
 using tarnwick::test::CountingProgram;
+using tarnwick::test::ExpectedReport;
+using tarnwick::test::kWellIntoTheRun;
 using tarnwick::test::PrintedLines;
 using tarnwick::test::QuitForReal;
 using tarnwick::test::RunEventLoopLikeMain;
@@ -24,27 +27,8 @@ using tarnwick::test::WhenTrue;
 
 namespace {
 
-// A run draws four figures a step; the frame is a few hundred.
-constexpr std::size_t kWellIntoTheRun = 4000;
 constexpr int kMegabyte = 1 << 20;
 const char* const kBoxNames[] = {"TxtIAS", "TxtUwind", "TxtLwind", "TxtWndalt", "TxtExdelay"};
-
-std::size_t Count(const std::vector<std::string>& lines, const std::string& prefix) {
-  std::size_t n = 0;
-  for (const std::string& line : lines) n += line.rfind(prefix, 0) == 0 ? 1 : 0;
-  return n;
-}
-
-// The report that the scenario gives, computed without any window.
-std::vector<std::string> ExpectedReport(const Scenario& scenario) {
-  Module1 module;
-  module.scenario = scenario;
-  module.scenario.paused = 0;
-  std::vector<std::string> lines =
-      ReportLines(RunSimulation(module, nullptr, nullptr, nullptr).result);
-  std::erase(lines, std::string());  // the panel keeps only printed text
-  return lines;
-}
 
 QString Repeated(const QString& unit, int length) {
   QString text;

@@ -12,34 +12,12 @@
 #include "ui_test_support.h"
 
 using namespace tarnwick;
+using tarnwick::test::Count;
 using tarnwick::test::CountingProgram;
+using tarnwick::test::ExpectedReport;
+using tarnwick::test::kWellIntoTheRun;
 using tarnwick::test::PrintedLines;
 using tarnwick::test::WhenTrue;
-
-namespace {
-
-// A run draws four figures a step; the frame is a few hundred.
-constexpr std::size_t kWellIntoTheRun = 4000;
-
-std::size_t Count(const std::vector<std::string>& lines, const std::string& prefix) {
-  std::size_t n = 0;
-  for (const std::string& line : lines) n += line.rfind(prefix, 0) == 0 ? 1 : 0;
-  return n;
-}
-
-// The report that the current scenario gives, computed without any window.
-std::vector<std::string> ExpectedReport(const Scenario& scenario) {
-  Module1 module;
-  module.scenario = scenario;
-  module.scenario.paused = 0;
-  std::vector<std::string> lines =
-      ReportLines(RunSimulation(module, nullptr, nullptr, nullptr).result);
-  // The panel keeps only printed text; empty lines only move the cursor.
-  std::erase(lines, std::string());
-  return lines;
-}
-
-}  // namespace
 
 class RunCommandsTest : public QObject {
   Q_OBJECT

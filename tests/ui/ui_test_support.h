@@ -10,11 +10,15 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/form1.h"
 #include "app/program.h"
 #include "canvas/canvas_widget.h"
 #include "entry/form2.h"
+#include "sim/report.h"
+#include "sim/simulation.h"
 
 namespace tarnwick::test {
 
@@ -61,6 +65,28 @@ inline void WhenTrue(QObject* context, std::function<bool()> condition,
     action();
   });
   timer->start();
+}
+
+// A run draws four figures a step; the frame is a few hundred.
+inline constexpr std::size_t kWellIntoTheRun = 4000;
+
+// How many of `lines` start with `prefix`.
+inline std::size_t Count(const std::vector<std::string>& lines, const std::string& prefix) {
+  std::size_t n = 0;
+  for (const std::string& line : lines) n += line.rfind(prefix, 0) == 0 ? 1 : 0;
+  return n;
+}
+
+// The report that the scenario gives, computed without any window, as the results panel
+// keeps it: only printed text, since empty lines only move the cursor.
+inline std::vector<std::string> ExpectedReport(const Scenario& scenario) {
+  Module1 module;
+  module.scenario = scenario;
+  module.scenario.paused = 0;
+  std::vector<std::string> lines =
+      ReportLines(RunSimulation(module, nullptr, nullptr, nullptr).result);
+  std::erase(lines, std::string());
+  return lines;
 }
 
 // The report lines the results panel shows, as printed.
