@@ -51,7 +51,7 @@ Form1::Form1(Module1& module, QWidget* parent) : QWidget(parent), module_(module
       MakeTitleLabel(QStringLiteral("Tarnwick Simulation"), 18, TwipsRect(480, 0, 3975, 495), this);
   label1_->setObjectName(QStringLiteral("Label1"));
   // The credit line keeps its place and centre but is widened to the window, as its text at
-  // its size is wider than the label of the original layout.
+  // its size is wider than the label of the design layout.
   const QRect creditDesign = TwipsRect(1320, 360, 2295, 375);
   const int creditHalfWidth =
       std::min(creditDesign.center().x(), width() - creditDesign.center().x());

@@ -181,7 +181,7 @@ void Form2::BuildControls() {
 }
 
 void Form2::SetTabOrder() {
-  // Keyboard order of the original layout: the inputs top to bottom, Go, then the other
+  // Keyboard order of the design layout: the inputs top to bottom, Go, then the other
   // buttons and the plot rate list last.
   const QList<QWidget*> order = {
       boxes_[static_cast<int>(Box::Ias)],
