@@ -5,33 +5,17 @@
 //   QT_QPA_PLATFORM=offscreen valgrind --tool=massif long_session 200
 // A session that keeps nothing from run to run shows the same figures after run 10 and run 200.
 
-#include <malloc.h>
-#include <unistd.h>
-
 #include <QApplication>
 #include <QPushButton>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 
 #include "app/form1.h"
 #include "app/program.h"
+#include "bench/memory_use.h"
 #include "entry/form2.h"
 
 namespace {
-
-double ResidentMegabytes() {
-  long pages = 0;
-  long resident = 0;
-  std::ifstream statm("/proc/self/statm");
-  statm >> pages >> resident;
-  return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1 << 20);
-}
-
-double HeapInUseMegabytes() {
-  const struct mallinfo2 info = mallinfo2();
-  return static_cast<double>(info.uordblks + info.hblkhd) / (1 << 20);
-}
 
 bool Reported(int run, int runs) {
   return run == 1 || run == 10 || run % 50 == 0 || run == runs;
@@ -54,7 +38,8 @@ int main(int argc, char** argv) {
     // Let the windows paint what the run drew, as they would between two presses.
     QCoreApplication::processEvents();
     if (Reported(run, runs)) {
-      std::printf("%3d  %11.1f  %14.2f\n", run, ResidentMegabytes(), HeapInUseMegabytes());
+      std::printf("%3d  %11.1f  %14.2f\n", run, tarnwick::ResidentMegabytes(),
+                  tarnwick::HeapInUseMegabytes());
       std::fflush(stdout);
     }
   }

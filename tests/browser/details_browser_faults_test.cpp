@@ -75,13 +75,7 @@ class DetailsBrowserFaultsTest : public QObject {
   void everyWayOutWhileAPageLoads_data() {
     QTest::addColumn<WayOut>("way");
     QTest::addColumn<bool>("duringARun");
-    const std::pair<const char*, WayOut> ways[] = {
-        {"Exit", WayOut::ExitButton},
-        {"Esc", WayOut::EscapeKey},
-        {"data entry close box", WayOut::DataEntryCloseBox},
-        {"main window close box", WayOut::MainWindowCloseBox},
-    };
-    for (const auto& [name, way] : ways) {
+    for (const auto& [name, way] : tarnwick::test::kWaysOut) {
       QTest::addRow("%s, details page loading", name) << way << false;
       QTest::addRow("%s, unreachable host loading during a run", name) << way << true;
     }

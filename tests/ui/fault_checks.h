@@ -13,6 +13,7 @@
 #include <QWindow>
 #include <cmath>
 #include <functional>
+#include <utility>
 
 #include "entry/entry_controls.h"
 #include "entry/form2.h"
@@ -68,6 +69,14 @@ inline void PressCloseBox(QWidget& window) {
 
 // The ways a user ends the program.
 enum class WayOut { ExitButton, EscapeKey, DataEntryCloseBox, MainWindowCloseBox };
+
+// Every way out, with the name a test row shows.
+inline constexpr std::pair<const char*, WayOut> kWaysOut[] = {
+    {"Exit", WayOut::ExitButton},
+    {"Esc", WayOut::EscapeKey},
+    {"data entry close box", WayOut::DataEntryCloseBox},
+    {"main window close box", WayOut::MainWindowCloseBox},
+};
 
 // The program as main() runs it: asking to quit really ends the event loop.
 inline void QuitForReal(CountingProgram& p) {

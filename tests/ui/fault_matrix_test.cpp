@@ -81,13 +81,7 @@ class FaultMatrixTest : public QObject {
   void everyWayOutEndsTheProgramCleanly_data() {
     QTest::addColumn<WayOut>("way");
     QTest::addColumn<bool>("paused");
-    const std::pair<const char*, WayOut> ways[] = {
-        {"Exit", WayOut::ExitButton},
-        {"Esc", WayOut::EscapeKey},
-        {"data entry close box", WayOut::DataEntryCloseBox},
-        {"main window close box", WayOut::MainWindowCloseBox},
-    };
-    for (const auto& [name, way] : ways) {
+    for (const auto& [name, way] : tarnwick::test::kWaysOut) {
       QTest::addRow("%s while drawing", name) << way << false;
       QTest::addRow("%s while paused", name) << way << true;
     }

@@ -1,31 +1,15 @@
 // Memory over a long session: what a run draws is kept until the next Cls and then released,
 // so a session of many runs holds no more than the last run's drawing.
 
-#include <malloc.h>
-#include <unistd.h>
-
 #include <QtTest>
-#include <fstream>
 
+#include "bench/memory_use.h"
 #include "ui_test_support.h"
 
 using namespace tarnwick;
 using tarnwick::test::CountingProgram;
 
 namespace {
-
-double ResidentMegabytes() {
-  long pages = 0;
-  long resident = 0;
-  std::ifstream statm("/proc/self/statm");
-  statm >> pages >> resident;
-  return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1 << 20);
-}
-
-double HeapInUseMegabytes() {
-  const struct mallinfo2 info = mallinfo2();
-  return static_cast<double>(info.uordblks + info.hblkhd) / (1 << 20);
-}
 
 void VerifyReleased(const Canvas& canvas) {
   QCOMPARE(canvas.Figures().capacity(), std::size_t{0});
