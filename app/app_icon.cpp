@@ -32,10 +32,10 @@ void DrawCanopy(QPainter& p, double cx, double top, double width, const QColor& 
   p.drawEllipse(jumper, 1.4, 1.4);
 }
 
-QPixmap DrawIcon(int size) {
-  QPixmap pixmap(size, size);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
+}  // namespace
+
+void PaintTarnwickIcon(QPainter& p, double size) {
+  p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.scale(size / 32.0, size / 32.0);
 
@@ -52,6 +52,16 @@ QPixmap DrawIcon(int size) {
 
   DrawCanopy(p, 10, 14, 11, kWhite);
   DrawCanopy(p, 23, 18, 11, kYellow);
+  p.restore();
+}
+
+namespace {
+
+QPixmap DrawIcon(int size) {
+  QPixmap pixmap(size, size);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  PaintTarnwickIcon(painter, size);
   return pixmap;
 }
 

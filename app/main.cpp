@@ -59,6 +59,8 @@ int main(int argc, char** argv) {
   PrepareDetailsBrowserEngine();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tarnwick"));
+  // Lets the desktop match the windows to the installed menu entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(TARNWICK_APP_ID));
   QApplication::setWindowIcon(TarnwickIcon());
   // Every way out goes through Exit, which also ends a run that is under way.
   QApplication::setQuitOnLastWindowClosed(false);

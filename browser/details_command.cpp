@@ -50,11 +50,12 @@ void ShareGraphicsContextWithTheEngine() {
 QString LoadDetailsModule() {
   if (loaded.show) return {};
   ShareGraphicsContextWithTheEngine();
-  // Next to the executable first; the build tree's copy serves programs built elsewhere in the
-  // tree, such as the tests.
+  // Where an installed program keeps it, then next to the executable as in the build tree. Both
+  // are relative to the executable, so a moved installation still finds its own module.
+  const QString programDir = QCoreApplication::applicationDirPath();
   const QStringList candidates = {
-      QCoreApplication::applicationDirPath() + "/" + TARNWICK_BROWSER_MODULE_NAME,
-      QStringLiteral(TARNWICK_BROWSER_MODULE_BUILD_DIR "/" TARNWICK_BROWSER_MODULE_NAME)};
+      programDir + "/" TARNWICK_BROWSER_MODULE_DIR_FROM_BINDIR "/" TARNWICK_BROWSER_MODULE_NAME,
+      programDir + "/" TARNWICK_BROWSER_MODULE_NAME};
   QString errors;
   for (const QString& path : candidates) {
     QLibrary module(path);
