@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QtTest>
+#include <algorithm>
+#include <vector>
 
 #include "app/app_icon.h"
 
@@ -19,37 +21,31 @@ QImage Painted(int size) {
   return image;
 }
 
-// The largest difference of any channel at any pixel, 0 to 255.
-int LargestDifference(const QImage& a, const QImage& b) {
+// For each pixel, the largest difference of any of its channels, 0 to 255.
+std::vector<int> PixelDifferences(const QImage& a, const QImage& b) {
   const QImage x = a.convertToFormat(QImage::Format_ARGB32);
   const QImage y = b.convertToFormat(QImage::Format_ARGB32);
-  int largest = 0;
+  std::vector<int> differences;
   for (int row = 0; row < x.height(); ++row) {
     for (int column = 0; column < x.width(); ++column) {
       const QRgb p = x.pixel(column, row), q = y.pixel(column, row);
-      largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                          std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+      differences.push_back(
+          std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                    std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))}));
     }
   }
-  return largest;
+  return differences;
 }
 
-// Pixels that differ by more than a rounding step, as a share of all.
+int LargestDifference(const QImage& a, const QImage& b) {
+  return std::ranges::max(PixelDifferences(a, b));
+}
+
+// The share of pixels that differ by more than edge rounding.
 double ShareDifferent(const QImage& a, const QImage& b) {
-  const QImage x = a.convertToFormat(QImage::Format_ARGB32);
-  const QImage y = b.convertToFormat(QImage::Format_ARGB32);
-  int different = 0;
-  for (int row = 0; row < x.height(); ++row) {
-    for (int column = 0; column < x.width(); ++column) {
-      const QRgb p = x.pixel(column, row), q = y.pixel(column, row);
-      if (std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-              std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q)) >
-          48) {
-        ++different;
-      }
-    }
-  }
-  return double(different) / (x.width() * x.height());
+  const std::vector<int> differences = PixelDifferences(a, b);
+  return double(std::ranges::count_if(differences, [](int d) { return d > 24; })) /
+         differences.size();
 }
 
 QString IconFile(const QString& folder, const QString& extension) {
