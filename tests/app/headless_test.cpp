@@ -6,24 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/app/run_headless.h"
+
 namespace tarnwick {
 namespace {
 
-struct Output {
-  int status = -1;
-  std::string out, err;
-};
-
-Output RunTarnwick(const std::vector<std::string>& args) {
-  const ParsedCommandLine parsed = ParseCommandLine(args);
-  EXPECT_TRUE(parsed.commandLine.has_value()) << parsed.error;
-  std::ostringstream out, err;
-  Output result;
-  result.status = RunHeadlessMode(*parsed.commandLine, out, err);
-  result.out = out.str();
-  result.err = err.str();
-  return result;
-}
+using test::Output;
+using test::RunTarnwick;
 
 int CountOf(const std::string& text, const std::string& piece) {
   int n = 0;

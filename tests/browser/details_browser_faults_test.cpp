@@ -10,10 +10,10 @@
 
 #include "browser/details_command.h"
 #include "fault_checks.h"
+#include "real_engine_sanitizer_options.h"
 
 using namespace tarnwick;
 using tarnwick::test::CountingProgram;
-using tarnwick::test::kWellIntoTheRun;
 using tarnwick::test::PressCloseBox;
 using tarnwick::test::QuitForReal;
 using tarnwick::test::RunEventLoopLikeMain;
@@ -21,6 +21,7 @@ using tarnwick::test::ScreenVersusScenario;
 using tarnwick::test::TakeWayOut;
 using tarnwick::test::WayOut;
 using tarnwick::test::WhenTrue;
+using tarnwick::test::WhenWellIntoTheRun;
 
 namespace {
 
@@ -88,8 +89,7 @@ class DetailsBrowserFaultsTest : public QObject {
     {
       CountingProgram p;
       QuitForReal(p);
-      p.program.Show();
-      p.button("btnNext")->click();
+      p.ShowThePlot();
       bool loadingWhenTaken = false;
       auto loadThenLeave = [&] {
         QWidget* browser = StartLoading(p, duringARun);
@@ -97,8 +97,7 @@ class DetailsBrowserFaultsTest : public QObject {
         TakeWayOut(p, way);
       };
       if (duringARun) {
-        WhenTrue(
-            &p.form2(), [&] { return p.plot().Figures().size() > kWellIntoTheRun; }, loadThenLeave);
+        WhenWellIntoTheRun(p, loadThenLeave);
         status = RunEventLoopLikeMain([&] { p.button("btnGo")->click(); }, kPageTimeout);
       } else {
         status = RunEventLoopLikeMain(loadThenLeave, kPageTimeout);
@@ -134,8 +133,7 @@ class DetailsBrowserFaultsTest : public QObject {
     QFETCH(bool, reopenAtOnce);
     QFETCH(bool, duringARun);
     CountingProgram p;
-    p.program.Show();
-    p.button("btnNext")->click();
+    p.ShowThePlot();
     bool closedWhileLoading = false;
     bool reopenedDuringTheRun = false;
     auto closeAndReopen = [&] {
@@ -159,8 +157,7 @@ class DetailsBrowserFaultsTest : public QObject {
       }
     };
     if (duringARun) {
-      WhenTrue(
-          &p.form2(), [&] { return p.plot().Figures().size() > kWellIntoTheRun; }, closeAndReopen);
+      WhenWellIntoTheRun(p, closeAndReopen);
       p.button("btnGo")->click();
       QCOMPARE(p.program.RunsCompleted(), 1);
       QCOMPARE(reopenedDuringTheRun, true);
@@ -183,18 +180,6 @@ class DetailsBrowserFaultsTest : public QObject {
     QCOMPARE(BrowsersAlive(), 0);
   }
 };
-
-#if defined(__SANITIZE_ADDRESS__)
-// Chromium, inside the system's WebEngine library, frees some objects through a base type of
-// another size; AddressSanitizer reports that although it is not this program's doing.
-extern "C" const char* __asan_default_options() {
-  return "new_delete_type_mismatch=0";
-}
-// Chromium keeps some objects for the life of the process and never frees them.
-extern "C" const char* __lsan_default_suppressions() {
-  return "leak:libQt6WebEngineCore.so\nleak:libudev.so\n";
-}
-#endif
 
 int main(int argc, char** argv) {
   // As the program does: the engine's process settings come before the application.

@@ -10,6 +10,7 @@
 #include <QWebEngineView>
 
 #include "browser/details_command.h"
+#include "real_engine_sanitizer_options.h"
 
 namespace tarnwick {
 namespace {
@@ -147,19 +148,6 @@ class DetailsPageEngineTest : public QObject {
 };
 
 }  // namespace tarnwick
-
-#if defined(__SANITIZE_ADDRESS__)
-// Chromium, inside the system's WebEngine library, frees some objects through a base type of
-// another size; AddressSanitizer reports that although it is not this program's doing. The
-// window's own code is checked in full by the scripted-engine tests.
-extern "C" const char* __asan_default_options() {
-  return "new_delete_type_mismatch=0";
-}
-// Chromium keeps some objects for the life of the process and never frees them.
-extern "C" const char* __lsan_default_suppressions() {
-  return "leak:libQt6WebEngineCore.so\nleak:libudev.so\n";
-}
-#endif
 
 int main(int argc, char** argv) {
   // As the program does: the engine's process settings come before the application.

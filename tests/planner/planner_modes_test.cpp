@@ -10,26 +10,13 @@
 
 #include "app/command_line.h"
 #include "app/headless.h"
+#include "tests/app/run_headless.h"
 
 namespace tarnwick {
 namespace {
 
-struct Output {
-  int status = -1;
-  std::string out, err;
-};
-
-Output RunTarnwick(const std::vector<std::string>& args) {
-  const ParsedCommandLine parsed = ParseCommandLine(args);
-  EXPECT_TRUE(parsed.commandLine.has_value()) << parsed.error;
-  if (!parsed.commandLine) return {};
-  std::ostringstream out, err;
-  Output result;
-  result.status = RunHeadlessMode(*parsed.commandLine, out, err);
-  result.out = out.str();
-  result.err = err.str();
-  return result;
-}
+using test::Output;
+using test::RunTarnwick;
 
 std::vector<std::string> Split(const std::string& text, char separator) {
   std::vector<std::string> parts;

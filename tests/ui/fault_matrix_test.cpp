@@ -23,7 +23,7 @@ using tarnwick::test::RunEventLoopLikeMain;
 using tarnwick::test::ScreenVersusScenario;
 using tarnwick::test::TakeWayOut;
 using tarnwick::test::WayOut;
-using tarnwick::test::WhenTrue;
+using tarnwick::test::WhenWellIntoTheRun;
 
 namespace {
 
@@ -94,23 +94,20 @@ class FaultMatrixTest : public QObject {
     {
       CountingProgram p;
       QuitForReal(p);
-      p.program.Show();
-      p.button("btnNext")->click();
+      p.ShowThePlot();
       bool drawingWhenTaken = false;
-      WhenTrue(
-          &p.form2(), [&] { return p.plot().Figures().size() > kWellIntoTheRun; },
-          [&] {
-            if (!paused) {
-              drawingWhenTaken = p.program.IsRunning();
-              TakeWayOut(p, way);
-              return;
-            }
-            p.button("CmdFreeze")->click();
-            QTimer::singleShot(30, &p.form2(), [&] {
-              drawingWhenTaken = p.program.IsRunning() && p.program.Module().scenario.paused;
-              TakeWayOut(p, way);
-            });
-          });
+      WhenWellIntoTheRun(p, [&] {
+        if (!paused) {
+          drawingWhenTaken = p.program.IsRunning();
+          TakeWayOut(p, way);
+          return;
+        }
+        p.button("CmdFreeze")->click();
+        QTimer::singleShot(30, &p.form2(), [&] {
+          drawingWhenTaken = p.program.IsRunning() && p.program.Module().scenario.paused;
+          TakeWayOut(p, way);
+        });
+      });
       status = RunEventLoopLikeMain([&] { p.button("btnGo")->click(); });
       QVERIFY(drawingWhenTaken);
       QCOMPARE(p.quits, 1);
@@ -133,8 +130,7 @@ class FaultMatrixTest : public QObject {
   // runs never nest, exactly one report is printed and it is that of the newest inputs.
   void goPressedManyTimesGivesOneReportOfTheNewestInputs() {
     CountingProgram p;
-    p.program.Show();
-    p.button("btnNext")->click();
+    p.ShowThePlot();
     QObject scope;
     QTimer hammer(&scope);
     hammer.setInterval(0);
@@ -173,23 +169,20 @@ class FaultMatrixTest : public QObject {
   // run ends as if never paused, and the caption always tells the state.
   void pausePressedManyTimesHoldsAndReleasesTheSameRun() {
     CountingProgram p;
-    p.program.Show();
-    p.button("btnNext")->click();
+    p.ShowThePlot();
     QPushButton* freeze = p.button("CmdFreeze");
     std::size_t whenHeld = 0;
     std::size_t afterHolding = 0;
     QString captionWhileHeld;
-    WhenTrue(
-        &p.form2(), [&] { return p.plot().Figures().size() > kWellIntoTheRun; },
-        [&] {
-          for (int i = 0; i < 1001; ++i) freeze->click();
-          captionWhileHeld = freeze->text();
-          whenHeld = p.plot().Figures().size();
-          QTimer::singleShot(100, &p.form2(), [&] {
-            afterHolding = p.plot().Figures().size();
-            freeze->click();
-          });
-        });
+    WhenWellIntoTheRun(p, [&] {
+      for (int i = 0; i < 1001; ++i) freeze->click();
+      captionWhileHeld = freeze->text();
+      whenHeld = p.plot().Figures().size();
+      QTimer::singleShot(100, &p.form2(), [&] {
+        afterHolding = p.plot().Figures().size();
+        freeze->click();
+      });
+    });
     p.button("btnGo")->click();
     QCOMPARE(captionWhileHeld, QStringLiteral("Resume"));
     QCOMPARE(afterHolding, whenHeld);
@@ -237,8 +230,7 @@ class FaultMatrixTest : public QObject {
   void megabytePastedIntoEveryBox() {
     QFETCH(QString, text);
     CountingProgram p;
-    p.program.Show();
-    p.button("btnNext")->click();
+    p.ShowThePlot();
     const Scenario& s = p.program.Module().scenario;
     for (int i = 0; i < 5; ++i) {
       QLineEdit* box = p.box(kBoxNames[i]);
@@ -264,8 +256,7 @@ class FaultMatrixTest : public QObject {
   // value, replaces the run and reports.
   void megabytePastedDuringARunThenGo() {
     CountingProgram p;
-    p.program.Show();
-    p.button("btnNext")->click();
+    p.ShowThePlot();
     const QString text = Repeated("9", kMegabyte);
     QObject scope;
     QTimer everyStep(&scope);
@@ -343,8 +334,7 @@ class FaultMatrixTest : public QObject {
   // always lies within 0 to 13000, and runs to a finite report.
   void windChangeAltitudeEditedOnEveryStep() {
     CountingProgram p;
-    p.program.Show();
-    p.button("btnNext")->click();
+    p.ShowThePlot();
     const Scenario& s = p.program.Module().scenario;
     const QStringList typed = {"20000", "-5",     "",      "abc",  "1e39",   "4500",
                                "12,5",  "&H7FFF", "-1e39", "9000", " 6000 ", "."};

@@ -27,8 +27,7 @@ class LongSessionTest : public QObject {
   // not just forgets them.
   void clsReleasesWhatWasDrawn() {
     CountingProgram p;
-    p.program.Show();
-    p.button("btnNext")->click();
+    p.ShowThePlot();
     p.button("btnGo")->click();
     QVERIFY(p.plot().Figures().size() > 20000);
     QVERIFY(!p.plot().Texts().empty());
@@ -47,8 +46,7 @@ class LongSessionTest : public QObject {
     QSKIP("AddressSanitizer holds freed memory back on purpose; measured in the plain build");
 #endif
     CountingProgram p;
-    p.program.Show();
-    p.button("btnNext")->click();
+    p.ShowThePlot();
     QPushButton* go = p.button("btnGo");
     double heapAfter10 = 0;
     double residentAfter10 = 0;

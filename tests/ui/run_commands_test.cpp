@@ -15,9 +15,8 @@ using namespace tarnwick;
 using tarnwick::test::Count;
 using tarnwick::test::CountingProgram;
 using tarnwick::test::ExpectedReport;
-using tarnwick::test::kWellIntoTheRun;
 using tarnwick::test::PrintedLines;
-using tarnwick::test::WhenTrue;
+using tarnwick::test::WhenWellIntoTheRun;
 
 class RunCommandsTest : public QObject {
   Q_OBJECT
@@ -41,8 +40,7 @@ class RunCommandsTest : public QObject {
 
   void aRunDrawsAndReports() {
     CountingProgram p;
-    p.program.Show();
-    p.button("btnNext")->click();
+    p.ShowThePlot();
     p.button("btnGo")->click();
     QCOMPARE(p.program.RunsCompleted(), 1);
     QVERIFY(!p.program.IsRunning());
@@ -54,24 +52,21 @@ class RunCommandsTest : public QObject {
 
   void pauseHoldsTheRunAndResumeContinuesIt() {
     CountingProgram p;
-    p.program.Show();
-    p.button("btnNext")->click();
+    p.ShowThePlot();
     QPushButton* freeze = p.button("CmdFreeze");
     std::size_t whenPaused = 0;
     std::size_t afterWaiting = 0;
     QString captionWhilePaused;
-    WhenTrue(
-        this, [&] { return p.plot().Figures().size() > kWellIntoTheRun; },
-        [&] {
-          freeze->click();
-          captionWhilePaused = freeze->text();
-          whenPaused = p.plot().Figures().size();
-          // Events keep flowing while paused: the timers below fire inside the pause.
-          QTimer::singleShot(150, [&] {
-            afterWaiting = p.plot().Figures().size();
-            freeze->click();
-          });
-        });
+    WhenWellIntoTheRun(p, [&] {
+      freeze->click();
+      captionWhilePaused = freeze->text();
+      whenPaused = p.plot().Figures().size();
+      // Events keep flowing while paused: the timers below fire inside the pause.
+      QTimer::singleShot(150, [&] {
+        afterWaiting = p.plot().Figures().size();
+        freeze->click();
+      });
+    });
     QElapsedTimer clock;
     clock.start();
     p.button("btnGo")->click();
@@ -87,11 +82,8 @@ class RunCommandsTest : public QObject {
 
   void exitDuringARunEndsItAtOnce() {
     CountingProgram p;
-    p.program.Show();
-    p.button("btnNext")->click();
-    WhenTrue(
-        this, [&] { return p.plot().Figures().size() > kWellIntoTheRun; },
-        [&] { p.button("Cmdexit")->click(); });
+    p.ShowThePlot();
+    WhenWellIntoTheRun(p, [&] { p.button("Cmdexit")->click(); });
     p.button("btnGo")->click();
     // The click returned: the run stopped without finishing or reporting.
     QVERIFY(!p.program.IsRunning());
@@ -108,14 +100,11 @@ class RunCommandsTest : public QObject {
 
   void closingTheWindowDuringAPausedRunEndsIt() {
     CountingProgram p;
-    p.program.Show();
-    p.button("btnNext")->click();
-    WhenTrue(
-        this, [&] { return p.plot().Figures().size() > kWellIntoTheRun; },
-        [&] {
-          p.button("CmdFreeze")->click();
-          QTimer::singleShot(50, [&] { p.form1().close(); });
-        });
+    p.ShowThePlot();
+    WhenWellIntoTheRun(p, [&] {
+      p.button("CmdFreeze")->click();
+      QTimer::singleShot(50, [&] { p.form1().close(); });
+    });
     QElapsedTimer clock;
     clock.start();
     p.button("btnGo")->click();
@@ -129,17 +118,14 @@ class RunCommandsTest : public QObject {
 
   void goDuringARunReplacesItWithOneNewReport() {
     CountingProgram p;
-    p.program.Show();
-    p.button("btnNext")->click();
-    WhenTrue(
-        this, [&] { return p.plot().Figures().size() > kWellIntoTheRun; },
-        [&] {
-          // New inputs, then Go again; and once more while the first restart is pending.
-          p.box("TxtIAS")->setText("120");
-          p.box("TxtExdelay")->setText("0");
-          p.button("btnGo")->click();
-          p.button("btnGo")->click();
-        });
+    p.ShowThePlot();
+    WhenWellIntoTheRun(p, [&] {
+      // New inputs, then Go again; and once more while the first restart is pending.
+      p.box("TxtIAS")->setText("120");
+      p.box("TxtExdelay")->setText("0");
+      p.button("btnGo")->click();
+      p.button("btnGo")->click();
+    });
     p.button("btnGo")->click();
     QCOMPARE(p.program.RunsStarted(), 2);  // the second press found the first restart pending
     QCOMPARE(p.program.RunsCompleted(), 1);
@@ -156,17 +142,14 @@ class RunCommandsTest : public QObject {
 
   void goDuringAPausedRunStartsTheNewRunUnpaused() {
     CountingProgram p;
-    p.program.Show();
-    p.button("btnNext")->click();
-    WhenTrue(
-        this, [&] { return p.plot().Figures().size() > kWellIntoTheRun; },
-        [&] {
-          p.button("CmdFreeze")->click();
-          QTimer::singleShot(50, [&] {
-            p.box("TxtIAS")->setText("90");
-            p.button("btnGo")->click();
-          });
-        });
+    p.ShowThePlot();
+    WhenWellIntoTheRun(p, [&] {
+      p.button("CmdFreeze")->click();
+      QTimer::singleShot(50, [&] {
+        p.box("TxtIAS")->setText("90");
+        p.button("btnGo")->click();
+      });
+    });
     QElapsedTimer clock;
     clock.start();
     p.button("btnGo")->click();
@@ -202,8 +185,7 @@ class RunCommandsTest : public QObject {
 
   void slowPlottingTakesSecondsAndStaysResponsive() {
     CountingProgram p;
-    p.program.Show();
-    p.button("btnNext")->click();
+    p.ShowThePlot();
     p.control<QComboBox>("Cmbplot")->setCurrentIndex(1);
     // Stop it after half a second: the run must have been slowed, not blocked.
     QElapsedTimer clock;

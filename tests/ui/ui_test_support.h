@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/form1.h"
@@ -42,6 +43,11 @@ struct CountingProgram {
   T* mainWindowControl(const char* name) {
     return form1().findChild<T*>(QLatin1String(name));
   }
+  // The windows as the user first sees them, then Next: the main window shows the plot.
+  void ShowThePlot() {
+    program.Show();
+    button("btnNext")->click();
+  }
   QLineEdit* box(const char* name) { return control<QLineEdit>(name); }
   QPushButton* button(const char* name) { return control<QPushButton>(name); }
   Canvas& plot() { return form1().PlotCanvas(); }
@@ -69,6 +75,12 @@ inline void WhenTrue(QObject* context, std::function<bool()> condition,
 
 // A run draws four figures a step; the frame is a few hundred.
 inline constexpr std::size_t kWellIntoTheRun = 4000;
+
+// Calls `action` at the first yield of the program's run that is well under way.
+inline void WhenWellIntoTheRun(CountingProgram& p, std::function<void()> action) {
+  WhenTrue(
+      &p.form2(), [&p] { return p.plot().Figures().size() > kWellIntoTheRun; }, std::move(action));
+}
 
 // How many of `lines` start with `prefix`.
 inline std::size_t Count(const std::vector<std::string>& lines, const std::string& prefix) {
