@@ -108,6 +108,20 @@ RunOutcome RunSimulation(Module1& module, Canvas* plotCanvas, Canvas* results, R
     return o;
   };
 
+  // The first step below the opening altitude is the pull. A first pull while the other jumper
+  // is still falling gives the separation at that moment.
+  const auto recordPullIfOpened = [&](int j, double fallTime) {
+    Jumper& jumper = jumpers[j];
+    if (jumper.pulled || module.altitude[j] >= kOpeningAltitude) return;
+    jumper.pulled = true;
+    jumper.pullTime = static_cast<float>(fallTime);
+    jumper.pullDownrange = jumper.downrange;
+    const int other = 3 - j;
+    if (module.altitude[other] > kOpeningAltitude) {
+      firstPullSeparation = std::fabs(jumpers[1].downrange - jumpers[2].downrange);
+    }
+  };
+
   do {
     const bool markStep = IsMarkStep(simTime);
     for (module.currentJumper = 1; module.currentJumper <= 2; ++module.currentJumper) {
@@ -167,24 +181,8 @@ RunOutcome RunSimulation(Module1& module, Canvas* plotCanvas, Canvas* results, R
 
     // A fall time counts the steps up to and including the one that passed the opening
     // altitude; the second jumper's clock starts at its own exit.
-    const double altitude1 = module.altitude[1];
-    const double altitude2 = module.altitude[2];
-    if (altitude1 < kOpeningAltitude && !jumpers[1].pulled) {
-      jumpers[1].pulled = true;
-      jumpers[1].pullTime = static_cast<float>(simTime);
-      jumpers[1].pullDownrange = jumpers[1].downrange;
-      if (altitude2 > kOpeningAltitude) {
-        firstPullSeparation = std::fabs(jumpers[1].downrange - jumpers[2].downrange);
-      }
-    }
-    if (altitude2 < kOpeningAltitude && !jumpers[2].pulled) {
-      jumpers[2].pulled = true;
-      jumpers[2].pullTime = static_cast<float>(simTime - scenario.exitDelay);
-      jumpers[2].pullDownrange = jumpers[2].downrange;
-      if (altitude1 > kOpeningAltitude) {
-        firstPullSeparation = std::fabs(jumpers[1].downrange - jumpers[2].downrange);
-      }
-    }
+    recordPullIfOpened(1, simTime);
+    recordPullIfOpened(2, simTime - scenario.exitDelay);
 
     if (!PaceAndYield(host, scenario)) return outcome(RunEnd::Stopped);
   } while (module.altitude[1] > kOpeningAltitude || module.altitude[2] > kOpeningAltitude);
