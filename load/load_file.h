@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "load/load_flight.h"
+#include "load/load_model.h"
+#include "load/load_plan.h"
+
+namespace tarnwick::load {
+
+inline constexpr const char* kLoadFormatName = "tarnwick-load";
+inline constexpr int kLoadFormatVersion = 1;
+
+struct ReadLoad {
+  std::optional<Load> load;
+  std::string error;  // one line naming the field and the problem, when load is empty
+};
+
+// Reads a load file's text. Every check a load must pass is made here, LoadProblem() included.
+ReadLoad ReadLoadText(std::string_view text);
+
+// The load as a file's text, in its own units; ReadLoadText gives it back.
+std::string WriteLoadText(const Load& load);
+
+// What --json prints: the flight, and the recommendation and best order when asked for.
+std::string WriteResultJson(const Load& load, const LoadFlight& flight,
+                            const std::vector<Warning>& warnings, const DelayPlan* recommendation,
+                            const BestOrder* bestOrder);
+
+// A number as the shortest text that reads back to the same double; never locale-dependent.
+std::string NumberText(double value);
+
+}  // namespace tarnwick::load

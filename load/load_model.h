@@ -1,0 +1,76 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "load/units.h"
+
+namespace tarnwick::load {
+
+// Defaults of a load, in feet whatever a file's units.
+inline constexpr double kDefaultExitAltitude = 14000;     // ft msl
+inline constexpr double kDefaultOpeningAltitude = 3000;   // ft msl
+inline constexpr double kDefaultTerminalAltitude = 6000;  // ft msl, of a terminal speed
+inline constexpr double kDefaultTargetSeparation = 1000;  // ft
+inline constexpr double kDefaultMinimumDelay = 5;         // s
+
+// One layer of the winds aloft. Layers are listed from the top down; a point at altitude h is
+// in the first layer whose base is strictly below h. The last layer has no base and reaches
+// the ground.
+struct WindLayer {
+  std::optional<double> above;  // base, ft msl
+  // Either a signed headwind component along the jump run (kt, negative for a tailwind) or a
+  // speed with the direction the wind blows from (degrees), which needs the jump-run heading.
+  bool hasDirection = false;
+  double headwind = 0;  // kt, when !hasDirection
+  double speed = 0;     // kt, when hasDirection
+  double from = 0;      // degrees, when hasDirection
+};
+
+struct FallRate {
+  enum class Kind { Slow, Fast, DragArea, TerminalSpeed };
+  Kind kind = Kind::Slow;
+  double dragArea = 0;                           // square feet, Kind::DragArea
+  double terminalSpeed = 0;                      // kt, Kind::TerminalSpeed
+  double atAltitude = kDefaultTerminalAltitude;  // ft msl, where the terminal speed holds
+  std::optional<SpeedUnit> unit;  // the unit the terminal speed was given in, to write it back
+};
+
+// The drag area in square feet that a fall rate stands for.
+double DragAreaOf(const FallRate& fallRate);
+
+struct Group {
+  std::string name;
+  FallRate fallRate;
+  double openingAltitude = kDefaultOpeningAltitude;  // ft msl, below the exit altitude
+  float delay = 0;  // s after the previous group's exit; ignored for the first group
+};
+
+struct Load {
+  std::string name;  // optional, for the briefing
+  Units units;       // of the file and of everything printed; the numbers below are ft, kt, s
+  double indicatedAirspeed = 80;               // kt
+  double exitAltitude = kDefaultExitAltitude;  // ft msl
+  std::optional<double> jumpRunHeading;        // degrees true, needed by winds with a direction
+  std::vector<WindLayer> winds;                // empty: calm air
+  double targetSeparation = kDefaultTargetSeparation;  // ft
+  double minimumDelay = kDefaultMinimumDelay;          // s
+  std::vector<Group> groups;                           // in exit order
+};
+
+// A wind layer in track coordinates, ft/s: x along the jump run, y to its right.
+struct TrackWind {
+  double headwind = 0;  // the component against the aircraft's direction of flight
+  double cross = 0;     // the wind's velocity towards the right of the track
+};
+TrackWind TrackWindOf(const WindLayer& layer, std::optional<double> jumpRunHeading);
+
+// The index of the layer that holds altitude h (none when there are no winds).
+std::optional<std::size_t> LayerAt(const std::vector<WindLayer>& winds, double altitude);
+
+// The first problem that keeps a load from being flown, as one line naming the field
+// ("groups[2].openingAltitude: ..."), or nothing when it can be flown.
+std::optional<std::string> LoadProblem(const Load& load);
+
+}  // namespace tarnwick::load

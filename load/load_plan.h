@@ -1,0 +1,68 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "load/load_flight.h"
+#include "load/load_model.h"
+
+namespace tarnwick::load {
+
+// What decided one gap's recommended delay.
+struct GapRecommendation {
+  bool reachable = true;
+  std::optional<double> delay;         // s, on the 0.1 s grid; empty when unreachable
+  std::optional<double> roundedDelay;  // s, rounded up to whole seconds: what is called
+  // The earlier group whose separation the delay keeps, or empty when the minimum delay
+  // decided it.
+  std::optional<int> decidedBy;
+  std::optional<int> inTheWay;  // unreachable: the group with the least separation at 60 s
+};
+
+struct DelayPlan {
+  std::vector<GapRecommendation> gaps;  // one per group; gaps[0] (the first group) is empty
+  bool reachable = true;
+  std::optional<double> totalTime;  // sum of the rounded delays; empty when a gap is unmet
+};
+
+// The recommended delay before every group after the first, in exit order: the shortest delay
+// on the 0.1 s grid from the minimum delay to 60 s from which every longer one keeps the group
+// at the target or more from every earlier group, the earlier gaps flown at their
+// recommendations rounded up to whole seconds (an unmet gap at 60 s).
+DelayPlan RecommendDelays(const Load& load);
+
+// The load with the plan's rounded delays filled in (60 s for an unmet gap).
+Load WithRoundedDelays(const Load& load, const DelayPlan& plan);
+
+struct BestOrder {
+  bool found = false;      // some order meets every gap
+  bool heuristic = false;  // more groups than are tried exhaustively
+  std::vector<int> order;  // indices into the load's groups, in exit order
+  DelayPlan plan;          // the recommendation for that order
+};
+
+// The order whose jump run (the sum of the rounded recommended delays) is shortest with every
+// gap met; ties keep the given order when it is among them.
+BestOrder FindBestOrder(const Load& load);
+
+// The load's groups in `order` (indices into load.groups).
+Load Reordered(const Load& load, const std::vector<int>& order);
+
+struct Warning {
+  std::string code;
+  std::string message;
+};
+// Warning codes.
+inline constexpr const char* kFastBeforeSlowIntoHeadwind = "fast-before-slow-into-headwind";
+inline constexpr const char* kLowerWindsOpposite = "lower-winds-opposite";
+inline constexpr const char* kPairUnderTarget = "pair-under-target";
+inline constexpr const char* kDelayAtMinimum = "delay-at-minimum";
+inline constexpr const char* kOpeningAbovePath = "opening-above-path";
+
+// What a jumpmaster should hear about the load as flown, each with its reason. `plan` is the
+// recommendation the flight was flown at, if any.
+std::vector<Warning> LoadWarnings(const Load& load, const LoadFlight& flight,
+                                  const DelayPlan* plan);
+
+}  // namespace tarnwick::load
