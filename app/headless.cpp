@@ -4,13 +4,14 @@
 
 #include "app/planner_modes.h"
 #include "app/scenario_setup.h"
+#include "entry/input_table.h"
 #include "sim/report.h"
 #include "sim/simulation.h"
 
 namespace tarnwick {
 namespace {
 
-constexpr const char* kInputWarning = "Please check your numerical inputs";
+constexpr std::string_view kInputWarning = kInputWarningText;
 
 int RunReport(const CommandLine& line, std::ostream& out, std::ostream& err) {
   if (!line.plotFile.empty()) return RunReportWithPlot(line, out, err);

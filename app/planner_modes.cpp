@@ -8,6 +8,7 @@
 
 #include "app/main_window_font.h"
 #include "app/scenario_setup.h"
+#include "entry/input_table.h"
 #include "planner/picture_file.h"
 #include "planner/plot_picture.h"
 #include "planner/recommendation.h"
@@ -19,7 +20,7 @@
 namespace tarnwick {
 namespace {
 
-constexpr const char* kInputWarning = "Please check your numerical inputs";
+constexpr std::string_view kInputWarning = kInputWarningText;
 
 int Refuse(std::ostream& err, const std::string& message) {
   err << "tarnwick: " << message << '\n';

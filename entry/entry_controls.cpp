@@ -8,13 +8,13 @@
 namespace tarnwick {
 namespace {
 
-constexpr float kHighestWindChange = 13000;
-constexpr float kLowestWindChange = 0;
-constexpr float kHighestAirspeed = 200;
-constexpr float kUpperWindAboveAirspeed = 35;
-constexpr float kHighestUpperWind = 100;
-constexpr float kHighestLowerWind = 50;
-constexpr float kLongestExitDelay = 30;
+constexpr float kHighestWindChange = InputFor(Box::WindChangeAltitude).highest;
+constexpr float kLowestWindChange = InputFor(Box::WindChangeAltitude).lowest;
+constexpr float kLowestAirspeed = InputFor(Box::Ias).lowest;
+constexpr float kHighestAirspeed = InputFor(Box::Ias).highest;
+constexpr float kHighestUpperWind = InputFor(Box::UpperWind).highest;
+constexpr float kHighestLowerWind = InputFor(Box::LowerWind).highest;
+constexpr float kShortestExitDelay = InputFor(Box::ExitDelay).lowest;
 
 float ReadBox(const EntryControls& controls, Box box) {
   return StoreSingle(TextToNumber(controls.Text(box)));
@@ -27,23 +27,11 @@ std::int16_t SignOf(bool headwind) {
 }  // namespace
 
 float& ScenarioField(Scenario& s, Box box) {
-  switch (box) {
-    case Box::Ias:
-      return s.ias;
-    case Box::UpperWind:
-      return s.upperWind;
-    case Box::LowerWind:
-      return s.lowerWind;
-    case Box::WindChangeAltitude:
-      return s.windChangeAltitude;
-    case Box::ExitDelay:
-      break;
-  }
-  return s.exitDelay;
+  return s.*InputFor(box).field;
 }
 
 const float& ScenarioField(const Scenario& s, Box box) {
-  return ScenarioField(const_cast<Scenario&>(s), box);
+  return s.*InputFor(box).field;
 }
 
 void OnBoxTextChanged(EntryControls& controls, Box box, Scenario& scenario) {
@@ -109,7 +97,7 @@ void ApplyGoLimits(EntryControls& controls, Scenario& scenario, const std::funct
   };
 
   scenario.ias = ReadBox(controls, Box::Ias);
-  if (scenario.ias < 0) correct(scenario.ias, 0, true);
+  if (scenario.ias < kLowestAirspeed) correct(scenario.ias, kLowestAirspeed, true);
   if (scenario.ias > kHighestAirspeed) correct(scenario.ias, kHighestAirspeed, true);
   controls.SetText(Box::Ias, NumberToText(scenario.ias));
 
@@ -129,11 +117,16 @@ void ApplyGoLimits(EntryControls& controls, Scenario& scenario, const std::funct
 
   scenario.exitDelay = ReadBox(controls, Box::ExitDelay);
   if (scenario.exitDelay > kLongestExitDelay) correct(scenario.exitDelay, kLongestExitDelay, true);
-  if (scenario.exitDelay < 0) correct(scenario.exitDelay, 0, true);
+  if (scenario.exitDelay < kShortestExitDelay)
+    correct(scenario.exitDelay, kShortestExitDelay, true);
   controls.SetText(Box::ExitDelay, NumberToText(scenario.exitDelay));
 }
 
-EntryModel::EntryModel(Scenario& scenario) : scenario_(scenario) {}
+EntryModel::EntryModel(Scenario& scenario) : scenario_(scenario) {
+  for (const InputRow& row : kInputTable) {
+    texts_[static_cast<std::size_t>(row.box)] = std::string(row.defaultText);
+  }
+}
 
 std::string EntryModel::Text(Box box) const {
   return texts_[static_cast<int>(box)];

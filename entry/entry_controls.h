@@ -4,14 +4,14 @@
 #include <string>
 #include <string_view>
 
+#include "entry/input_table.h"
 #include "sim/scenario.h"
 
 namespace tarnwick {
 
-// The inputs of the data entry window, by what they hold.
-enum class Box { Ias, UpperWind, LowerWind, WindChangeAltitude, ExitDelay };  // TxtIAS ...
-enum class CheckBox { UpperHeadwind, LowerHeadwind };                         // Check1, Check2
-enum class ListBox { First, Second, PlotRate };  // cmbFirst, CmbSecond, Cmbplot
+// The other inputs of the data entry window, by what they hold; the numeric boxes are Box.
+enum class CheckBox { UpperHeadwind, LowerHeadwind };  // Check1, Check2
+enum class ListBox { First, Second, PlotRate };        // cmbFirst, CmbSecond, Cmbplot
 
 // The data entry window's controls as the input logic sees them. The window implements it
 // over its widgets; EntryModel implements it in memory for the headless modes. Setting a value
@@ -59,7 +59,7 @@ class EntryModel : public EntryControls {
 
  private:
   Scenario& scenario_;
-  std::string texts_[5] = {"80", "20", "0", "6000", "5"};
+  std::string texts_[kInputCount];
   bool checks_[2] = {true, true};
   int lists_[3] = {0, 0, 0};
 };

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QStyle>
 #include <algorithm>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "canvas/canvas_widget.h"
 #include "canvas/fit_font.h"
 #include "canvas/twips.h"
+#include "entry/input_table.h"
 #include "entry/input_warning.h"
 
 namespace tarnwick {
@@ -30,6 +32,10 @@ const QStringList kWidestReportLines = {
     QStringLiteral(" Jumper 1 downrange -88888ft  fall time 888 sec."),
     QStringLiteral("  Between deployment points: 88888ft"),
 };
+
+QString Latin1(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QLabel* MakeLabel(const QString& text, const QRect& geometry, const char* name, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -44,9 +50,13 @@ QLabel* MakeLabel(const QString& text, const QRect& geometry, const char* name, 
   return label;
 }
 
-QLineEdit* MakeBox(const QString& text, const QRect& geometry, const char* name, QWidget* parent) {
-  auto* box = new QLineEdit(text, parent);
-  box->setObjectName(QLatin1String(name));
+// A numeric box with its caption to the left, named and filled in as the input table says.
+QLineEdit* MakeBox(Box which, const QRect& caption, const QRect& geometry, const char* labelName,
+                   QWidget* parent) {
+  const InputRow& row = InputFor(which);
+  MakeLabel(Latin1(row.caption), caption, labelName, parent);
+  auto* box = new QLineEdit(Latin1(row.defaultText), parent);
+  box->setObjectName(Latin1(row.boxName));
   box->setGeometry(geometry);
   return box;
 }
@@ -76,16 +86,14 @@ QFont WindowFont(const QWidget& window) {
                                 style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + 2;
   const double buttonMargins = 2.0 * style->pixelMetric(QStyle::PM_ButtonMargin) + 4;
   const double labelWidth = TwipsToPx(1815) - 1;
-  const std::vector<std::pair<QString, double>> captions = {
-      {QStringLiteral("Indicated Airspeed (kts)"), labelWidth},
-      {QStringLiteral("Upper winds (kts)"), labelWidth},
-      {QStringLiteral("Lower winds (kts)"), labelWidth},
-      {QStringLiteral("Altitude of wind change"), labelWidth},
-      {QStringLiteral("Exit delay (sec)"), labelWidth},
-      {QStringLiteral("Plot rate"), TwipsToPx(855) - 1.0},
-      {QStringLiteral("Headwind?"), TwipsToPx(1215) - checkIndicator},
-      {QStringLiteral("Details (from Web)"), TwipsToPx(1935) - buttonMargins},
-  };
+  std::vector<std::pair<QString, double>> captions;
+  for (const InputRow& row : kInputTable) captions.emplace_back(Latin1(row.caption), labelWidth);
+  captions.insert(captions.end(),
+                  {
+                      {QStringLiteral("Plot rate"), TwipsToPx(855) - 1.0},
+                      {QStringLiteral("Headwind?"), TwipsToPx(1215) - checkIndicator},
+                      {QStringLiteral("Details (from Web)"), TwipsToPx(1935) - buttonMargins},
+                  });
   return FontFitting(window.font(), captions, TwipsToPx(255));
 }
 
@@ -114,27 +122,23 @@ void Form2::BuildControls() {
   frame1_->setGeometry(TwipsRect(120, 240, 4815, 4215));
   QWidget* f = frame1_;
 
-  MakeLabel(QStringLiteral("Indicated Airspeed (kts)"), TwipsRect(720, 405, 1815, 255), "Label1",
-            f);
-  boxes_[static_cast<int>(Box::Ias)] =
-      MakeBox(QStringLiteral("80"), TwipsRect(2640, 360, 495, 285), "TxtIAS", f);
-  MakeLabel(QStringLiteral("Upper winds (kts)"), TwipsRect(720, 765, 1815, 255), "Label2", f);
-  boxes_[static_cast<int>(Box::UpperWind)] =
-      MakeBox(QStringLiteral("20"), TwipsRect(2640, 720, 495, 285), "TxtUwind", f);
+  boxes_[static_cast<int>(Box::Ias)] = MakeBox(Box::Ias, TwipsRect(720, 405, 1815, 255),
+                                               TwipsRect(2640, 360, 495, 285), "Label1", f);
+  boxes_[static_cast<int>(Box::UpperWind)] = MakeBox(Box::UpperWind, TwipsRect(720, 765, 1815, 255),
+                                                     TwipsRect(2640, 720, 495, 285), "Label2", f);
   checks_[static_cast<int>(CheckBox::UpperHeadwind)] =
       new QCheckBox(QStringLiteral("Headwind?"), f);
-  MakeLabel(QStringLiteral("Lower winds (kts)"), TwipsRect(720, 1125, 1815, 255), "Label6", f);
   boxes_[static_cast<int>(Box::LowerWind)] =
-      MakeBox(QStringLiteral("0"), TwipsRect(2640, 1080, 495, 285), "TxtLwind", f);
+      MakeBox(Box::LowerWind, TwipsRect(720, 1125, 1815, 255), TwipsRect(2640, 1080, 495, 285),
+              "Label6", f);
   checks_[static_cast<int>(CheckBox::LowerHeadwind)] =
       new QCheckBox(QStringLiteral("Headwind?"), f);
-  MakeLabel(QStringLiteral("Altitude of wind change"), TwipsRect(720, 1485, 1815, 255), "Label4",
-            f);
   boxes_[static_cast<int>(Box::WindChangeAltitude)] =
-      MakeBox(QStringLiteral("6000"), TwipsRect(2520, 1440, 615, 285), "TxtWndalt", f);
-  MakeLabel(QStringLiteral("Exit delay (sec)"), TwipsRect(720, 1845, 1815, 255), "Label5", f);
+      MakeBox(Box::WindChangeAltitude, TwipsRect(720, 1485, 1815, 255),
+              TwipsRect(2520, 1440, 615, 285), "Label4", f);
   boxes_[static_cast<int>(Box::ExitDelay)] =
-      MakeBox(QStringLiteral("5"), TwipsRect(2760, 1800, 375, 285), "TxtExdelay", f);
+      MakeBox(Box::ExitDelay, TwipsRect(720, 1845, 1815, 255), TwipsRect(2760, 1800, 375, 285),
+              "Label5", f);
 
   QCheckBox* check1 = checks_[static_cast<int>(CheckBox::UpperHeadwind)];
   check1->setObjectName(QStringLiteral("Check1"));
@@ -203,7 +207,7 @@ void Form2::SetTabOrder() {
 }
 
 void Form2::ConnectHandlers() {
-  for (int i = 0; i < 5; ++i) {
+  for (int i = 0; i < static_cast<int>(kInputCount); ++i) {
     const auto box = static_cast<Box>(i);
     connect(boxes_[i], &QLineEdit::textChanged, this,
             [this, box] { OnBoxTextChanged(*this, box, scenario_); });

@@ -68,7 +68,7 @@ class Form2 : public QWidget, public EntryControls {
 
   Scenario& scenario_;
   QGroupBox* frame1_ = nullptr;
-  QLineEdit* boxes_[5] = {};  // in the order of Box
+  QLineEdit* boxes_[kInputCount] = {};  // in the order of Box
   QCheckBox* checks_[2] = {};
   QComboBox* lists_[3] = {};
   QPushButton* cmdFreeze_ = nullptr;

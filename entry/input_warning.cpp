@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "entry/input_table.h"
+
 namespace tarnwick {
 
 void InputWarning(QWidget* parent) {
   QApplication::beep();
   QMessageBox box(QMessageBox::Question, QStringLiteral("Tarnwick"),
-                  QStringLiteral("Please check your numerical inputs"), QMessageBox::Ok, parent);
+                  QString::fromLatin1(kInputWarningText.data(),
+                                      static_cast<qsizetype>(kInputWarningText.size())),
+                  QMessageBox::Ok, parent);
   box.exec();
 }
 

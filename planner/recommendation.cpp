@@ -28,7 +28,7 @@ void WriteSeparations(std::ostream& out, const Separations& s) {
 
 SweepRange ExitDelayGrid() {
   SweepRange grid;
-  grid.field = SweepField::ExitDelay;
+  grid.field = Box::ExitDelay;
   grid.decimals = 1;
   grid.from = 0;
   grid.to = 30 * kTenthsPerSecond;

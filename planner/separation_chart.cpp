@@ -48,17 +48,15 @@ std::string Wind(float speed, std::int16_t sign) {
   return Number(speed) + " kts " + (sign > 0 ? "headwind" : "tailwind");
 }
 
-std::string FixedInputs(SweepField swept, const Scenario& s) {
+std::string FixedInputs(Box swept, const Scenario& s) {
   std::vector<std::string> parts;
-  if (swept != SweepField::Ias) parts.push_back("IAS " + Number(s.ias) + " kts");
-  if (swept != SweepField::UpperWind)
-    parts.push_back("upper wind " + Wind(s.upperWind, s.upperWindSign));
-  if (swept != SweepField::LowerWind)
-    parts.push_back("lower wind " + Wind(s.lowerWind, s.lowerWindSign));
-  if (swept != SweepField::WindChangeAltitude) {
+  if (swept != Box::Ias) parts.push_back("IAS " + Number(s.ias) + " kts");
+  if (swept != Box::UpperWind) parts.push_back("upper wind " + Wind(s.upperWind, s.upperWindSign));
+  if (swept != Box::LowerWind) parts.push_back("lower wind " + Wind(s.lowerWind, s.lowerWindSign));
+  if (swept != Box::WindChangeAltitude) {
     parts.push_back("wind change at " + Number(s.windChangeAltitude) + " ft");
   }
-  if (swept != SweepField::ExitDelay) parts.push_back("exit delay " + Number(s.exitDelay) + " s");
+  if (swept != Box::ExitDelay) parts.push_back("exit delay " + Number(s.exitDelay) + " s");
   parts.push_back(std::string("first out ") + (s.firstSlow ? "slow" : "fast") + ", second " +
                   (s.secondSlow ? "slow" : "fast"));
   std::string text;
@@ -128,7 +126,7 @@ SeparationChart ChartOfSweep(const SweepRange& range, const std::vector<SweepRow
     chart.separations[1].push_back(row.result.DeploymentSeparation());
     chart.separations[2].push_back(row.result.LastPullSeparation());
   }
-  if (targetFeet && range.field == SweepField::ExitDelay) {
+  if (targetFeet && range.field == Box::ExitDelay) {
     std::size_t from = rows.size();
     auto reaches = [&](std::size_t i) {
       return std::min({chart.separations[0][i], chart.separations[1][i],

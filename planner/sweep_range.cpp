@@ -6,20 +6,6 @@
 namespace tarnwick {
 namespace {
 
-struct FieldInfo {
-  SweepField field;
-  std::string_view name;
-  std::string_view label;
-};
-
-constexpr std::array<FieldInfo, 5> kFields = {{
-    {SweepField::ExitDelay, "exit-delay", "Exit delay (s)"},
-    {SweepField::Ias, "ias", "Indicated airspeed (kts)"},
-    {SweepField::UpperWind, "upper-wind", "Upper wind (kts)"},
-    {SweepField::LowerWind, "lower-wind", "Lower wind (kts)"},
-    {SweepField::WindChangeAltitude, "wind-change-altitude", "Altitude of wind change (ft msl)"},
-}};
-
 // Enough for any value a box can meaningfully hold, and small enough that every product and
 // difference below stays far inside 64 bits.
 constexpr int kMaxDecimals = 6;
@@ -69,28 +55,27 @@ std::string Quoted(std::string_view text) {
 
 }  // namespace
 
-std::string_view FieldName(SweepField field) {
-  for (const FieldInfo& f : kFields) {
-    if (f.field == field) return f.name;
-  }
-  return {};
+std::string_view FieldName(Box field) {
+  return InputFor(field).option;
 }
 
-std::string_view FieldLabel(SweepField field) {
-  for (const FieldInfo& f : kFields) {
-    if (f.field == field) return f.label;
-  }
-  return {};
+std::string_view FieldLabel(Box field) {
+  return InputFor(field).label;
 }
 
 std::string ScaledToText(std::int64_t scaled, int decimals) {
   const std::int64_t unit = PowerOfTen(decimals);
   const std::uint64_t magnitude =
       scaled < 0 ? 0 - static_cast<std::uint64_t>(scaled) : static_cast<std::uint64_t>(scaled);
-  std::string text = (scaled < 0 ? "-" : "") + std::to_string(magnitude / unit);
+  // Appended piece by piece: GCC 12 misreads "literal" + std::string&& as an overlapping copy.
+  std::string text;
+  if (scaled < 0) text += '-';
+  text += std::to_string(magnitude / unit);
   if (decimals > 0) {
-    std::string fraction = std::to_string(magnitude % unit);
-    text += "." + std::string(static_cast<std::size_t>(decimals) - fraction.size(), '0') + fraction;
+    const std::string fraction = std::to_string(magnitude % unit);
+    text += '.';
+    text.append(static_cast<std::size_t>(decimals) - fraction.size(), '0');
+    text += fraction;
   }
   return text;
 }
@@ -117,17 +102,11 @@ ParsedSweepRange ParseSweepRange(std::string_view text) {
   }
   const std::string_view name = text.substr(0, eq);
   SweepRange range;
-  bool known = false;
-  for (const FieldInfo& f : kFields) {
-    if (f.name == name) {
-      range.field = f.field;
-      known = true;
-    }
+  const InputRow* input = InputForOption(name);
+  if (input == nullptr) {
+    return fail("unknown field " + Quoted(name) + "; use " + std::string(InputOptionList()));
   }
-  if (!known) {
-    return fail("unknown field " + Quoted(name) +
-                "; use exit-delay, ias, upper-wind, lower-wind or wind-change-altitude");
-  }
+  range.field = input->box;
 
   std::array<std::string_view, 3> parts;
   std::string_view rest = text.substr(eq + 1);

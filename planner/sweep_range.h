@@ -6,19 +6,23 @@
 #include <string_view>
 #include <vector>
 
+#include "entry/input_table.h"
+
 namespace tarnwick {
 
-// The scenario inputs a sweep can vary, one per numeric box of the data entry window.
-enum class SweepField { ExitDelay, Ias, UpperWind, LowerWind, WindChangeAltitude };
+// A sweep varies one of the numeric inputs. Until every caller says Box, the sweep's older name
+// for it stays an alias of the same enumeration.
+using SweepField = Box;
 
-// The name used on the command line ("exit-delay", ...) and a label with the unit for charts.
-std::string_view FieldName(SweepField field);
-std::string_view FieldLabel(SweepField field);
+// The name used on the command line ("exit-delay", ...) and a label with the unit for charts,
+// both from the input table.
+std::string_view FieldName(Box field);
+std::string_view FieldLabel(Box field);
 
 // FROM:TO:STEP held as whole multiples of 10^-decimals, so every value of the range is exact:
 // 0:30:0.1 gives 301 values whose texts read "0.0", "0.1", ... "30.0", never 0.30000000000000004.
 struct SweepRange {
-  SweepField field = SweepField::ExitDelay;
+  Box field = Box::ExitDelay;
   std::int64_t from = 0, to = 0, step = 1;  // in units of 10^-decimals
   int decimals = 0;
 

@@ -18,7 +18,7 @@ TEST(SweepRange, TenthsAreExactFromEndToEnd) {
   const auto parsed = ParseSweepRange("exit-delay=0:30:0.1");
   ASSERT_TRUE(parsed.range) << parsed.error;
   const SweepRange& r = *parsed.range;
-  EXPECT_EQ(r.field, SweepField::ExitDelay);
+  EXPECT_EQ(r.field, Box::ExitDelay);
   ASSERT_EQ(r.Count(), 301u);
   EXPECT_EQ(r.Text(3), "0.3");  // not 0.30000000000000004
   EXPECT_EQ(r.Text(73), "7.3");
@@ -29,22 +29,19 @@ TEST(SweepRange, TenthsAreExactFromEndToEnd) {
 TEST(SweepRange, EveryFieldAndItsNumbers) {
   struct Case {
     const char* text;
-    SweepField field;
+    Box field;
     std::vector<std::string> texts;
     std::vector<std::string> labels;
   };
   const Case cases[] = {
-      {"ias=60:100:20", SweepField::Ias, {"60", "80", "100"}, {"60.0", "80.0", "100.0"}},
-      {"upper-wind=-10:10:7.5",
-       SweepField::UpperWind,
-       {"-10.0", "-2.5", "5.0"},
-       {"-10.0", "-2.5", "5.0"}},
+      {"ias=60:100:20", Box::Ias, {"60", "80", "100"}, {"60.0", "80.0", "100.0"}},
+      {"upper-wind=-10:10:7.5", Box::UpperWind, {"-10.0", "-2.5", "5.0"}, {"-10.0", "-2.5", "5.0"}},
       {"lower-wind=0.05:0.15:0.05",
-       SweepField::LowerWind,
+       Box::LowerWind,
        {"0.05", "0.10", "0.15"},
        {"0.05", "0.10", "0.15"}},
-      {"wind-change-altitude=4000:4000:1", SweepField::WindChangeAltitude, {"4000"}, {"4000.0"}},
-      {"exit-delay=+1:.5:0.25", SweepField::ExitDelay, {}, {}},  // refused below: 1 > 0.5
+      {"wind-change-altitude=4000:4000:1", Box::WindChangeAltitude, {"4000"}, {"4000.0"}},
+      {"exit-delay=+1:.5:0.25", Box::ExitDelay, {}, {}},  // refused below: 1 > 0.5
   };
   for (const Case& c : cases) {
     const auto parsed = ParseSweepRange(c.text);
