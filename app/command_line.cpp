@@ -2,31 +2,40 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <functional>
+#include <set>
 #include <string_view>
+
+#include "app/exit_status.h"
+#include "output/printable_text.h"
 
 namespace tarnwick {
 namespace {
+
+// What the arguments have said so far.
+struct Gathered {
+  CommandLine line;
+  std::vector<std::string> words;  // the arguments that are not options
+  std::set<Mode> modes;            // every mode asked for
+};
+
+// Records one option with its value (empty for an option without one); returns the complaint,
+// or nothing when the option is taken.
+using Apply = std::function<std::string(Gathered&, const std::string& value)>;
+
+struct OptionRule {
+  std::string name;
+  enum class Value { None, Required, MayBeEmpty } value = Value::None;
+  std::string valueHint;  // what "needs a value" adds, e.g. ": fast or slow"
+  Apply apply;
+};
+using Rules = std::vector<OptionRule>;
 
 std::string Lower(std::string_view text) {
   std::string s(text);
   std::transform(s.begin(), s.end(), s.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
-
-// Shows a text from the command line in a one-line message: control characters are escaped.
-std::string Printable(std::string_view text) {
-  std::string s;
-  for (unsigned char c : text) {
-    if (c < 0x20 || c == 0x7F) {
-      static constexpr char kHex[] = "0123456789abcdef";
-      s += "\\x";
-      s += kHex[c >> 4];
-      s += kHex[c & 0xF];
-    } else {
-      s += static_cast<char>(c);
-    }
-  }
   return s;
 }
 
@@ -37,134 +46,245 @@ std::optional<int> FallerIndex(std::string_view text) {
   return std::nullopt;
 }
 
+bool LooksLikeOption(std::string_view argument) {
+  return argument.rfind("--", 0) == 0;
+}
+
+// The five numeric inputs, as if typed into their boxes (an emptied box is a valid entry).
+void AddScenarioTexts(Rules& rules) {
+  const std::pair<Box, const char*> options[] = {
+      {Box::Ias, "--ias"},
+      {Box::UpperWind, "--upper-wind"},
+      {Box::LowerWind, "--lower-wind"},
+      {Box::WindChangeAltitude, "--wind-change-altitude"},
+      {Box::ExitDelay, "--exit-delay"},
+  };
+  for (const auto& [box, name] : options) {
+    rules.push_back({name,
+                     OptionRule::Value::MayBeEmpty,
+                     {},
+                     [box = box](Gathered& g, const std::string& value) {
+                       TextOption(g.line.options, box) = value;
+                       return std::string();
+                     }});
+  }
+}
+
+// Who exits first and second, fast or slow, as if chosen in the lists.
+void AddFallers(Rules& rules) {
+  for (const bool first : {true, false}) {
+    const std::string name = first ? "--first" : "--second";
+    rules.push_back({name, OptionRule::Value::Required, ": fast or slow",
+                     [first, name](Gathered& g, const std::string& value) {
+                       const auto index = FallerIndex(value);
+                       if (!index) return name + " takes fast or slow, not " + QuotedText(value);
+                       (first ? g.line.options.firstIndex : g.line.options.secondIndex) = index;
+                       return std::string();
+                     }});
+  }
+}
+
+// The wind directions, as if ticked in the check boxes; the last of opposing switches wins.
+void AddWindSwitches(Rules& rules) {
+  const struct {
+    const char* name;
+    std::optional<bool> ScenarioOptions::*target;
+    bool headwind;
+  } switches[] = {
+      {"--upper-headwind", &ScenarioOptions::upperHeadwind, true},
+      {"--upper-tailwind", &ScenarioOptions::upperHeadwind, false},
+      {"--lower-headwind", &ScenarioOptions::lowerHeadwind, true},
+      {"--lower-tailwind", &ScenarioOptions::lowerHeadwind, false},
+  };
+  for (const auto& s : switches) {
+    rules.push_back({s.name,
+                     OptionRule::Value::None,
+                     {},
+                     [target = s.target, headwind = s.headwind](Gathered& g, const std::string&) {
+                       g.line.options.*target = headwind;
+                       return std::string();
+                     }});
+  }
+}
+
+// The modes without a value of their own.
+void AddModeFlags(Rules& rules) {
+  const std::pair<const char*, Mode> flags[] = {
+      {"--report", Mode::Report}, {"--help", Mode::Help}, {"--version", Mode::Version}};
+  for (const auto& [name, mode] : flags) {
+    rules.push_back(
+        {name, OptionRule::Value::None, {}, [mode = mode](Gathered& g, const std::string&) {
+           g.modes.insert(mode);
+           return std::string();
+         }});
+  }
+}
+
+// The modes and companions that take a value: the planner's range and target, the pictures.
+void AddModeValues(Rules& rules) {
+  const struct {
+    const char* name;
+    std::string CommandLine::*target;
+    std::optional<Mode> mode;
+  } options[] = {
+      {"--sweep", &CommandLine::sweep, Mode::Sweep},
+      {"--recommend-delay", &CommandLine::recommendDelay, Mode::RecommendDelay},
+      {"--chart", &CommandLine::chartFile, std::nullopt},
+      {"--plot", &CommandLine::plotFile, std::nullopt},
+  };
+  for (const auto& o : options) {
+    rules.push_back({o.name,
+                     OptionRule::Value::Required,
+                     {},
+                     [target = o.target, mode = o.mode](Gathered& g, const std::string& value) {
+                       g.line.*target = value;
+                       if (mode) g.modes.insert(*mode);
+                       return std::string();
+                     }});
+  }
+}
+
+const Rules& OptionRules() {
+  static const Rules rules = [] {
+    Rules r;
+    AddScenarioTexts(r);
+    AddFallers(r);
+    AddWindSwitches(r);
+    AddModeFlags(r);
+    AddModeValues(r);
+    return r;
+  }();
+  return rules;
+}
+
+const OptionRule* RuleFor(std::string_view name) {
+  for (const OptionRule& rule : OptionRules()) {
+    if (rule.name == name) return &rule;
+  }
+  return nullptr;
+}
+
+// One argument that begins with "--", with the arguments after it for a value that follows.
+// Returns the complaint, or nothing when the option is taken.
+std::string TakeOption(Gathered& g, const std::vector<std::string>& arguments, std::size_t& i) {
+  const std::string& argument = arguments[i];
+  const auto equals = argument.find('=');
+  const std::string name = argument.substr(0, equals);
+  const OptionRule* rule = RuleFor(name);
+  if (rule == nullptr) return "unknown option " + PrintableText(name) + " (see --help)";
+
+  std::optional<std::string> value;
+  if (equals != std::string::npos) value = argument.substr(equals + 1);
+  if (rule->value == OptionRule::Value::None) {
+    if (value) return name + " takes no value";
+    return rule->apply(g, {});
+  }
+  // Given after "=", a value is taken as it stands; as the next argument, one that looks like
+  // an option is the user's next option, not a value.
+  if (!value && i + 1 < arguments.size() && !LooksLikeOption(arguments[i + 1])) {
+    value = arguments[++i];
+  }
+  if (!value || (value->empty() && rule->value == OptionRule::Value::Required)) {
+    return name + " needs a value" + rule->valueHint;
+  }
+  return rule->apply(g, *value);
+}
+
+std::string JoinWords(const std::vector<std::string>& words) {
+  std::string joined;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    if (i > 0) joined += ' ';
+    joined += words[i];
+  }
+  return joined;
+}
+
+// Picks the mode from those asked for; returns the complaint about a combination that makes
+// no sense, or nothing.
+std::string ResolveMode(Gathered& g) {
+  const auto asked = [&g](Mode mode) { return g.modes.count(mode) > 0; };
+  CommandLine& line = g.line;
+  if (asked(Mode::Help)) {
+    line.mode = Mode::Help;
+  } else if (asked(Mode::Version)) {
+    line.mode = Mode::Version;
+  } else if (asked(Mode::Sweep)) {
+    if (asked(Mode::Report)) return "--sweep and --report cannot be combined";
+    line.mode = Mode::Sweep;
+  } else if (asked(Mode::RecommendDelay)) {
+    if (asked(Mode::Report)) return "--recommend-delay and --report cannot be combined";
+    line.mode = Mode::RecommendDelay;
+  } else if (asked(Mode::Report)) {
+    line.mode = Mode::Report;
+  }
+  if (!line.chartFile.empty() && line.mode != Mode::Sweep) return "--chart goes with --sweep";
+  if (!line.plotFile.empty() && line.mode != Mode::Report) return "--plot goes with --report";
+  return {};
+}
+
+std::string StatusNumber(int status) {
+  char text[16];
+  return std::string(text, std::to_chars(text, text + sizeof text, status).ptr);
+}
+
+std::string ExitStatusHelp() {
+  using namespace exit_status;
+  const std::pair<int, const char*> statuses[] = {
+      {kSuccess, "success"},
+      {kNoDelayReachesTarget, "--recommend-delay found no delay up to 30 s that reaches FEET"},
+      {kUnusable,
+       "a command line, an output file or standard output that cannot be used (an existing "
+       "file is then left as it was)"},
+      {kNoDisplay, "the windows were asked for, but no display can be used"},
+  };
+  std::string text = "Exit status:\n";
+  for (const auto& [status, meaning] : statuses) {
+    text += "  " + StatusNumber(status) + "  " + meaning + '\n';
+  }
+  return text;
+}
+
 }  // namespace
 
+std::optional<std::string>& TextOption(ScenarioOptions& options, Box box) {
+  switch (box) {
+    case Box::Ias:
+      return options.ias;
+    case Box::UpperWind:
+      return options.upperWind;
+    case Box::LowerWind:
+      return options.lowerWind;
+    case Box::WindChangeAltitude:
+      return options.windChangeAltitude;
+    case Box::ExitDelay:
+      break;
+  }
+  return options.exitDelay;
+}
+
+const std::optional<std::string>& TextOption(const ScenarioOptions& options, Box box) {
+  return TextOption(const_cast<ScenarioOptions&>(options), box);
+}
+
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
-  CommandLine line;
-  std::vector<std::string> words;
-  bool report = false, help = false, version = false;
-  bool sweep = false, recommend = false;
   auto fail = [](std::string message) {
     return ParsedCommandLine{std::nullopt, std::move(message)};
   };
-
+  Gathered g;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& arg = arguments[i];
-    if (arg.rfind("--", 0) != 0) {
-      words.push_back(arg);
-      continue;
+    if (!LooksLikeOption(arguments[i])) {
+      g.words.push_back(arguments[i]);
+    } else if (std::string problem = TakeOption(g, arguments, i); !problem.empty()) {
+      return fail(std::move(problem));
     }
-    std::string name = arg;
-    std::optional<std::string> inlineValue;
-    if (const auto eq = arg.find('='); eq != std::string::npos) {
-      name = arg.substr(0, eq);
-      inlineValue = arg.substr(eq + 1);
-    }
-    // Options that take a value accept it as the next argument or after "=".
-    auto value = [&]() -> std::optional<std::string> {
-      if (inlineValue) return inlineValue;
-      if (i + 1 >= arguments.size()) return std::nullopt;
-      return arguments[++i];
-    };
-    auto takesNoValue = [&]() { return !inlineValue.has_value(); };
-
-    std::optional<std::string>* text = nullptr;
-    if (name == "--ias") text = &line.options.ias;
-    if (name == "--upper-wind") text = &line.options.upperWind;
-    if (name == "--lower-wind") text = &line.options.lowerWind;
-    if (name == "--wind-change-altitude") text = &line.options.windChangeAltitude;
-    if (name == "--exit-delay") text = &line.options.exitDelay;
-    if (text) {
-      auto v = value();
-      if (!v) return fail(name + " needs a value");
-      *text = *v;
-      continue;
-    }
-
-    if (name == "--first" || name == "--second") {
-      auto v = value();
-      if (!v) return fail(name + " needs a value: fast or slow");
-      const auto index = FallerIndex(*v);
-      if (!index) return fail(name + " takes fast or slow, not \"" + Printable(*v) + "\"");
-      (name == "--first" ? line.options.firstIndex : line.options.secondIndex) = index;
-      continue;
-    }
-
-    struct Switch {
-      const char* name;
-      std::optional<bool>* target;
-      bool value;
-    };
-    const Switch switches[] = {
-        {"--upper-headwind", &line.options.upperHeadwind, true},
-        {"--upper-tailwind", &line.options.upperHeadwind, false},
-        {"--lower-headwind", &line.options.lowerHeadwind, true},
-        {"--lower-tailwind", &line.options.lowerHeadwind, false},
-    };
-    bool matched = false;
-    for (const Switch& s : switches) {
-      if (name != s.name) continue;
-      if (!takesNoValue()) return fail(name + " takes no value");
-      *s.target = s.value;
-      matched = true;
-    }
-    if (matched) continue;
-
-    bool* flag = nullptr;
-    if (name == "--report") flag = &report;
-    if (name == "--help") flag = &help;
-    if (name == "--version") flag = &version;
-    if (flag) {
-      if (!takesNoValue()) return fail(name + " takes no value");
-      *flag = true;
-      continue;
-    }
-
-    std::string* file = nullptr;
-    if (name == "--sweep") {
-      file = &line.sweep;
-      sweep = true;
-    }
-    if (name == "--recommend-delay") {
-      file = &line.recommendDelay;
-      recommend = true;
-    }
-    if (name == "--chart") file = &line.chartFile;
-    if (name == "--plot") file = &line.plotFile;
-    if (file) {
-      auto v = value();
-      if (!v || v->empty()) return fail(name + " needs a value");
-      *file = *v;
-      continue;
-    }
-    return fail("unknown option " + Printable(name) + " (see --help)");
   }
+  g.line.scenarioArgument = JoinWords(g.words);
+  if (std::string problem = ResolveMode(g); !problem.empty()) return fail(std::move(problem));
+  return ParsedCommandLine{std::move(g.line), {}};
+}
 
-  for (std::size_t i = 0; i < words.size(); ++i) {
-    if (i > 0) line.scenarioArgument += ' ';
-    line.scenarioArgument += words[i];
-  }
-
-  if (help) {
-    line.mode = Mode::Help;
-  } else if (version) {
-    line.mode = Mode::Version;
-  } else if (sweep) {
-    if (report) return fail("--sweep and --report cannot be combined");
-    line.mode = Mode::Sweep;
-  } else if (recommend) {
-    if (report) return fail("--recommend-delay and --report cannot be combined");
-    line.mode = Mode::RecommendDelay;
-  } else if (report) {
-    line.mode = Mode::Report;
-  }
-  if (!line.chartFile.empty() && line.mode != Mode::Sweep) {
-    return fail("--chart goes with --sweep");
-  }
-  if (!line.plotFile.empty() && line.mode != Mode::Report) {
-    return fail("--plot goes with --report");
-  }
-  return ParsedCommandLine{line, {}};
+bool DrawsPicture(const CommandLine& line) {
+  return !line.plotFile.empty() || !line.chartFile.empty();
 }
 
 std::string HelpText() {
@@ -176,7 +296,7 @@ the other, from 14000 ft to 3000 ft msl, and reports how far apart they are when
 ARGUMENT selects a preset scenario: 1, 2, 3, 4, 5, 6 or 8. Any argument also selects the
 slow plotting rate. Without options the program opens its windows.
 
-Modes:
+Modes (none of them needs a display):
   --report              run the scenario without any window and print the results panel's
                         lines to standard output; warnings go to standard error
   --sweep FIELD=FROM:TO:STEP
@@ -192,7 +312,6 @@ Modes:
                         is a common minimum between solo jumpers, 1500 between small groups).
                         The first line reads "Recommended exit delay: 7.3 s"; then the
                         separations at that delay and at the delay rounded up to whole seconds.
-                        Exit status 1 when no delay up to 30 s reaches FEET.
   --chart FILE.png|FILE.svg
                         with --sweep: draw the three separations against the swept value;
                         with --recommend-delay as well, also the target line
@@ -201,6 +320,9 @@ Modes:
                         shows it
   --help                show this text
   --version             show the program's version
+
+A picture replaces an existing file only once it is wholly written; a folder, a device or a
+FIFO in its place is refused.
 
 Scenario options (as if typed into the data entry window; Go's limits then apply):
   --ias KNOTS                    aircraft indicated airspeed
@@ -212,6 +334,8 @@ Scenario options (as if typed into the data entry window; Go's limits then apply
   --lower-headwind, --lower-tailwind    direction of the lower wind
   --first fast|slow              fall rate of the first to exit
   --second fast|slow             fall rate of the second to exit
+A value may follow its option as the next argument or after "=" (--ias=85); one that
+begins with "--" must be given after "=".
 
 The three separations, horizontal distances between the two jumpers:
   When first jumper pulls     at the moment the first of them opens, the other still falling
@@ -224,9 +348,7 @@ first closes in, then drifts away. So --recommend-delay does not stop at the fir
 reaches FEET when a longer one falls short again: a jumpmaster's call is a minimum, and any
 delay at or beyond it, the rounded-up call included, must keep the separation.
 
-Exit status: 0 on success, 1 when --recommend-delay finds no delay, 2 for a command line or
-an output file that cannot be used (nothing is written then).
-)";
+)" + ExitStatusHelp();
 }
 
 }  // namespace tarnwick

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "entry/entry_controls.h"
+
 namespace tarnwick {
 
 // Scenario settings given on the command line, each as the text a user would type or the
@@ -13,6 +15,10 @@ struct ScenarioOptions {
   std::optional<bool> upperHeadwind, lowerHeadwind;
   std::optional<int> firstIndex, secondIndex;  // list index: 0 fast, 1 slow
 };
+
+// The option text that goes into `box`.
+std::optional<std::string>& TextOption(ScenarioOptions& options, Box box);
+const std::optional<std::string>& TextOption(const ScenarioOptions& options, Box box);
 
 enum class Mode { Window, Report, Sweep, RecommendDelay, Help, Version };
 
@@ -34,8 +40,13 @@ struct ParsedCommandLine {
 
 // Parses the arguments after the program name. Arguments that begin with "--" are options;
 // an unknown option, a missing or malformed value or a combination that makes no sense is an
-// error rather than a silently ignored input.
+// error rather than a silently ignored input. An option that needs a value takes the next
+// argument unless that begins with "--" (a value such as "--7" is given as --exit-delay=--7);
+// a value with one minus sign ("-3") is a value.
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+// True when the mode draws a picture (--plot, --chart), which needs Qt's painting.
+bool DrawsPicture(const CommandLine& line);
 
 // The text of --help.
 std::string HelpText();

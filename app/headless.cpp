@@ -2,9 +2,11 @@
 
 #include <ostream>
 
+#include "app/exit_status.h"
 #include "app/planner_modes.h"
 #include "app/scenario_setup.h"
 #include "entry/input_table.h"
+#include "output/descriptor_stream.h"
 #include "sim/report.h"
 #include "sim/simulation.h"
 
@@ -20,19 +22,17 @@ int RunReport(const CommandLine& line, std::ostream& out, std::ostream& err) {
                                     [&err] { err << kInputWarning << '\n'; });
   const RunOutcome outcome = RunSimulation(module, nullptr, nullptr, nullptr);
   for (const std::string& text : ReportLines(outcome.result)) out << text << '\n';
-  return 0;
+  return exit_status::kSuccess;
 }
 
-}  // namespace
-
-int RunHeadlessMode(const CommandLine& line, std::ostream& out, std::ostream& err) {
+int RunMode(const CommandLine& line, std::ostream& out, std::ostream& err) {
   switch (line.mode) {
     case Mode::Help:
       out << HelpText();
-      return 0;
+      return exit_status::kSuccess;
     case Mode::Version:
       out << "tarnwick " << TARNWICK_VERSION << '\n';
-      return 0;
+      return exit_status::kSuccess;
     case Mode::Report:
       return RunReport(line, out, err);
     case Mode::Sweep:
@@ -43,7 +43,20 @@ int RunHeadlessMode(const CommandLine& line, std::ostream& out, std::ostream& er
       break;
   }
   err << "tarnwick: this mode needs the windows\n";
-  return 2;
+  return exit_status::kUnusable;
+}
+
+}  // namespace
+
+int RunHeadlessMode(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  const int status = RunMode(line, out, err);
+  // Results that did not reach their reader are no results: a script must not take a cut-off
+  // CSV or report for a complete one.
+  if (const std::string problem = OutputStreamProblem(out); !problem.empty()) {
+    err << "tarnwick: cannot write to standard output: " << problem << '\n';
+    return exit_status::kUnusable;
+  }
+  return status;
 }
 
 }  // namespace tarnwick

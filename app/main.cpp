@@ -1,17 +1,26 @@
+#include <unistd.h>
+
 #include <QApplication>
+#include <QGuiApplication>
 #include <QStringList>
-#include <cstdlib>
+#include <csignal>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/app_icon.h"
+#include "app/application_start.h"
 #include "app/command_line.h"
+#include "app/exit_status.h"
 #include "app/headless.h"
 #include "app/program.h"
 #include "browser/details_command.h"
+#include "output/descriptor_stream.h"
 
 namespace {
+
+using namespace tarnwick;
 
 std::vector<std::string> ArgumentsAfterProgramName(int argc, char** argv) {
   std::vector<std::string> arguments;
@@ -19,45 +28,46 @@ std::vector<std::string> ArgumentsAfterProgramName(int argc, char** argv) {
   return arguments;
 }
 
-bool HasEnvironment(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr && *value != '\0';
+int RefuseCommandLine(const std::string& error) {
+  std::cerr << "tarnwick: " << error << '\n';
+  return exit_status::kUnusable;
 }
 
-// Without a display Qt would abort with a message about platform plugins; say instead what
-// the user can do.
-bool DisplayAvailable(const std::vector<std::string>& arguments) {
-  if (HasEnvironment("DISPLAY") || HasEnvironment("WAYLAND_DISPLAY") ||
-      HasEnvironment("QT_QPA_PLATFORM")) {
-    return true;
+// The modes without windows. Only those that draw a picture need Qt's painting, and they get it
+// on the offscreen platform whatever display the session has or names: results never wait for,
+// or fail for want of, a screen.
+int RunWithoutWindows(const CommandLine& line) {
+  DescriptorStreamBuffer standardOutput(STDOUT_FILENO);
+  std::ostream out(&standardOutput);
+  if (!DrawsPicture(line)) return RunHeadlessMode(line, out, std::cerr);
+
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // A desktop theme plugin may want the display the offscreen platform does without.
+  qunsetenv("QT_QPA_PLATFORMTHEME");
+  // Qt keeps references to argc and argv for the application's lifetime; the program's own
+  // arguments are not Qt's to read.
+  static int argc = 1;
+  static char name[] = "tarnwick";
+  static char* argv[] = {name, nullptr};
+  std::optional<QGuiApplication> application;
+  {
+    const ApplicationStartGuard guard("cannot start Qt's offscreen drawing", "", true);
+    application.emplace(argc, argv);
   }
-  for (const std::string& argument : arguments) {
-    if (argument == "-platform" || argument == "--platform") return true;
-  }
-  return false;
+  KeepQtQuietButForErrors();
+  return RunHeadlessMode(line, out, std::cerr);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  using namespace tarnwick;
-  const std::vector<std::string> arguments = ArgumentsAfterProgramName(argc, argv);
-  const ParsedCommandLine parsed = ParseCommandLine(arguments);
-  if (!parsed.commandLine) {
-    std::cerr << "tarnwick: " << parsed.error << '\n';
-    return 2;
-  }
-  if (parsed.commandLine->mode != Mode::Window) {
-    return RunHeadlessMode(*parsed.commandLine, std::cout, std::cerr);
-  }
-  if (!DisplayAvailable(arguments)) {
-    std::cerr << "tarnwick: no display available; for results without a window use: "
-                 "tarnwick --report [ARGUMENT] [options] (see --help)\n";
-    return 1;
-  }
-
+int RunWindows(int argc, char** argv) {
   PrepareDetailsBrowserEngine();
-  QApplication app(argc, argv);
+  std::optional<QApplication> application;
+  {
+    const ApplicationStartGuard guard(
+        "no usable display for the windows",
+        "; for results without a window use: tarnwick --report [ARGUMENT] [options] (see --help)",
+        false);
+    application.emplace(argc, argv);
+  }
   QApplication::setApplicationName(QStringLiteral("Tarnwick"));
   // Lets the desktop match the windows to the installed menu entry and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral(TARNWICK_APP_ID));
@@ -73,16 +83,21 @@ int main(int argc, char** argv) {
     programArguments.push_back(remaining[i].toStdString());
   }
   const ParsedCommandLine line = ParseCommandLine(programArguments);
-  if (!line.commandLine) {
-    std::cerr << "tarnwick: " << line.error << '\n';
-    return 2;
-  }
+  if (!line.commandLine) return RefuseCommandLine(line.error);
 
-  int status = 0;
-  {
-    Program program(line.commandLine->scenarioArgument, line.commandLine->options);
-    program.Show();
-    status = QApplication::exec();
-  }
-  return status;
+  Program program(line.commandLine->scenarioArgument, line.commandLine->options);
+  program.Show();
+  return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Under a file-size limit a write then fails with a reason the program reports, keeping the
+  // earlier file, instead of the process being killed halfway.
+  std::signal(SIGXFSZ, SIG_IGN);
+  const ParsedCommandLine parsed = ParseCommandLine(ArgumentsAfterProgramName(argc, argv));
+  if (!parsed.commandLine) return RefuseCommandLine(parsed.error);
+  if (parsed.commandLine->mode != Mode::Window) return RunWithoutWindows(*parsed.commandLine);
+  return RunWindows(argc, argv);
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <ostream>
 
+#include "app/exit_status.h"
 #include "app/main_window_font.h"
 #include "app/scenario_setup.h"
 #include "entry/input_table.h"
@@ -24,7 +25,7 @@ constexpr std::string_view kInputWarning = kInputWarningText;
 
 int Refuse(std::ostream& err, const std::string& message) {
   err << "tarnwick: " << message << '\n';
-  return 2;
+  return exit_status::kUnusable;
 }
 
 std::optional<std::string>& OptionFor(ScenarioOptions& options, SweepField field) {
@@ -91,7 +92,7 @@ int RunSweepMode(const CommandLine& line, std::ostream& out, std::ostream& err) 
   }
   WarnPerValue(err, range, rows);
   WriteSweepCsv(out, range, rows);
-  return 0;
+  return exit_status::kSuccess;
 }
 
 int RunRecommendDelayMode(const CommandLine& line, std::ostream& out, std::ostream& err) {
@@ -101,7 +102,9 @@ int RunRecommendDelayMode(const CommandLine& line, std::ostream& out, std::ostre
   const std::vector<SweepRow> rows = RunSweep(grid, PrepareLike(line, grid.field));
   // Only the other inputs can need correcting here, and they are the same for every delay.
   for (int i = 0; i < rows.front().run.warnings; ++i) err << kInputWarning << '\n';
-  return WriteRecommendation(out, RecommendExitDelay(rows, *feet.feet), rows);
+  const DelayRecommendation recommendation = RecommendExitDelay(rows, *feet.feet);
+  WriteRecommendation(out, recommendation, rows);
+  return recommendation.recommended ? exit_status::kSuccess : exit_status::kNoDelayReachesTarget;
 }
 
 int RunReportWithPlot(const CommandLine& line, std::ostream& out, std::ostream& err) {
@@ -112,7 +115,9 @@ int RunReportWithPlot(const CommandLine& line, std::ostream& out, std::ostream& 
   int warnings = 0;
   module.scenario =
       PrepareScenario(line.scenarioArgument, line.options, [&warnings] { ++warnings; });
-  EnsureGuiApplication();
+  // Text is measured and drawn with Qt, which needs the application object main() makes for
+  // the picture-writing modes.
+  if (qGuiApp == nullptr) return Refuse(err, "--plot: drawing needs the graphical application");
   const QFont font = MainWindowCanvasFont(QGuiApplication::font());
   Canvas plot;
   const RunOutcome outcome = RunIntoMainWindowPlot(module, plot, font);
@@ -123,7 +128,7 @@ int RunReportWithPlot(const CommandLine& line, std::ostream& out, std::ostream& 
   // Only once the picture is there, so a failure is the one line on standard error.
   for (int i = 0; i < warnings; ++i) err << kInputWarning << '\n';
   for (const std::string& text : ReportLines(outcome.result)) out << text << '\n';
-  return 0;
+  return exit_status::kSuccess;
 }
 
 }  // namespace tarnwick

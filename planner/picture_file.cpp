@@ -1,16 +1,17 @@
 #include "planner/picture_file.h"
 
+#include <QBuffer>
 #include <QByteArray>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QString>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
+
+#include "output/output_file.h"
+#include "output/printable_text.h"
 
 namespace tarnwick {
 namespace {
@@ -24,16 +25,37 @@ bool EndsWith(std::string text, std::string_view suffix) {
          text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
-// Qt's notes while it starts without a desktop session (no runtime directory, no session bus)
-// are not the user's concern when all that is wanted is a file; real errors still get through.
-QtMessageHandler previousHandler = nullptr;
-void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (type != QtCriticalMsg && type != QtFatalMsg) return;
-  if (previousHandler != nullptr) {
-    previousHandler(type, context, message);
-  } else {
-    std::fprintf(stderr, "%s\n", qPrintable(message));
+// The encoded picture, or an empty array when it could not be made. Encoding into memory
+// cannot run out of disk, so what reaches the file is always a whole picture.
+QByteArray EncodePng(QSize size, const PaintFunction& paint) {
+  QImage image(size * kPngPixelRatio, QImage::Format_RGB32);
+  image.setDevicePixelRatio(kPngPixelRatio);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    paint(painter);
   }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return {};
+  return bytes;
+}
+
+QByteArray EncodeSvg(QSize size, const std::string& title, const PaintFunction& paint) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly)) return {};
+  QSvgGenerator svg;
+  svg.setOutputDevice(&buffer);
+  svg.setSize(size);
+  svg.setViewBox(QRect(QPoint(0, 0), size));
+  svg.setTitle(QString::fromStdString(title));
+  svg.setDescription(QStringLiteral("Drawn by Tarnwick Simulation"));
+  QPainter painter;
+  if (!painter.begin(&svg)) return {};
+  paint(painter);
+  if (!painter.end()) return {};
+  return bytes;
 }
 
 }  // namespace
@@ -45,67 +67,29 @@ std::optional<PictureFormat> PictureFormatFor(const std::string& path) {
 }
 
 std::string UnknownPictureTypeError(const std::string& path) {
-  return "cannot tell the picture type of \"" + path + "\"; use a name ending in .png or .svg";
+  return "cannot tell the picture type of " + QuotedText(path) +
+         "; use a name ending in .png or .svg";
 }
 
 std::string PictureFileProblem(const std::string& path) {
   if (!PictureFormatFor(path)) return UnknownPictureTypeError(path);
-  const QFileInfo file(QString::fromStdString(path));
-  const QFileInfo folder(file.absolutePath());
-  if (!folder.isDir()) return "cannot write \"" + path + "\": its folder does not exist";
-  if (!folder.isWritable()) return "cannot write \"" + path + "\": its folder is not writable";
-  if (file.isDir()) return "cannot write \"" + path + "\": it is a folder";
-  return {};
-}
-
-void EnsureGuiApplication() {
-  if (QCoreApplication::instance() != nullptr) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  previousHandler = qInstallMessageHandler(QuietMessages);
-  // Qt keeps references to argc and argv for the application's lifetime.
-  static int argc = 1;
-  static char name[] = "tarnwick";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication* application = new QGuiApplication(argc, argv);
-  (void)application;
+  return OutputFileProblem(path);
 }
 
 bool WritePicture(const std::string& path, PictureFormat format, QSize size,
                   const std::string& title, const PaintFunction& paint, std::string& error) {
-  EnsureGuiApplication();
-  const QString fileName = QString::fromStdString(path);
-  QSaveFile file(fileName);
-  auto fail = [&](const QString& why) {
-    file.cancelWriting();
-    error = "cannot write \"" + path + "\": " + why.toStdString();
+  if (qGuiApp == nullptr) {
+    error = CannotWriteMessage(path, "drawing needs the graphical application");
     return false;
-  };
-  if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
-
-  if (format == PictureFormat::Png) {
-    QImage image(size * kPngPixelRatio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(kPngPixelRatio);
-    image.fill(Qt::white);
-    {
-      QPainter painter(&image);
-      paint(painter);
-    }
-    if (!image.save(&file, "PNG")) return fail(file.errorString());
-  } else {
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(QString::fromStdString(title));
-    svg.setDescription(QStringLiteral("Drawn by Tarnwick Simulation"));
-    QPainter painter;
-    if (!painter.begin(&svg)) return fail(QStringLiteral("the SVG could not be started"));
-    paint(painter);
-    painter.end();
-    if (file.error() != QFileDevice::NoError) return fail(file.errorString());
   }
-  if (!file.commit()) return fail(file.errorString());
-  return true;
+  const QByteArray bytes =
+      format == PictureFormat::Png ? EncodePng(size, paint) : EncodeSvg(size, title, paint);
+  if (bytes.isEmpty()) {
+    error = CannotWriteMessage(path, format == PictureFormat::Png ? "the PNG could not be encoded"
+                                                                  : "the SVG could not be drawn");
+    return false;
+  }
+  return WriteWholeFile(path, std::string_view(bytes.constData(), bytes.size()), error);
 }
 
 }  // namespace tarnwick

@@ -18,19 +18,16 @@ std::optional<PictureFormat> PictureFormatFor(const std::string& path);
 std::string UnknownPictureTypeError(const std::string& path);
 
 // Why `path` cannot take a picture, found before any work is done: an extension that is neither
-// .png nor .svg, a folder that does not exist or cannot be written, a folder in the file's
-// place. Empty when nothing is known to stand in the way; writing can still fail later.
+// .png nor .svg, or anything OutputFileProblem finds (a missing or read-only folder, a folder,
+// a device or a FIFO in the file's place, a link it must not follow). Empty when nothing is
+// known to stand in the way; writing can still fail later.
 std::string PictureFileProblem(const std::string& path);
 
-// Drawing and measuring text need a QGuiApplication. The command-line modes run without one, so
-// one is made on first use, on the offscreen platform unless a platform has been chosen; it
-// lives until the process ends.
-void EnsureGuiApplication();
-
 // Draws a picture of `size` logical pixels into `path`, as PNG (at twice the pixel density, so
-// it stays sharp when zoomed or printed) or as SVG (vector, `title` in its metadata). The file
-// is written to a temporary and renamed into place only when complete, so a failure leaves any
-// earlier file of that name as it was. Returns false with a one-line reason in `error`.
+// it stays sharp when zoomed or printed) or as SVG (vector, `title` in its metadata). The whole
+// picture is encoded first and then written with WriteWholeFile, so a failure at any point
+// leaves any earlier file of that name as it was. Returns false with a one-line reason naming
+// the file in `error`. Drawing needs the process's QGuiApplication (or QApplication).
 using PaintFunction = std::function<void(QPainter&)>;
 bool WritePicture(const std::string& path, PictureFormat format, QSize size,
                   const std::string& title, const PaintFunction& paint, std::string& error);

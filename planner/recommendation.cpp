@@ -5,6 +5,7 @@
 #include <cmath>
 #include <ostream>
 
+#include "output/printable_text.h"
 #include "planner/sweep_csv.h"
 #include "sim/constants.h"
 
@@ -61,8 +62,8 @@ ParsedFeet ParseTargetFeet(std::string_view text) {
   if (text.empty() || error != std::errc() || stop != end || !std::isfinite(feet) || feet <= 0) {
     return {std::nullopt,
             "--recommend-delay: FEET must be a positive number of feet, e.g. 1000, "
-            "not \"" +
-                std::string(text) + "\""};
+            "not " +
+                QuotedText(text)};
   }
   return {feet, {}};
 }
@@ -91,8 +92,8 @@ DelayRecommendation RecommendExitDelay(const std::vector<SweepRow>& grid, double
   return r;
 }
 
-int WriteRecommendation(std::ostream& out, const DelayRecommendation& r,
-                        const std::vector<SweepRow>& grid) {
+void WriteRecommendation(std::ostream& out, const DelayRecommendation& r,
+                         const std::vector<SweepRow>& grid) {
   const std::string target = FeetText(r.feet);
   auto separationsAt = [&grid](std::size_t i) {
     return PlanningSeparations(grid[i].result, grid[i].run.scenario.exitDelay);
@@ -106,7 +107,7 @@ int WriteRecommendation(std::ostream& out, const DelayRecommendation& r,
     const std::size_t last = grid.size() - 1;
     out << "At " << Seconds(last) << " the separations are:\n";
     WriteSeparations(out, separationsAt(last));
-    return 1;
+    return;
   }
   const std::size_t at = *r.recommended;
   out << "Recommended exit delay: " << Seconds(at) << '\n';
@@ -122,7 +123,6 @@ int WriteRecommendation(std::ostream& out, const DelayRecommendation& r,
         << Seconds(*r.shortfall) << " does not; " << Seconds(at)
         << " is the shortest delay from which every longer delay up to 30 s reaches it.\n";
   }
-  return 0;
 }
 
 }  // namespace tarnwick

@@ -51,9 +51,8 @@ struct DelayRecommendation {
 DelayRecommendation RecommendExitDelay(const std::vector<SweepRow>& grid, double feet);
 
 // Writes the recommendation for people and scripts: the first line is exactly
-// "Recommended exit delay: 7.3 s" when there is one. Returns the exit status: 0 when a delay
-// is recommended, 1 when none reaches the target.
-int WriteRecommendation(std::ostream& out, const DelayRecommendation& recommendation,
-                        const std::vector<SweepRow>& grid);
+// "Recommended exit delay: 7.3 s" when there is one.
+void WriteRecommendation(std::ostream& out, const DelayRecommendation& recommendation,
+                         const std::vector<SweepRow>& grid);
 
 }  // namespace tarnwick

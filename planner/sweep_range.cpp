@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdlib>
 
+#include "output/printable_text.h"
+
 namespace tarnwick {
 namespace {
 
@@ -47,10 +49,6 @@ std::optional<Decimal> ParseDecimal(std::string_view text) {
   if (anyDigits == 0) return std::nullopt;
   if (negative) d.digits = -d.digits;
   return d;
-}
-
-std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
 }
 
 }  // namespace
@@ -98,13 +96,13 @@ ParsedSweepRange ParseSweepRange(std::string_view text) {
   };
   const auto eq = text.find('=');
   if (eq == std::string_view::npos) {
-    return fail("expected FIELD=FROM:TO:STEP, e.g. exit-delay=0:30:0.1, not " + Quoted(text));
+    return fail("expected FIELD=FROM:TO:STEP, e.g. exit-delay=0:30:0.1, not " + QuotedText(text));
   }
   const std::string_view name = text.substr(0, eq);
   SweepRange range;
   const InputRow* input = InputForOption(name);
   if (input == nullptr) {
-    return fail("unknown field " + Quoted(name) + "; use " + std::string(InputOptionList()));
+    return fail("unknown field " + QuotedText(name) + "; use " + std::string(InputOptionList()));
   }
   range.field = input->box;
 
@@ -114,7 +112,7 @@ ParsedSweepRange ParseSweepRange(std::string_view text) {
     const auto colon = rest.find(':');
     if ((p < 2) == (colon == std::string_view::npos)) {
       return fail("expected FROM:TO:STEP after " + std::string(name) + "=, not " +
-                  Quoted(text.substr(eq + 1)));
+                  QuotedText(text.substr(eq + 1)));
     }
     parts[p] = rest.substr(0, colon);
     rest = colon == std::string_view::npos ? std::string_view{} : rest.substr(colon + 1);
@@ -125,7 +123,7 @@ ParsedSweepRange ParseSweepRange(std::string_view text) {
   for (std::size_t p = 0; p < parts.size(); ++p) {
     const auto d = ParseDecimal(parts[p]);
     if (!d) {
-      return fail(std::string(partNames[p]) + " " + Quoted(parts[p]) +
+      return fail(std::string(partNames[p]) + " " + QuotedText(parts[p]) +
                   " is not a plain decimal number (at most " + std::to_string(kMaxIntegerDigits) +
                   " digits before the point and " + std::to_string(kMaxDecimals) + " after it)");
     }

@@ -33,17 +33,29 @@ TEST(CommandLine, WordsFormTheScenarioArgument) {
 TEST(CommandLine, ScenarioOptionsKeepTheTextAsTyped) {
   const CommandLine line =
       Parse({"--report", "--ias", "85 knots", "--upper-wind=-150", "--lower-wind", "12,5",
-             "--wind-change-altitude", "", "--exit-delay", "--7", "--first", "FAST", "--second",
+             "--wind-change-altitude", "", "--exit-delay=--7", "--first", "FAST", "--second",
              "slow", "--upper-tailwind", "--lower-headwind"});
   EXPECT_EQ(line.options.ias, "85 knots");
   EXPECT_EQ(line.options.upperWind, "-150");
   EXPECT_EQ(line.options.lowerWind, "12,5");
   EXPECT_EQ(line.options.windChangeAltitude, "");  // an emptied box is a valid entry
-  EXPECT_EQ(line.options.exitDelay, "--7");        // a value is taken whatever it looks like
+  EXPECT_EQ(line.options.exitDelay, "--7");        // after "=" a value is taken as it stands
   EXPECT_EQ(line.options.firstIndex, 0);
   EXPECT_EQ(line.options.secondIndex, 1);
   EXPECT_EQ(line.options.upperHeadwind, false);
   EXPECT_EQ(line.options.lowerHeadwind, true);
+}
+
+TEST(CommandLine, AnOptionIsNeverTakenForAValue) {
+  // The user's next option stays an option: the delay is missing, not "--second".
+  EXPECT_EQ(ErrorOf({"--report", "--exit-delay", "--second", "slow"}),
+            "--exit-delay needs a value");
+  EXPECT_EQ(ErrorOf({"--first", "--second", "slow"}), "--first needs a value: fast or slow");
+  EXPECT_EQ(ErrorOf({"--sweep", "--chart", "c.png"}), "--sweep needs a value");
+  EXPECT_EQ(ErrorOf({"--report", "--plot", "--ias", "80"}), "--plot needs a value");
+  // One minus sign is a number's sign, as typed into the box.
+  EXPECT_EQ(Parse({"--report", "--exit-delay", "-3"}).options.exitDelay, "-3");
+  EXPECT_EQ(Parse({"--upper-wind", "-", "--report"}).options.upperWind, "-");
 }
 
 TEST(CommandLine, TheLastOfOpposingSwitchesWins) {

@@ -1,11 +1,14 @@
 #include "app/headless.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "output/descriptor_stream.h"
 #include "tests/app/run_headless.h"
 
 namespace tarnwick {
@@ -81,6 +84,30 @@ TEST(HeadlessReport, OutOfRangeTextsNeverReachTheRun) {
   EXPECT_EQ(r.out.find("nan"), std::string::npos) << r.out;
   EXPECT_EQ(r.out.find("inf"), std::string::npos) << r.out;
   EXPECT_EQ(CountOf(r.out, "ft"), 5);
+}
+
+TEST(HeadlessModes, ResultsThatCannotBeWrittenAreAFailure) {
+  // Standard output on a full disk, as /dev/full behaves: every mode says so in one line and
+  // ends with status 2 instead of passing a cut-off report or CSV for a complete one.
+  const int full = open("/dev/full", O_WRONLY | O_CLOEXEC);
+  ASSERT_GE(full, 0);
+  const std::vector<std::vector<std::string>> modes = {{"--help"},
+                                                       {"--version"},
+                                                       {"--report"},
+                                                       {"--sweep", "exit-delay=0:3:1"},
+                                                       {"--recommend-delay", "1000"},
+                                                       {"--recommend-delay", "20000"}};
+  for (const auto& args : modes) {
+    DescriptorStreamBuffer buffer(full);
+    std::ostream out(&buffer);
+    std::ostringstream err;
+    const ParsedCommandLine parsed = ParseCommandLine(args);
+    ASSERT_TRUE(parsed.commandLine) << parsed.error;
+    EXPECT_EQ(RunHeadlessMode(*parsed.commandLine, out, err), 2) << args[0];
+    EXPECT_EQ(err.str(), "tarnwick: cannot write to standard output: No space left on device\n")
+        << args[0];
+  }
+  close(full);
 }
 
 TEST(HeadlessModes, HelpAndVersion) {

@@ -78,10 +78,7 @@ void ExpectWellFormedSvg(const QString& path) {
 
 class PicturesTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    EnsureGuiApplication();
-    ASSERT_TRUE(dir_.isValid());
-  }
+  void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
   std::string PathOf(const char* name) const { return dir_.filePath(name).toStdString(); }
   QTemporaryDir dir_;
 };

@@ -77,6 +77,14 @@ TEST(PlannerModes, BadInputIsOneLineOnStandardErrorAndStatus2) {
       {"--report", "--ias", "250", "--plot", missingDir + "plot.png"},
       {"--sweep", "exit-delay=29:31:1", "--chart", missingDir + "chart.svg"},
       {"--report", "--plot", folderInTheWay.toStdString()},
+      // What the user typed is echoed on one line, its control characters escaped.
+      {"--sweep", "exit\n-delay=0:3:1"},
+      {"--sweep", "exit-delay=0:3\r\n:1"},
+      {"--recommend-delay", "1000\nft"},
+      {"--sweep", "exit-delay=0:3:1", "--recommend-delay", "\x1b[2J"},
+      {"--sweep", "exit-delay=0:3:1", "--chart", dir.filePath("a\nb.gif").toStdString()},
+      {"--report", "--plot", missingDir + "a\nb.png"},
+      {"--report", "--plot", dir.filePath("\x1b]0;x\x07.svg/").toStdString()},
   };
   for (const auto& args : cases) {
     const Output r = RunTarnwick(args);
@@ -86,6 +94,7 @@ TEST(PlannerModes, BadInputIsOneLineOnStandardErrorAndStatus2) {
     EXPECT_EQ(r.out, "") << joined;
     EXPECT_EQ(r.err.rfind("tarnwick: ", 0), 0u) << joined << r.err;
     EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << joined << r.err;
+    EXPECT_EQ(r.err.find_first_of("\r\x1b\x07"), std::string::npos) << joined << r.err;
   }
   // Nothing half-written is left behind: not the pictures, not a temporary file.
   EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty())

@@ -1,0 +1,40 @@
+#include "output/printable_text.h"
+
+#include <gtest/gtest.h>
+
+namespace tarnwick {
+namespace {
+
+// The expected escapes are written out by hand from the character tables: C0 controls and DEL
+// as \xNN, C1 controls (U+0080..U+009F) and the line and paragraph separators as \uNNNN.
+TEST(PrintableText, ControlCharactersNeverReachTheTerminal) {
+  EXPECT_EQ(PrintableText("a\nb"), "a\\x0ab");
+  EXPECT_EQ(PrintableText("\r\t"), "\\x0d\\x09");
+  EXPECT_EQ(PrintableText("\x1b[31mred"), "\\x1b[31mred");
+  EXPECT_EQ(PrintableText("\x7f"), "\\x7f");
+  EXPECT_EQ(PrintableText(std::string_view("a\0b", 3)), "a\\x00b");
+  EXPECT_EQ(PrintableText("\xc2\x85next line"), "\\u0085next line");
+  EXPECT_EQ(PrintableText("\xc2\x9b"
+                          "31m"),
+            "\\u009b31m");
+  EXPECT_EQ(PrintableText("a\xe2\x80\xa8"
+                          "b\xe2\x80\xa9"),
+            "a\\u2028b\\u2029");
+}
+
+TEST(PrintableText, OrdinaryTextStaysAndEveryEscapeIsUnambiguous) {
+  EXPECT_EQ(PrintableText("chart 1.png"), "chart 1.png");
+  EXPECT_EQ(PrintableText("Höhe \xe2\x82\xac"), "Höhe \xe2\x82\xac");  // ö and the euro sign
+  EXPECT_EQ(PrintableText("a\\x0a"), "a\\\\x0a");  // a typed backslash is not an escape
+  EXPECT_EQ(QuotedText("x\ny"), "\"x\\x0ay\"");
+}
+
+TEST(PrintableText, BytesThatAreNotUtf8AreEscaped) {
+  EXPECT_EQ(PrintableText("\xff"), "\\xff");
+  EXPECT_EQ(PrintableText("\xe2\x80"), "\\xe2\\x80");           // cut short
+  EXPECT_EQ(PrintableText("\xc0\x8a"), "\\xc0\\x8a");           // an overlong line feed
+  EXPECT_EQ(PrintableText("\xed\xa0\x80"), "\\xed\\xa0\\x80");  // a surrogate
+}
+
+}  // namespace
+}  // namespace tarnwick
