@@ -233,8 +233,8 @@ std::string ExitStatusHelp() {
       {kSuccess, "success"},
       {kNoDelayReachesTarget, "--recommend-delay found no delay up to 30 s that reaches FEET"},
       {kUnusable,
-       "a command line, an output file or standard output that cannot be used (an existing "
-       "file is then left as it was)"},
+       "a command line, an output file or standard output that cannot be used;\n"
+       "     an existing file is then left as it was"},
       {kNoDisplay, "the windows were asked for, but no display can be used"},
   };
   std::string text = "Exit status:\n";

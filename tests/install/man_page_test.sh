@@ -23,6 +23,14 @@ for option in $options; do
     failures=$((failures + 1))
   fi
 done
+# The exit statuses: the same numbers in --help and in the page's EXIT STATUS section.
+help_statuses="$("$program" --help | sed -n '/^Exit status:/,$p' | grep -oE '^  [0-9]+ ' | tr -d ' ' | sort)"
+page_statuses="$(awk '/^\.SH /{on=($0==".SH EXIT STATUS")} on' "$page" | grep -oE '^\.B [0-9]+$' |
+  cut -d' ' -f2 | sort)"
+if [ -z "$help_statuses" ] || [ "$help_statuses" != "$page_statuses" ]; then
+  echo "FAIL: exit statuses differ: --help has" $help_statuses "and the manual page" $page_statuses
+  failures=$((failures + 1))
+fi
 for section in NAME SYNOPSIS DESCRIPTION ARGUMENT "EXIT STATUS"; do
   grep -qx "\.SH $section" "$page" || { echo "FAIL: no $section section"; failures=$((failures + 1)); }
 done
