@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/exit_status.h"
+#include "entry/input_table.h"
 #include "output/printable_text.h"
 
 namespace tarnwick {
@@ -50,20 +51,13 @@ bool LooksLikeOption(std::string_view argument) {
   return argument.rfind("--", 0) == 0;
 }
 
-// The five numeric inputs, as if typed into their boxes (an emptied box is a valid entry).
+// The numeric inputs, as if typed into their boxes (an emptied box is a valid entry).
 void AddScenarioTexts(Rules& rules) {
-  const std::pair<Box, const char*> options[] = {
-      {Box::Ias, "--ias"},
-      {Box::UpperWind, "--upper-wind"},
-      {Box::LowerWind, "--lower-wind"},
-      {Box::WindChangeAltitude, "--wind-change-altitude"},
-      {Box::ExitDelay, "--exit-delay"},
-  };
-  for (const auto& [box, name] : options) {
-    rules.push_back({name,
+  for (const InputRow& input : kInputTable) {
+    rules.push_back({"--" + std::string(input.option),
                      OptionRule::Value::MayBeEmpty,
                      {},
-                     [box = box](Gathered& g, const std::string& value) {
+                     [box = input.box](Gathered& g, const std::string& value) {
                        TextOption(g.line.options, box) = value;
                        return std::string();
                      }});

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "entry/entry_controls.h"
+#include "entry/input_table.h"
 
 namespace tarnwick {
 

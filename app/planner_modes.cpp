@@ -28,27 +28,11 @@ int Refuse(std::ostream& err, const std::string& message) {
   return exit_status::kUnusable;
 }
 
-std::optional<std::string>& OptionFor(ScenarioOptions& options, SweepField field) {
-  switch (field) {
-    case SweepField::Ias:
-      return options.ias;
-    case SweepField::UpperWind:
-      return options.upperWind;
-    case SweepField::LowerWind:
-      return options.lowerWind;
-    case SweepField::WindChangeAltitude:
-      return options.windChangeAltitude;
-    case SweepField::ExitDelay:
-      break;
-  }
-  return options.exitDelay;
-}
-
 // Every swept value goes through exactly what --report does with the same option typed in.
-PrepareForValue PrepareLike(const CommandLine& line, SweepField field) {
+PrepareForValue PrepareLike(const CommandLine& line, Box field) {
   return [&line, field](const std::string& valueText) {
     ScenarioOptions options = line.options;
-    OptionFor(options, field) = valueText;
+    TextOption(options, field) = valueText;
     PreparedRun run;
     run.scenario = PrepareScenario(line.scenarioArgument, options, [&run] { ++run.warnings; });
     return run;
