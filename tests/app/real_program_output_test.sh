@@ -8,7 +8,7 @@ program="$1"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 # run NAME EXPECTED_STATUS COMMAND...: runs it, keeps standard error in $work/err, checks the
 # status and that standard error is exactly one line.
@@ -34,7 +34,8 @@ for picture in plot.svg plot.png; do
   head -c 300 /dev/urandom >"$work/$picture"
   cp "$work/$picture" "$work/good"
   run "--plot $picture under a file-size limit" 2 \
-    bash -c 'trap "" XFSZ; ulimit -f 4; exec "$@"' limited "$program" --report --plot "$work/$picture"
+    bash -c 'trap "" XFSZ; ulimit -f 4; exec "$@"' limited "$program" --report --plot "$work/$picture" \
+    >/dev/null
   cmp -s "$work/$picture" "$work/good" || fail "$picture was changed by a failed write"
   grep -qF "cannot write \"$work/$picture\": File too large" "$work/err" ||
     fail "$picture: $(cat "$work/err")"
