@@ -1,9 +1,6 @@
 #include "browser/details_scheme.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
-#include <QMimeDatabase>
 #include <QWebEngineProfile>
 #include <QWebEngineUrlRequestInfo>
 #include <QWebEngineUrlRequestInterceptor>
@@ -11,39 +8,39 @@
 #include <QWebEngineUrlScheme>
 #include <QWebEngineUrlSchemeHandler>
 
+#include "browser/site_address.h"
+#include "browser/site_pages.h"
+
 namespace tarnwick {
 namespace {
 
-constexpr char kSiteHost[] = "tarnwick.local";
 constexpr char kSiteScheme[] = "tarnwick-site";
-constexpr char kResourceRoot[] = ":/tarnwick/site";
 
-bool IsSiteHost(const QUrl& url) {
-  return url.host().compare(kSiteHost, Qt::CaseInsensitive) == 0;
+bool IsSitePage(const QUrl& url) {
+  return url.scheme() == kSiteScheme && IsSiteHost(url);
 }
 
-// Sends the site's http addresses to the program's scheme before any network lookup happens.
+// Sends the site's http addresses to the program's scheme before any network lookup happens,
+// and lets no request reach local files or the toolkit's resources, whoever makes it.
 class SiteRedirector : public QWebEngineUrlRequestInterceptor {
  public:
   using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
 
   void interceptRequest(QWebEngineUrlRequestInfo& info) override {
     const QUrl url = info.requestUrl();
-    if ((url.scheme() == "http" || url.scheme() == "https") && IsSiteHost(url)) {
+    if (IsWebAddress(url) && IsSiteHost(url)) {
       QUrl served = url;
       served.setScheme(kSiteScheme);
       served.setPort(-1);
       info.redirect(served);
+      return;
+    }
+    const QString scheme = url.scheme();
+    if (scheme == "file" || scheme == "qrc" || (scheme == kSiteScheme && !IsSiteHost(url))) {
+      info.block(true);
     }
   }
 };
-
-QString MimeTypeOf(const QString& path) {
-  if (path.endsWith(".html")) return "text/html;charset=utf-8";
-  if (path.endsWith(".css")) return "text/css;charset=utf-8";
-  if (path.endsWith(".svg")) return "image/svg+xml";
-  return QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension).name();
-}
 
 // Serves the site from the resources compiled into this module.
 class SiteHandler : public QWebEngineUrlSchemeHandler {
@@ -52,37 +49,16 @@ class SiteHandler : public QWebEngineUrlSchemeHandler {
 
   void requestStarted(QWebEngineUrlRequestJob* job) override {
     const QUrl url = job->requestUrl();
-    const QString path = url.path(QUrl::FullyDecoded);
-    if (!IsSiteHost(url) || !path.startsWith('/') || path.split('/').contains("..")) {
-      job->fail(QWebEngineUrlRequestJob::RequestDenied);
-      return;
-    }
-    const QString resource = kResourceRoot + path;
-    if (QFileInfo(resource).isDir()) {
-      if (!path.endsWith('/')) {
-        // Without its slash a folder's page resolves its relative links one level too high, and
-        // the engine would offer the folder as a download.
-        QUrl withSlash = url;
-        withSlash.setPath(path + '/');
-        job->redirect(withSlash);
-        return;
-      }
-      Reply(job, resource + "index.html");
-      return;
-    }
-    Reply(job, resource);
-  }
-
- private:
-  static void Reply(QWebEngineUrlRequestJob* job, const QString& resource) {
-    QFile file(resource);
-    if (!file.open(QIODevice::ReadOnly)) {
-      job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+    SitePage page = FindSitePage(DisplayedUrl(url));
+    if (page.redirect.isValid()) {
+      QUrl served = page.redirect;
+      served.setScheme(kSiteScheme);
+      job->redirect(served);
       return;
     }
     auto* body = new QBuffer(job);
-    body->setData(file.readAll());
-    job->reply(MimeTypeOf(resource).toUtf8(), body);
+    body->setData(page.body);
+    job->reply(page.mimeType, body);
   }
 };
 
@@ -105,19 +81,20 @@ void ServeDetailsSite(QWebEngineProfile* profile) {
   profile->installUrlSchemeHandler(kSiteScheme, new SiteHandler(profile));
 }
 
-QUrl DetailsHomeUrl() {
-  return QUrl(QString("http://") + kSiteHost + "/details/");
-}
-
-QUrl DetailsSearchUrl() {
-  return QUrl(QString("http://") + kSiteHost + "/details/topics.html");
+bool EngineMayShow(const QUrl& engineUrl) {
+  return IsWebAddress(engineUrl) || IsSitePage(engineUrl);
 }
 
 QUrl DisplayedUrl(const QUrl& engineUrl) {
-  if (engineUrl.scheme() != kSiteScheme) return engineUrl;
+  if (!IsSitePage(engineUrl)) return engineUrl;
   QUrl shown = engineUrl;
   shown.setScheme("http");
   return shown;
+}
+
+bool IsEngineFormOf(const QString& text, const QUrl& engineUrl) {
+  // With its scheme, or without it as the engine writes web addresses.
+  return text == engineUrl.toString() || text == engineUrl.toString(QUrl::RemoveScheme).mid(2);
 }
 
 }  // namespace tarnwick

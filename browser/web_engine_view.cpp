@@ -4,9 +4,11 @@
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 #include "browser/details_scheme.h"
+#include "browser/site_address.h"
 
 namespace tarnwick {
 namespace {
@@ -15,6 +17,18 @@ namespace {
 // this long the engine stops counting as busy.
 constexpr int kUnansweredRequestMilliseconds = 3000;
 
+// Goes only where the details browser may go, however the page was asked for: typed, a link, a
+// script, a form, a redirect or the history. Anything else is dropped and the page stays.
+class GuardedPage : public QWebEnginePage {
+ public:
+  using QWebEnginePage::QWebEnginePage;
+
+ protected:
+  bool acceptNavigationRequest(const QUrl& url, NavigationType, bool) override {
+    return EngineMayShow(url);
+  }
+};
+
 }  // namespace
 
 WebEngineView::WebEngineView(QWidget* parent) : WebEngine(parent) {
@@ -22,7 +36,9 @@ WebEngineView::WebEngineView(QWidget* parent) : WebEngine(parent) {
   profile_ = new QWebEngineProfile(this);
   ServeDetailsSite(profile_);
   view_ = new QWebEngineView(this);
-  page_ = new QWebEnginePage(profile_, view_);
+  page_ = new GuardedPage(profile_, view_);
+  // A page of the web has no business with this machine's files, whatever it was loaded from.
+  page_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
   view_->setPage(page_);
   setFocusProxy(view_);
   auto* layout = new QVBoxLayout(this);
@@ -43,8 +59,10 @@ WebEngineView::~WebEngineView() {
 }
 
 bool WebEngineView::Navigate(const QString& address) {
-  const QUrl url = QUrl::fromUserInput(address.trimmed());
-  if (!url.isValid() || url.isEmpty()) return false;
+  // Refused before the engine sees it: an address the engine drops starts no load that would
+  // end the busy state, and the poll would wait for it.
+  const QUrl url = AddressToLoad(address);
+  if (url.isEmpty()) return false;
   Request([&] { page_->load(url); });
   return true;
 }
@@ -85,8 +103,9 @@ bool WebEngineView::Stop() {
 }
 
 QString WebEngineView::LocationName() const {
+  // A page without a title gets its address from the engine, in the engine's own form.
   const QString title = page_->title();
-  return title.isEmpty() ? LocationURL() : title;
+  return title.isEmpty() || IsEngineFormOf(title, page_->url()) ? LocationURL() : title;
 }
 
 QString WebEngineView::LocationURL() const {
@@ -103,8 +122,22 @@ void WebEngineView::OnLoadStarted() {
   loading_ = true;
 }
 
+bool WebEngineView::LeaveForbiddenPage() {
+  // The engine commits an empty document (about:blank) that a script asks for without asking
+  // the page first; it is left for the page it replaced before anyone sees it.
+  const QUrl url = page_->url();
+  if (url.isEmpty() || EngineMayShow(url)) return false;
+  if (page_->history()->canGoBack()) {
+    page_->history()->back();
+  } else {
+    page_->load(DetailsHomeUrl());
+  }
+  return true;
+}
+
 void WebEngineView::OnLoadFinished() {
   loading_ = false;
+  if (LeaveForbiddenPage()) return;
   // Chromium reports each load's end once, error pages and stopped loads included; by then the
   // page's address is final, unlike the intermediate addresses urlChanged reports on the way.
   emit NavigateComplete();
@@ -117,6 +150,7 @@ void WebEngineView::OnUrlChanged() {
   // also report the requested address from inside the request itself; that one is not reached
   // yet.
   if (loading_ || insideRequest_) return;
+  if (LeaveForbiddenPage()) return;
   requested_ = false;
   requestWatchdog_.stop();
   emit NavigateComplete();

@@ -37,6 +37,8 @@ class WebEngineView : public WebEngine {
   void OnLoadStarted();
   void OnLoadFinished();
   void OnUrlChanged();
+  // Goes back when the engine has committed a page it may not show; true if it had.
+  bool LeaveForbiddenPage();
 
   QWebEngineProfile* profile_;
   QWebEngineView* view_;

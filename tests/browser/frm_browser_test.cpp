@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "browser/details_browser_host.h"
+#include "browser/site_address.h"
 #include "tests/browser/fake_web_engine.h"
 
 namespace tarnwick {
@@ -315,6 +316,50 @@ class DetailsBrowserHostTest : public QObject {
   }
 };
 
+// What an engine loads for a typed or picked address: the web and the site, completed as
+// browsers complete them, and nothing else.
+class SiteAddressTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void typedAddressesAreCompletedOrRefused_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("loaded");
+    QTest::newRow("site without scheme") << kShortAddress << kFullAddress;
+    QTest::newRow("site, spaces around") << "  " + kShortAddress + " " << kFullAddress;
+    QTest::newRow("https") << "https://a.invalid/x"
+                           << "https://a.invalid/x";
+    QTest::newRow("web host") << "example.invalid"
+                              << "http://example.invalid";
+    const char* refused[] = {"file:///etc/hostname",
+                             "/etc/hostname",
+                             "qrc:/tarnwick/site/details/index.html",
+                             "data:text/html,<b>x</b>",
+                             "javascript:alert(1)",
+                             "chrome://version",
+                             "view-source:http://tarnwick.local/details/",
+                             "about:blank",
+                             "tarnwick-site://tarnwick.local/details/",
+                             "ftp://a.invalid/",
+                             "http://",
+                             ""};
+    for (const char* address : refused) QTest::addRow("refused %s", address) << address << "";
+  }
+
+  void typedAddressesAreCompletedOrRefused() {
+    QFETCH(QString, typed);
+    QFETCH(QString, loaded);
+    QCOMPARE(AddressToLoad(typed).toString(), loaded);
+  }
+
+  void siteHostIsMatchedWhateverTheLetterCase() {
+    QVERIFY(IsSiteHost(QUrl("http://Tarnwick.Local/details/")));
+    QVERIFY(!IsSiteHost(QUrl("http://tarnwick.local.invalid/")));
+    QCOMPARE(DetailsHomeUrl().toString(), kFullAddress);
+    QCOMPARE(DetailsSearchUrl().toString(), kFullAddress + "topics.html");
+  }
+};
+
 }  // namespace tarnwick
 
 int main(int argc, char** argv) {
@@ -326,6 +371,10 @@ int main(int argc, char** argv) {
   }
   {
     tarnwick::DetailsBrowserHostTest test;
+    failures += QTest::qExec(&test, argc, argv);
+  }
+  {
+    tarnwick::SiteAddressTest test;
     failures += QTest::qExec(&test, argc, argv);
   }
   return failures;
