@@ -5,6 +5,7 @@
 #include <cmath>
 #include <ostream>
 
+#include "entry/input_table.h"
 #include "output/printable_text.h"
 #include "planner/sweep_csv.h"
 #include "sim/constants.h"
@@ -16,6 +17,11 @@ constexpr int kTenthsPerSecond = 10;
 
 std::string Seconds(std::size_t tenths) {
   return ScaledToText(static_cast<std::int64_t>(tenths), 1) + " s";
+}
+
+// "30 s": the end of the delay search, in the words of the messages.
+std::string LongestDelayText() {
+  return ScaledToText(static_cast<std::int64_t>(kLongestExitDelay), 0) + " s";
 }
 
 void WriteSeparations(std::ostream& out, const Separations& s) {
@@ -31,8 +37,8 @@ SweepRange ExitDelayGrid() {
   SweepRange grid;
   grid.field = Box::ExitDelay;
   grid.decimals = 1;
-  grid.from = 0;
-  grid.to = 30 * kTenthsPerSecond;
+  grid.from = static_cast<std::int64_t>(InputFor(Box::ExitDelay).lowest) * kTenthsPerSecond;
+  grid.to = static_cast<std::int64_t>(kLongestExitDelay) * kTenthsPerSecond;
   grid.step = 1;
   return grid;
 }
@@ -55,6 +61,18 @@ Separations PlanningSeparations(const RunResult& result, float exitDelay) {
   return s;
 }
 
+bool ReachesTarget(const SweepRow& row, double feet) {
+  return PlanningSeparations(row.result, row.run.scenario.exitDelay).Smallest() >= feet;
+}
+
+std::optional<std::size_t> SafeFrom(const std::vector<SweepRow>& rows, double feet) {
+  // Walk back from the longest delay for as long as every delay reaches the target.
+  std::size_t from = rows.size();
+  while (from > 0 && ReachesTarget(rows[from - 1], feet)) --from;
+  if (from == rows.size()) return std::nullopt;
+  return from;
+}
+
 ParsedFeet ParseTargetFeet(std::string_view text) {
   double feet = 0;
   const char* end = text.data() + text.size();
@@ -73,15 +91,12 @@ DelayRecommendation RecommendExitDelay(const std::vector<SweepRow>& grid, double
   r.feet = feet;
   std::vector<bool> reaches(grid.size());
   for (std::size_t i = 0; i < grid.size(); ++i) {
-    reaches[i] =
-        PlanningSeparations(grid[i].result, grid[i].run.scenario.exitDelay).Smallest() >= feet;
+    reaches[i] = ReachesTarget(grid[i], feet);
     if (reaches[i] && !r.earliest) r.earliest = i;
   }
-  // Walk back from the longest delay for as long as every delay reaches the target.
-  std::size_t from = grid.size();
-  while (from > 0 && reaches[from - 1]) --from;
-  if (from == grid.size()) return r;
-  r.recommended = from;
+  r.recommended = SafeFrom(grid, feet);
+  if (!r.recommended) return r;
+  const std::size_t from = *r.recommended;
   r.called = (from + kTenthsPerSecond - 1) / kTenthsPerSecond * kTenthsPerSecond;
   if (*r.earliest < from) {
     r.shortfall = static_cast<std::size_t>(
@@ -99,7 +114,8 @@ void WriteRecommendation(std::ostream& out, const DelayRecommendation& r,
     return PlanningSeparations(grid[i].result, grid[i].run.scenario.exitDelay);
   };
   if (!r.recommended) {
-    out << "No exit delay up to 30 s keeps all three separations at " << target << " or more.\n";
+    out << "No exit delay up to " << LongestDelayText() << " keeps all three separations at "
+        << target << " or more.\n";
     if (r.earliest) {
       out << "Some delays from " << Seconds(*r.earliest)
           << " on reach it, but a longer one falls short again, so none is safe to call.\n";
@@ -121,7 +137,8 @@ void WriteRecommendation(std::ostream& out, const DelayRecommendation& r,
   if (r.shortfall) {
     out << "Note: " << Seconds(*r.earliest) << " already reaches " << target << " but "
         << Seconds(*r.shortfall) << " does not; " << Seconds(at)
-        << " is the shortest delay from which every longer delay up to 30 s reaches it.\n";
+        << " is the shortest delay from which every longer delay up to " << LongestDelayText()
+        << " reaches it.\n";
   }
 }
 

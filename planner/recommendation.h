@@ -11,7 +11,7 @@
 
 namespace tarnwick {
 
-// The exit delays a recommendation chooses from: 0 to 30 s (Go's limits) in steps of 0.1 s.
+// The exit delays a recommendation chooses from: Go's range, 0 to 30 s, in steps of 0.1 s.
 SweepRange ExitDelayGrid();
 
 // The three horizontal separations of a run, as the planner judges them. They are the report's
@@ -27,6 +27,14 @@ struct Separations {
   double Smallest() const;
 };
 Separations PlanningSeparations(const RunResult& result, float exitDelay);
+
+// Whether a run keeps all three separations at `feet` or more, as a plan judges them.
+bool ReachesTarget(const SweepRow& row, double feet);
+
+// The first of `rows` (runs in increasing order of the exit delay) from which that run and
+// every later one reach `feet`: the delay a plan may call safe from there on. Empty when the
+// last run falls short. The recommendation and the chart's "safe from" line both use it.
+std::optional<std::size_t> SafeFrom(const std::vector<SweepRow>& rows, double feet);
 
 struct ParsedFeet {
   std::optional<double> feet;

@@ -13,6 +13,7 @@
 #include <cstdio>
 
 #include "planner/picture_file.h"
+#include "planner/recommendation.h"
 #include "planner/sweep_csv.h"
 
 namespace tarnwick {
@@ -127,13 +128,7 @@ SeparationChart ChartOfSweep(const SweepRange& range, const std::vector<SweepRow
     chart.separations[2].push_back(row.result.LastPullSeparation());
   }
   if (targetFeet && range.field == Box::ExitDelay) {
-    std::size_t from = rows.size();
-    auto reaches = [&](std::size_t i) {
-      return std::min({chart.separations[0][i], chart.separations[1][i],
-                       chart.separations[2][i]}) >= *targetFeet;
-    };
-    while (from > 0 && reaches(from - 1)) --from;
-    if (from < rows.size()) chart.safeFrom = chart.x[from];
+    if (const auto from = SafeFrom(rows, *targetFeet)) chart.safeFrom = chart.x[*from];
   }
   return chart;
 }

@@ -65,7 +65,6 @@ std::string ScaledToText(std::int64_t scaled, int decimals) {
   const std::int64_t unit = PowerOfTen(decimals);
   const std::uint64_t magnitude =
       scaled < 0 ? 0 - static_cast<std::uint64_t>(scaled) : static_cast<std::uint64_t>(scaled);
-  // Appended piece by piece: GCC 12 misreads "literal" + std::string&& as an overlapping copy.
   std::string text;
   if (scaled < 0) text += '-';
   text += std::to_string(magnitude / unit);
@@ -92,7 +91,11 @@ std::string SweepRange::Label(std::size_t index) const {
 
 ParsedSweepRange ParseSweepRange(std::string_view text) {
   auto fail = [](std::string message) {
-    return ParsedSweepRange{std::nullopt, "--sweep: " + std::move(message)};
+    // Appended to a named string: GCC 12 misreads "literal" + std::string&& as an overlapping
+    // copy (-Wrestrict) once it inlines it.
+    std::string line = "--sweep: ";
+    line += message;
+    return ParsedSweepRange{std::nullopt, std::move(line)};
   };
   const auto eq = text.find('=');
   if (eq == std::string_view::npos) {

@@ -17,6 +17,7 @@
 #include "app/headless.h"
 #include "planner/picture_file.h"
 #include "planner/plot_picture.h"
+#include "planner/recommendation.h"
 #include "planner/separation_chart.h"
 #include "sim/plot_frame.h"
 
@@ -142,6 +143,31 @@ TEST_F(PicturesTest, ChartShowsTheSeparationsAndTheTargetOnlyWhenGiven) {
   EXPECT_GT(CountColour(target, firstPullBlue), 500);
   EXPECT_EQ(CountColour(plain, targetOrange), 0);
   EXPECT_GT(CountColour(target, targetOrange), 500);
+}
+
+// Two jumpers who pass the opening altitude in the same step open side by side at the distance
+// between their deployment points, though the report says 0 "when first jumper pulls": the
+// chart's "safe from" line judges them as the recommendation does, not by the report's 0.
+TEST(SeparationChart, SafeFromAgreesWithTheRecommendationWhenBothOpenTogether) {
+  std::vector<SweepRow> rows(3);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    rows[i].index = i;
+    rows[i].run.scenario.exitDelay = 15.2f + 0.1f * static_cast<float>(i);
+    rows[i].result.pullTime = {0, 65.5f, 50.1f};
+    rows[i].result.pullDownrange = {0, -572.5f, 2381.6f};  // 2954.1 ft apart
+    rows[i].result.finalDownrange = rows[i].result.pullDownrange;
+    rows[i].result.firstPullSeparation = 1200;
+  }
+  rows[0].result.firstPullSeparation = 800;  // 15.2 s: short of 1000 ft
+  rows[2].result.firstPullSeparation = 0;    // 15.4 s: 65.5 = 50.1 + 15.4, the same step
+  SweepRange range = ExitDelayGrid();
+  range.from = 152;
+  range.to = 154;
+
+  const SeparationChart chart = ChartOfSweep(range, rows, 1000.0);
+  ASSERT_TRUE(chart.safeFrom.has_value());
+  EXPECT_DOUBLE_EQ(*chart.safeFrom, 15.3);
+  EXPECT_EQ(RecommendExitDelay(rows, 1000).recommended, std::optional<std::size_t>(1));
 }
 
 TEST_F(PicturesTest, ChartSvgIsWellFormedForAnyField) {
