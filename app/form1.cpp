@@ -10,7 +10,7 @@
 #include "app/app_icon.h"
 #include "app/intro_text.h"
 #include "app/main_window_font.h"
-#include "app/main_window_layout.h"
+#include "canvas/main_window_layout.h"
 #include "canvas/canvas_widget.h"
 #include "canvas/fit_font.h"
 #include "canvas/twips.h"

@@ -4,7 +4,7 @@
 
 #include "app/exit_status.h"
 #include "app/planner_modes.h"
-#include "app/scenario_setup.h"
+#include "entry/scenario_setup.h"
 #include "entry/input_table.h"
 #include "output/descriptor_stream.h"
 #include "sim/report.h"

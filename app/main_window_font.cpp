@@ -3,7 +3,7 @@
 #include <QStringList>
 
 #include "app/intro_text.h"
-#include "app/main_window_layout.h"
+#include "canvas/main_window_layout.h"
 #include "canvas/fit_font.h"
 #include "canvas/twips.h"
 

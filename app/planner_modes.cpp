@@ -8,7 +8,7 @@
 
 #include "app/exit_status.h"
 #include "app/main_window_font.h"
-#include "app/scenario_setup.h"
+#include "entry/scenario_setup.h"
 #include "entry/input_table.h"
 #include "planner/picture_file.h"
 #include "planner/plot_picture.h"

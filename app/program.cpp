@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 
 #include "app/form1.h"
-#include "app/scenario_setup.h"
+#include "entry/scenario_setup.h"
 #include "browser/details_command.h"
 #include "canvas/canvas_widget.h"
 #include "canvas/twips.h"

@@ -6,7 +6,7 @@
 
 #include <sstream>
 
-#include "app/scenario_setup.h"
+#include "entry/scenario_setup.h"
 #include "planner/recommendation.h"
 #include "planner/sweep.h"
 #include "planner/sweep_csv.h"

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "canvas/main_window_layout.h"
 #include "canvas/twips_scale.h"
 
 namespace tarnwick {
@@ -21,8 +22,8 @@ double TextMetrics::LineHeightPx() const {
 }
 
 Canvas::Canvas()
-    : clientWidthPx_(5175.0 / kTwipsPerPixel),
-      clientHeightPx_(7290.0 / kTwipsPerPixel),
+    : clientWidthPx_(main_window::kWidthTwips / kTwipsPerPixel),
+      clientHeightPx_(main_window::kHeightTwips / kTwipsPerPixel),
       metrics_(std::make_shared<TextMetrics>()),
       scales_{CanvasScale{}} {}
 

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <memory>
 
-#include "app/main_window_layout.h"
+#include "canvas/main_window_layout.h"
 #include "canvas/canvas_painter.h"
 #include "canvas/qt_text_metrics.h"
 #include "canvas/twips.h"

@@ -11,7 +11,7 @@ class QPalette;
 
 namespace tarnwick {
 
-// Gives `canvas` the main window's plot area and scale (app/main_window_layout.h), with text
+// Gives `canvas` the main window's plot area and scale (canvas/main_window_layout.h), with text
 // measured in `font`, so a run drawn into it lands exactly where the window would draw it.
 void SetUpMainWindowPlot(Canvas& canvas, const QFont& font);
 

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/scenario_setup.h"
+#include "entry/scenario_setup.h"
 
 namespace tarnwick {
 namespace {

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/scenario_setup.h"
+#include "entry/scenario_setup.h"
 #include "planner/sweep_csv.h"
 #include "sim/report.h"
 

@@ -3,7 +3,8 @@
 namespace tarnwick::main_window {
 
 // The main window in twips: the opening page, and the plot it turns into after Next. The
-// window and the exported plot both lay themselves out from these.
+// window, the exported plot and a new canvas (which starts as the main window's client area)
+// all lay themselves out from these, so they live below all three.
 inline constexpr int kWidthTwips = 5175;
 inline constexpr int kHeightTwips = 7290;
 inline constexpr int kIntroFirstRow = 5;  // character rows above the opening page

@@ -1,4 +1,4 @@
-#include "app/scenario_setup.h"
+#include "entry/scenario_setup.h"
 
 namespace tarnwick {
 

@@ -3,8 +3,8 @@
 #include <functional>
 #include <string_view>
 
-#include "app/command_line.h"
 #include "entry/entry_controls.h"
+#include "entry/scenario_options.h"
 #include "sim/scenario.h"
 
 namespace tarnwick {
