@@ -10,10 +10,6 @@
 
 namespace tarnwick {
 
-// A sweep varies one of the numeric inputs. Until every caller says Box, the sweep's older name
-// for it stays an alias of the same enumeration.
-using SweepField = Box;
-
 // The name used on the command line ("exit-delay", ...) and a label with the unit for charts,
 // both from the input table.
 std::string_view FieldName(Box field);

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "app/main_window_font.h"
-#include "app/scenario_setup.h"
 #include "canvas/canvas.h"
+#include "entry/scenario_setup.h"
 #include "planner/plot_picture.h"
 #include "sim/scenario.h"
 
