@@ -40,7 +40,7 @@ class DetailsPageContentTest : public QObject {
     const QString page = ReadPage("index.html");
     const QRegularExpressionMatch image =
         QRegularExpression(QStringLiteral("<img src=\"([^\"]+)\"")).match(page);
-        QVERIFY(image.hasMatch());
+    QVERIFY(image.hasMatch());
     QCOMPARE(image.captured(1), QFileInfo(TARNWICK_DETAILS_FIGURE).fileName());
     // No drawn-by-hand figure is left in the page's folder to be bundled instead.
     for (const char* stale : {"trajectories.svg", "trajectories.png"}) {
