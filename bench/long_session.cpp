@@ -9,11 +9,13 @@
 #include <QPushButton>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "app/form1.h"
 #include "app/program.h"
 #include "bench/memory_use.h"
 #include "entry/form2.h"
+#include "sim/decimal_text.h"
 
 namespace {
 
@@ -38,8 +40,11 @@ int main(int argc, char** argv) {
     // Let the windows paint what the run drew, as they would between two presses.
     QCoreApplication::processEvents();
     if (Reported(run, runs)) {
-      std::printf("%3d  %11.1f  %14.2f\n", run, tarnwick::ResidentMegabytes(),
-                  tarnwick::HeapInUseMegabytes());
+      // The application object switched the C library to the user's locale: no printf of
+      // fractions here.
+      const std::string resident = tarnwick::FixedText(tarnwick::ResidentMegabytes(), 1);
+      const std::string heap = tarnwick::FixedText(tarnwick::HeapInUseMegabytes(), 2);
+      std::printf("%3d  %11s  %14s\n", run, resident.c_str(), heap.c_str());
       std::fflush(stdout);
     }
   }

@@ -1,8 +1,8 @@
 #include "entry/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
@@ -136,12 +136,20 @@ std::string NumberToText(float value) {
   if (magnitude == 0) return sign + "0";
   if (!std::isfinite(magnitude)) return sign + "0";  // never stored; see StoreSingle
 
-  // Seven significant digits; the exponent is that of the rounded value.
+  // Seven significant digits; the exponent is that of the rounded value. std::to_chars, not
+  // printf, so the point stays "." under a comma locale.
   char scientific[32];
-  std::snprintf(scientific, sizeof scientific, "%.6e", magnitude);
-  const char* e = scientific;
-  while (*e != 'e') ++e;
-  const int exponent = std::atoi(e + 1);
+  char* scientificEnd = std::to_chars(scientific, scientific + sizeof scientific, magnitude,
+                                      std::chars_format::scientific, 6)
+                            .ptr;
+  char* e = std::find(scientific, scientificEnd, 'e');
+  const char* exponentDigits = e + 1;
+  if (exponentDigits < scientificEnd && (*exponentDigits == '+' || *exponentDigits == '-')) {
+    ++exponentDigits;
+  }
+  int exponent = 0;
+  std::from_chars(exponentDigits, scientificEnd, exponent);
+  if (e[1] == '-') exponent = -exponent;
 
   auto stripZeros = [](std::string digits) {
     if (digits.find('.') != std::string::npos) {
@@ -154,15 +162,16 @@ std::string NumberToText(float value) {
   if (exponent >= 7 || exponent < -7) {
     std::string mantissa =
         stripZeros(std::string(scientific, static_cast<std::size_t>(e - scientific)));
-    char exponentText[16];
-    std::snprintf(exponentText, sizeof exponentText, "E%c%02d", exponent < 0 ? '-' : '+',
-                  std::abs(exponent));
-    return sign + mantissa + exponentText;
+    const int size = std::abs(exponent);
+    return sign + mantissa + "E" + (exponent < 0 ? "-" : "+") + (size < 10 ? "0" : "") +
+           std::to_string(size);
   }
 
   char fixed[64];
-  std::snprintf(fixed, sizeof fixed, "%.*f", 6 - exponent, magnitude);
-  std::string digits = stripZeros(fixed);
+  char* fixedEnd =
+      std::to_chars(fixed, fixed + sizeof fixed, magnitude, std::chars_format::fixed, 6 - exponent)
+          .ptr;
+  std::string digits = stripZeros(std::string(fixed, fixedEnd));
   if (digits.size() > 1 && digits[0] == '0' && digits[1] == '.') digits.erase(0, 1);
   return sign + digits;
 }

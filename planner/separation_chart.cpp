@@ -10,11 +10,11 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "planner/picture_file.h"
 #include "planner/recommendation.h"
 #include "planner/sweep_csv.h"
+#include "sim/decimal_text.h"
 
 namespace tarnwick {
 namespace {
@@ -39,10 +39,8 @@ const QColor kInkColour(0x20, 0x20, 0x20);
 // Markers only where they can still be told apart.
 constexpr std::size_t kMostMarkedPoints = 40;
 
-std::string Number(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%g", value);
-  return text;
+std::string Number(float value) {
+  return ShortestText(value);
 }
 
 std::string Wind(float speed, std::int16_t sign) {

@@ -1,8 +1,9 @@
 #include "planner/sweep_csv.h"
 
 #include <cmath>
-#include <cstdio>
 #include <ostream>
+
+#include "sim/decimal_text.h"
 
 namespace tarnwick {
 
@@ -11,9 +12,7 @@ std::string OneDecimal(double value) {
   // the rounding below decides halves exactly as the report does for whole numbers.
   double tenths = std::round(value * 10);
   if (tenths == 0) tenths = 0;  // drops the sign of -0
-  char text[48];
-  std::snprintf(text, sizeof text, "%.1f", tenths / 10);
-  return text;
+  return FixedText(tenths / 10, 1);
 }
 
 std::string FeetText(double feet) {

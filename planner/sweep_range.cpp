@@ -1,7 +1,7 @@
 #include "planner/sweep_range.h"
 
 #include <array>
-#include <cstdlib>
+#include <charconv>
 
 #include "output/printable_text.h"
 
@@ -78,7 +78,10 @@ std::string ScaledToText(std::int64_t scaled, int decimals) {
 }
 
 double SweepRange::Value(std::size_t index) const {
-  return std::strtod(Text(index).c_str(), nullptr);
+  const std::string text = Text(index);
+  double value = 0;
+  std::from_chars(text.data(), text.data() + text.size(), value);  // "." whatever the locale
+  return value;
 }
 
 std::string SweepRange::Text(std::size_t index) const {

@@ -1,7 +1,8 @@
 #include "sim/report.h"
 
 #include <cmath>
-#include <cstdio>
+
+#include "sim/decimal_text.h"
 
 namespace tarnwick {
 namespace {
@@ -11,9 +12,7 @@ namespace {
 std::string WholeNumber(double value) {
   const double rounded = std::round(value);
   if (rounded == 0) return "0";
-  char text[32];
-  std::snprintf(text, sizeof text, "%.0f", rounded);
-  return text;
+  return FixedText(rounded, 0);
 }
 
 }  // namespace

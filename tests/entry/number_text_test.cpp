@@ -5,6 +5,11 @@
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <string>
+
+#include "sim/decimal_text.h"
+#include "sim/report.h"
+#include "tests/comma_locale.h"
 
 namespace tarnwick {
 namespace {
@@ -29,9 +34,27 @@ TEST(TextToNumber, ReadsWhatUsersType) {
   }
 }
 
-TEST(TextToNumber, IgnoresTheLocale) {
-  std::setlocale(LC_ALL, "de_DE.UTF-8");  // may not exist; "." must be the point regardless
+// Under a real comma-decimal locale, switched on as an application object switches it, the
+// boxes' numbers are still read and written with ".". Expected texts follow the boxes' rule:
+// up to 7 significant digits, no trailing zeros, no zero before the point.
+TEST(NumberTextUnderACommaLocale, KeepsThePoint) {
+  std::string error;
+  test::ProvideCommaLocale(error);
+  ASSERT_EQ(error, "");
+  ASSERT_NE(std::setlocale(LC_ALL, ""), nullptr);
+  ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+
   EXPECT_DOUBLE_EQ(TextToNumber("12.5"), 12.5);
+  EXPECT_DOUBLE_EQ(TextToNumber("12,5"), 12);
+  EXPECT_EQ(NumberToText(80.5f), " 80.5");
+  EXPECT_EQ(NumberToText(4500.5f), " 4500.5");
+  EXPECT_EQ(NumberToText(20), " 20");
+  EXPECT_EQ(NumberToText(-0.25f), "-.25");
+  EXPECT_EQ(NumberToText(1.5e7f), " 1.5E+07");
+  EXPECT_EQ(FormatFeet(-572.5), "-573ft");  // halves away from zero
+  EXPECT_EQ(FormatSeconds(64.99), "65 sec.");
+  EXPECT_EQ(FixedText(-572.26, 1), "-572.3");
+  EXPECT_EQ(ShortestText(4500.5f), "4500.5");
   std::setlocale(LC_ALL, "C");
 }
 
