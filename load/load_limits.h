@@ -11,6 +11,7 @@ inline constexpr double kMaxPlannedDelay = 60;         // s, the longest delay t
 inline constexpr int kDelayGridTenths = 1;             // the planner's grid: 0.1 s
 inline constexpr double kMinDragArea = 1;              // square feet, any fall rate
 inline constexpr double kMaxDragArea = 20;             // square feet
+inline constexpr double kMaxExitAltitude = 30000;      // ft msl
 inline constexpr double kMaxTargetSeparation = 20000;  // ft
 inline constexpr int kMaxExhaustiveGroups = 8;         // best order: every order up to this many
 inline constexpr int kMaxGroups = 32;                  // groups in one load

@@ -1,59 +1,22 @@
-// Placeholders until the load's flight, planning and files are written.
+// Placeholders until the load's planning, files and command are written.
 #include <ostream>
 
 #include "load/load_command.h"
 #include "load/load_file.h"
-#include "load/load_flight.h"
-#include "load/load_model.h"
 #include "load/load_plan.h"
 
 namespace tarnwick::load {
 
-double DragAreaOf(const FallRate&) {
-  return 5.2;
-}
-TrackWind TrackWindOf(const WindLayer&, std::optional<double>) {
-  return {};
-}
-std::optional<std::size_t> LayerAt(const std::vector<WindLayer>&, double) {
-  return {};
-}
-std::optional<std::string> LoadProblem(const Load&) {
-  return {};
-}
-LoadFlight FlyLoad(const Load&, const FlightOptions&) {
-  return {};
-}
-std::size_t PairIndex(int, int, int) {
-  return 0;
-}
-DelayPlan RecommendDelays(const Load&) {
-  return {};
-}
-Load WithRoundedDelays(const Load& load, const DelayPlan&) {
-  return load;
-}
-BestOrder FindBestOrder(const Load&) {
-  return {};
-}
-Load Reordered(const Load& load, const std::vector<int>&) {
-  return load;
-}
-std::vector<Warning> LoadWarnings(const Load&, const LoadFlight&, const DelayPlan*) {
-  return {};
-}
-ReadLoad ReadLoadText(std::string_view) {
-  return {std::nullopt, "not yet"};
-}
-std::string WriteLoadText(const Load&) {
-  return "{}";
-}
+DelayPlan RecommendDelays(const Load&) { return {}; }
+Load WithRoundedDelays(const Load& load, const DelayPlan&) { return load; }
+BestOrder FindBestOrder(const Load&) { return {}; }
+Load Reordered(const Load& load, const std::vector<int>&) { return load; }
+std::vector<Warning> LoadWarnings(const Load&, const LoadFlight&, const DelayPlan*) { return {}; }
+ReadLoad ReadLoadText(std::string_view) { return {std::nullopt, "not yet"}; }
+std::string WriteLoadText(const Load&) { return "{}"; }
 std::string WriteResultJson(const Load&, const LoadFlight&, const std::vector<Warning>&,
                             const DelayPlan*, const BestOrder*) {
   return "{}";
-}
-std::string NumberText(double) {
-  return "0";
 }
 int RunLoadCommand(const std::vector<std::string>&, std::ostream&, std::ostream& err) {
   err << "tarnwick: --load is not available yet\n";
