@@ -2,30 +2,13 @@
 
 #include <cmath>
 
-#include "load/free_fall_step.h"
+#include "load/group_step.h"
 #include "load/separations.h"
 #include "sim/constants.h"
 
 namespace tarnwick::load {
-namespace {
 
 using namespace model;
-
-// What the flight keeps of one group. Positions and ground speeds are single precision, as in
-// the two-jumper run.
-struct GroupState {
-  double altitude = 0;
-  float downrange = 0;
-  float crossrange = 0;
-  float groundSpeed = 0;
-  float crossGroundSpeed = 0;
-  double airSpeed = 0;
-  double crossAirSpeed = 0;
-  double verticalSpeed = 0;
-  bool pulled = false;
-};
-
-}  // namespace
 
 std::size_t PairIndex(int first, int second, int groupCount) {
   // Pairs are listed row by row: (0,1)..(0,n-1), (1,2)..
@@ -63,11 +46,7 @@ LoadFlight FlyLoad(const Load& load, const FlightOptions& options) {
     if (k > 0) exitTime = exitTime + load.groups[k].delay;
     flight.groups[k].exitTime = exitTime;
     dragArea[k] = DragAreaOf(load.groups[k].fallRate);
-    GroupState& state = states[k];
-    state.altitude = load.exitAltitude;
-    state.airSpeed = aircraft.alongAirSpeed;
-    state.crossAirSpeed = aircraft.crossAirSpeed;
-    state.groundSpeed = static_cast<float>(aircraft.groundSpeed);
+    states[k] = AtTheDoor(load, aircraft);
   }
 
   // Where every group is when each one opens: the separations are read from these.
@@ -90,40 +69,12 @@ LoadFlight FlyLoad(const Load& load, const FlightOptions& options) {
   bool falling = true;
   while (falling) {
     for (int k = 0; k < count; ++k) {
-      GroupState& g = states[k];
-      const Group& group = load.groups[k];
-      CrossSpeedChange change;
-      if (g.altitude < group.openingAltitude) {
-        const TrackWind wind = WindAt(load, g.altitude);
-        g.verticalSpeed = kCanopySinkRate;
-        g.groundSpeed = static_cast<float>(-wind.headwind);
-        g.crossGroundSpeed = static_cast<float>(wind.cross);
-      } else if (simTime < flight.groups[k].exitTime) {
-        g.airSpeed = aircraft.alongAirSpeed;
-        g.crossAirSpeed = aircraft.crossAirSpeed;
-        g.groundSpeed = static_cast<float>(aircraft.groundSpeed);
-        g.crossGroundSpeed = 0;
-        g.verticalSpeed = 0;
-      } else {
-        if (!exited[k]) {
-          exited[k] = true;
-          flight.groups[k].exitStep = step;
-        }
-        change = FreeFallStepAcross(g.airSpeed, g.crossAirSpeed, g.verticalSpeed, g.altitude,
-                                    dragArea[k]);
-        g.verticalSpeed = g.verticalSpeed + change.verticalIncrement;
+      const bool aboard = simTime < flight.groups[k].exitTime;
+      if (!aboard && !exited[k] && states[k].altitude >= load.groups[k].openingAltitude) {
+        exited[k] = true;
+        flight.groups[k].exitStep = step;
       }
-      g.groundSpeed = static_cast<float>(g.groundSpeed - change.alongDecrement);
-      g.crossGroundSpeed = static_cast<float>(g.crossGroundSpeed - change.crossDecrement);
-
-      // Ground speed carries across a layer's base; the speed through the air jumps.
-      const TrackWind wind = WindAt(load, g.altitude);
-      g.airSpeed = g.groundSpeed + wind.headwind;
-      g.crossAirSpeed = g.crossGroundSpeed - wind.cross;
-
-      g.altitude = g.altitude - g.verticalSpeed * kTimeStep;
-      g.downrange = static_cast<float>(g.groundSpeed * kTimeStep + g.downrange);
-      g.crossrange = static_cast<float>(g.crossGroundSpeed * kTimeStep + g.crossrange);
+      StepGroup(states[k], load, load.groups[k], dragArea[k], aircraft, aboard);
     }
     aircraftDownrange = aircraft.groundSpeed * kTimeStep + aircraftDownrange;
 

@@ -7,13 +7,15 @@
 
 namespace tarnwick::load {
 
-DelayPlan RecommendDelays(const Load&) { return {}; }
-Load WithRoundedDelays(const Load& load, const DelayPlan&) { return load; }
-BestOrder FindBestOrder(const Load&) { return {}; }
-Load Reordered(const Load& load, const std::vector<int>&) { return load; }
-std::vector<Warning> LoadWarnings(const Load&, const LoadFlight&, const DelayPlan*) { return {}; }
-ReadLoad ReadLoadText(std::string_view) { return {std::nullopt, "not yet"}; }
-std::string WriteLoadText(const Load&) { return "{}"; }
+std::vector<Warning> LoadWarnings(const Load&, const LoadFlight&, const DelayPlan*) {
+  return {};
+}
+ReadLoad ReadLoadText(std::string_view) {
+  return {std::nullopt, "not yet"};
+}
+std::string WriteLoadText(const Load&) {
+  return "{}";
+}
 std::string WriteResultJson(const Load&, const LoadFlight&, const std::vector<Warning>&,
                             const DelayPlan*, const BestOrder*) {
   return "{}";
