@@ -13,7 +13,8 @@
 namespace tarnwick::load {
 namespace {
 
-constexpr int kUnusable = 2;  // a load file or command line that cannot be used
+// A load file, command line or standard output that cannot be used: the program's status 2.
+constexpr int kUnusable = 2;
 
 struct LoadOptions {
   std::string file;
@@ -190,7 +191,7 @@ int RunLoadCommand(const std::vector<std::string>& arguments, std::ostream& out,
   out.flush();
   if (!out) {
     err << "tarnwick: the results could not be written\n";
-    return 1;
+    return kUnusable;
   }
   return 0;
 }
