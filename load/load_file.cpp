@@ -8,7 +8,7 @@
 namespace tarnwick::load {
 namespace {
 
-using Json = nlohmann::json;
+using Json = nlohmann::ordered_json;  // fields in the documented order
 
 // A file's problem: the field's path and what is wrong, in one line.
 struct FileProblem {
