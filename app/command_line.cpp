@@ -227,8 +227,9 @@ std::string ExitStatusHelp() {
       {kSuccess, "success"},
       {kNoDelayReachesTarget, "--recommend-delay found no delay up to 30 s that reaches FEET"},
       {kUnusable,
-       "a command line, an output file or standard output that cannot be used;\n"
-       "     an existing file is then left as it was"},
+       "a command line, a load file, an output file or standard output that cannot be\n"
+       "     used;"
+       " an existing file is then left as it was"},
       {kNoDisplay, "the windows were asked for, but no display can be used"},
   };
   std::string text = "Exit status:\n";
@@ -312,6 +313,20 @@ Modes (none of them needs a display):
   --plot FILE.png|FILE.svg
                         with --report: draw the finished trajectory plot as the main window
                         shows it
+  --load FILE [--recommend] [--best-order] [--json]
+                        plan a whole load from a load file (any number of groups, each with
+                        its own fall rate, opening altitude and delay, winds at several
+                        altitudes with their directions; see docs/LOAD_FORMAT.md): print each
+                        group's exit, fall time and opening point, every pair's separations
+                        (pairs under the target marked) and warnings. --recommend fills in the
+                        shortest delay before each group, on a 0.1 s grid from the load's
+                        minimum delay to 60 s, from which every longer one keeps the group at
+                        the target from every earlier group, and flies the load at those
+                        delays rounded up to whole seconds. The minimum delay exists because a
+                        group needs time to leave the door, and a fast group that lands in
+                        slow air must not be on top of the group before it. --best-order adds
+                        the exit order with the shortest jump run. --json prints the result as
+                        JSON instead of a table.
   --help                show this text
   --version             show the program's version
 

@@ -16,6 +16,7 @@
 #include "app/headless.h"
 #include "app/program.h"
 #include "browser/details_command.h"
+#include "load/load_command.h"
 #include "output/descriptor_stream.h"
 
 namespace {
@@ -36,6 +37,20 @@ int RefuseCommandLine(const std::string& error) {
 // The modes without windows. Only those that draw a picture need Qt's painting, and they get it
 // on the offscreen platform whatever display the session has or names: results never wait for,
 // or fail for want of, a screen.
+// Whole-load planning has a command line of its own.
+bool AsksForLoad(const std::vector<std::string>& arguments) {
+  for (const std::string& argument : arguments) {
+    if (argument == "--load" || argument.rfind("--load=", 0) == 0) return true;
+  }
+  return false;
+}
+
+int RunLoad(const std::vector<std::string>& arguments) {
+  DescriptorStreamBuffer standardOutput(STDOUT_FILENO);
+  std::ostream out(&standardOutput);
+  return tarnwick::load::RunLoadCommand(arguments, out, std::cerr);
+}
+
 int RunWithoutWindows(const CommandLine& line) {
   DescriptorStreamBuffer standardOutput(STDOUT_FILENO);
   std::ostream out(&standardOutput);
@@ -96,7 +111,9 @@ int main(int argc, char** argv) {
   // Under a file-size limit a write then fails with a reason the program reports, keeping the
   // earlier file, instead of the process being killed halfway.
   std::signal(SIGXFSZ, SIG_IGN);
-  const ParsedCommandLine parsed = ParseCommandLine(ArgumentsAfterProgramName(argc, argv));
+  const std::vector<std::string> arguments = ArgumentsAfterProgramName(argc, argv);
+  if (AsksForLoad(arguments)) return RunLoad(arguments);
+  const ParsedCommandLine parsed = ParseCommandLine(arguments);
   if (!parsed.commandLine) return RefuseCommandLine(parsed.error);
   if (parsed.commandLine->mode != Mode::Window) return RunWithoutWindows(*parsed.commandLine);
   return RunWindows(argc, argv);

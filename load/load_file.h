@@ -7,6 +7,7 @@
 #include "load/load_flight.h"
 #include "load/load_model.h"
 #include "load/load_plan.h"
+#include "load/number_text.h"
 
 namespace tarnwick::load {
 
@@ -28,8 +29,5 @@ std::string WriteLoadText(const Load& load);
 std::string WriteResultJson(const Load& load, const LoadFlight& flight,
                             const std::vector<Warning>& warnings, const DelayPlan* recommendation,
                             const BestOrder* bestOrder);
-
-// A number as the shortest text that reads back to the same double; never locale-dependent.
-std::string NumberText(double value);
 
 }  // namespace tarnwick::load

@@ -69,6 +69,12 @@ TrackWind TrackWindOf(const WindLayer& layer, std::optional<double> jumpRunHeadi
 // The index of the layer that holds altitude h (none when there are no winds).
 std::optional<std::size_t> LayerAt(const std::vector<WindLayer>& winds, double altitude);
 
+// The wind at altitude h in track coordinates (calm without layers).
+TrackWind WindAt(const Load& load, double altitude);
+
+// The aircraft's true airspeed in ft/s at the exit altitude, from its indicated airspeed in kt.
+double TrueAirspeedAt(double indicatedAirspeed, double exitAltitude);
+
 // The first problem that keeps a load from being flown, as one line naming the field
 // ("groups[2].openingAltitude: ..."), or nothing when it can be flown.
 std::optional<std::string> LoadProblem(const Load& load);

@@ -1,0 +1,352 @@
+#include "load/load_file.h"
+
+#include <cmath>
+#include <nlohmann/json.hpp>
+
+#include "load/load_limits.h"
+
+namespace tarnwick::load {
+namespace {
+
+using Json = nlohmann::ordered_json;  // fields in the documented order
+
+// A file's problem: the field's path and what is wrong, in one line.
+struct FileProblem {
+  std::string message;
+};
+
+[[noreturn]] void Fail(const std::string& field, const std::string& problem) {
+  throw FileProblem{field + ": " + problem};
+}
+
+const Json* Member(const Json& object, const char* name) {
+  const auto it = object.find(name);
+  return it == object.end() ? nullptr : &*it;
+}
+
+double NumberAt(const Json& value, const std::string& field) {
+  if (!value.is_number()) Fail(field, "must be a number");
+  const double number = value.get<double>();
+  if (!std::isfinite(number)) Fail(field, "must be a finite number");
+  return number;
+}
+
+std::optional<double> OptionalNumber(const Json& object, const char* name,
+                                     const std::string& field) {
+  const Json* value = Member(object, name);
+  if (value == nullptr) return std::nullopt;
+  return NumberAt(*value, field + name);
+}
+
+const Json& ObjectAt(const Json& value, const std::string& field) {
+  if (!value.is_object()) Fail(field, "must be an object");
+  return value;
+}
+
+std::string StringAt(const Json& value, const std::string& field) {
+  if (!value.is_string()) Fail(field, "must be a text");
+  return value.get<std::string>();
+}
+
+Units ReadUnits(const Json& root) {
+  Units units;
+  const Json* value = Member(root, "units");
+  if (value == nullptr) return units;
+  const Json& object = ObjectAt(*value, "units");
+  for (const char* name : {"altitude", "distance"}) {
+    if (const Json* unit = Member(object, name)) {
+      const std::string field = std::string("units.") + name;
+      const auto parsed = LengthUnitNamed(StringAt(*unit, field));
+      if (!parsed) Fail(field, "must be \"ft\" or \"m\"");
+      (std::string(name) == "altitude" ? units.altitude : units.distance) = *parsed;
+    }
+  }
+  if (const Json* unit = Member(object, "speed")) {
+    const auto parsed = SpeedUnitNamed(StringAt(*unit, "units.speed"));
+    if (!parsed) Fail("units.speed", "must be \"kt\", \"km/h\", \"m/s\" or \"mph\"");
+    units.speed = *parsed;
+  }
+  return units;
+}
+
+FallRate ReadFallRate(const Json& value, const Units& units, const std::string& field) {
+  FallRate rate;
+  if (value.is_string()) {
+    const std::string word = value.get<std::string>();
+    if (word == "slow") return rate;
+    if (word == "fast") {
+      rate.kind = FallRate::Kind::Fast;
+      return rate;
+    }
+    Fail(field, "must be \"slow\", \"fast\", { \"dragArea\": ... } or { \"terminalSpeed\": ... }");
+  }
+  const Json& object = ObjectAt(value, field);
+  if (const Json* area = Member(object, "dragArea")) {
+    rate.kind = FallRate::Kind::DragArea;
+    rate.dragArea = NumberAt(*area, field + ".dragArea");
+    return rate;
+  }
+  const Json* speed = Member(object, "terminalSpeed");
+  if (speed == nullptr) Fail(field, "needs \"dragArea\" or \"terminalSpeed\"");
+  rate.kind = FallRate::Kind::TerminalSpeed;
+  SpeedUnit unit = units.speed;
+  if (const Json* named = Member(object, "unit")) {
+    const auto parsed = SpeedUnitNamed(StringAt(*named, field + ".unit"));
+    if (!parsed) Fail(field + ".unit", "must be \"kt\", \"km/h\", \"m/s\" or \"mph\"");
+    unit = *parsed;
+    rate.unit = unit;
+  }
+  rate.terminalSpeed = ToKnots(NumberAt(*speed, field + ".terminalSpeed"), unit);
+  if (auto at = OptionalNumber(object, "atAltitude", field + ".")) {
+    rate.atAltitude = ToFeet(*at, units.altitude);
+  }
+  return rate;
+}
+
+Load ReadLoadJson(const Json& root) {
+  ObjectAt(root, "the file");
+  const Json* format = Member(root, "format");
+  if (format == nullptr) Fail("format", "is required");
+  if (!format->is_string() || format->get<std::string>() != kLoadFormatName) {
+    Fail("format", std::string("must be \"") + kLoadFormatName + "\"");
+  }
+  const Json* version = Member(root, "version");
+  if (version == nullptr) Fail("version", "is required");
+  if (!version->is_number_integer() || version->get<long long>() != kLoadFormatVersion) {
+    Fail("version", "must be " + std::to_string(kLoadFormatVersion));
+  }
+
+  Load load;
+  load.units = ReadUnits(root);
+  const Units& units = load.units;
+  if (const Json* name = Member(root, "name")) load.name = StringAt(*name, "name");
+
+  const Json* aircraftValue = Member(root, "aircraft");
+  if (aircraftValue == nullptr) Fail("aircraft", "is required");
+  const Json& aircraft = ObjectAt(*aircraftValue, "aircraft");
+  const Json* ias = Member(aircraft, "indicatedAirspeed");
+  if (ias == nullptr) Fail("aircraft.indicatedAirspeed", "is required");
+  load.indicatedAirspeed = ToKnots(NumberAt(*ias, "aircraft.indicatedAirspeed"), units.speed);
+  if (auto exit = OptionalNumber(aircraft, "exitAltitude", "aircraft.")) {
+    load.exitAltitude = ToFeet(*exit, units.altitude);
+  }
+  load.jumpRunHeading = OptionalNumber(root, "jumpRunHeading", "");
+
+  if (const Json* winds = Member(root, "winds")) {
+    if (!winds->is_array()) Fail("winds", "must be a list of layers");
+    for (std::size_t i = 0; i < winds->size(); ++i) {
+      const std::string field = "winds[" + std::to_string(i) + "]";
+      const Json& object = ObjectAt((*winds)[i], field);
+      WindLayer layer;
+      if (auto above = OptionalNumber(object, "above", field + ".")) {
+        layer.above = ToFeet(*above, units.altitude);
+      }
+      const auto headwind = OptionalNumber(object, "headwind", field + ".");
+      const auto speed = OptionalNumber(object, "speed", field + ".");
+      const auto from = OptionalNumber(object, "from", field + ".");
+      if (headwind && (speed || from)) Fail(field, "has a headwind and a speed; give one");
+      if (headwind) {
+        layer.headwind = ToKnots(*headwind, units.speed);
+      } else {
+        if (!speed || !from) Fail(field, "needs \"headwind\", or \"speed\" with \"from\"");
+        layer.hasDirection = true;
+        layer.speed = ToKnots(*speed, units.speed);
+        layer.from = *from;
+      }
+      load.winds.push_back(layer);
+    }
+  }
+
+  if (auto target = OptionalNumber(root, "targetSeparation", "")) {
+    load.targetSeparation = ToFeet(*target, units.distance);
+  }
+  if (auto minimum = OptionalNumber(root, "minimumDelay", "")) load.minimumDelay = *minimum;
+
+  const Json* groups = Member(root, "groups");
+  if (groups == nullptr) Fail("groups", "is required");
+  if (!groups->is_array()) Fail("groups", "must be a list of groups");
+  for (std::size_t i = 0; i < groups->size(); ++i) {
+    const std::string field = "groups[" + std::to_string(i) + "]";
+    const Json& object = ObjectAt((*groups)[i], field);
+    Group group;
+    group.name = "Group " + std::to_string(i + 1);
+    if (const Json* name = Member(object, "name")) group.name = StringAt(*name, field + ".name");
+    const Json* rate = Member(object, "fallRate");
+    if (rate == nullptr) Fail(field + ".fallRate", "is required");
+    group.fallRate = ReadFallRate(*rate, units, field + ".fallRate");
+    if (auto opening = OptionalNumber(object, "openingAltitude", field + ".")) {
+      group.openingAltitude = ToFeet(*opening, units.altitude);
+    }
+    // A later group without a delay leaves at the minimum delay; the first one's is ignored.
+    const auto delay = OptionalNumber(object, "delay", field + ".");
+    if (i > 0 && delay && !(*delay >= 0 && *delay <= limits::kMaxFileDelay)) {
+      Fail(field + ".delay", "must lie from 0 to " + NumberText(limits::kMaxFileDelay) + " s");
+    }
+    group.delay = i == 0 ? 0.0f : static_cast<float>(delay.value_or(load.minimumDelay));
+    load.groups.push_back(group);
+  }
+  if (auto problem = LoadProblem(load)) throw FileProblem{*problem};
+  return load;
+}
+
+// Numbers go out as the shortest text that reads back the same: nlohmann's own output does
+// exactly that, independently of the locale.
+Json Number(double value) {
+  return value;
+}
+
+}  // namespace
+
+ReadLoad ReadLoadText(std::string_view text) {
+  Json root;
+  try {
+    root = Json::parse(text.begin(), text.end());
+  } catch (const Json::parse_error& error) {
+    return {std::nullopt, std::string("the file is not JSON: ") + error.what()};
+  }
+  try {
+    return {ReadLoadJson(root), {}};
+  } catch (const FileProblem& problem) {
+    return {std::nullopt, problem.message};
+  } catch (const Json::exception& error) {
+    return {std::nullopt, std::string("the file: ") + error.what()};
+  }
+}
+
+std::string WriteLoadText(const Load& load) {
+  const Units& u = load.units;
+  Json root;
+  root["format"] = kLoadFormatName;
+  root["version"] = kLoadFormatVersion;
+  if (!load.name.empty()) root["name"] = load.name;
+  root["units"] = {{"altitude", UnitName(u.altitude)},
+                   {"distance", UnitName(u.distance)},
+                   {"speed", UnitName(u.speed)}};
+  root["aircraft"] = {{"indicatedAirspeed", Number(FromKnots(load.indicatedAirspeed, u.speed))},
+                      {"exitAltitude", Number(FromFeet(load.exitAltitude, u.altitude))}};
+  if (load.jumpRunHeading) root["jumpRunHeading"] = *load.jumpRunHeading;
+  Json winds = Json::array();
+  for (const WindLayer& layer : load.winds) {
+    Json object = Json::object();
+    if (layer.above) object["above"] = FromFeet(*layer.above, u.altitude);
+    if (layer.hasDirection) {
+      object["speed"] = FromKnots(layer.speed, u.speed);
+      object["from"] = layer.from;
+    } else {
+      object["headwind"] = FromKnots(layer.headwind, u.speed);
+    }
+    winds.push_back(object);
+  }
+  root["winds"] = winds;
+  root["targetSeparation"] = FromFeet(load.targetSeparation, u.distance);
+  root["minimumDelay"] = load.minimumDelay;
+  Json groups = Json::array();
+  for (std::size_t i = 0; i < load.groups.size(); ++i) {
+    const Group& group = load.groups[i];
+    Json object = {{"name", group.name}};
+    const FallRate& rate = group.fallRate;
+    switch (rate.kind) {
+      case FallRate::Kind::Slow:
+        object["fallRate"] = "slow";
+        break;
+      case FallRate::Kind::Fast:
+        object["fallRate"] = "fast";
+        break;
+      case FallRate::Kind::DragArea:
+        object["fallRate"] = {{"dragArea", rate.dragArea}};
+        break;
+      case FallRate::Kind::TerminalSpeed: {
+        const SpeedUnit unit = rate.unit.value_or(u.speed);
+        object["fallRate"] = {{"terminalSpeed", FromKnots(rate.terminalSpeed, unit)},
+                              {"unit", UnitName(unit)},
+                              {"atAltitude", FromFeet(rate.atAltitude, u.altitude)}};
+        break;
+      }
+    }
+    object["openingAltitude"] = FromFeet(group.openingAltitude, u.altitude);
+    if (i > 0) object["delay"] = static_cast<double>(group.delay);
+    groups.push_back(object);
+  }
+  root["groups"] = groups;
+  return root.dump(2) + "\n";
+}
+
+std::string WriteResultJson(const Load& load, const LoadFlight& flight,
+                            const std::vector<Warning>& warnings, const DelayPlan* recommendation,
+                            const BestOrder* bestOrder) {
+  const Units& u = load.units;
+  const auto distance = [&](double feet) { return Number(FromFeet(feet, u.distance)); };
+  Json root;
+  root["units"] = {{"altitude", UnitName(u.altitude)},
+                   {"distance", UnitName(u.distance)},
+                   {"speed", UnitName(u.speed)}};
+  Json groups = Json::array();
+  for (std::size_t k = 0; k < flight.groups.size(); ++k) {
+    const GroupResult& g = flight.groups[k];
+    groups.push_back({{"name", load.groups[k].name},
+                      {"delay", k == 0 ? Json(nullptr) : Json(double(load.groups[k].delay))},
+                      {"exitTime", g.exitTime},
+                      {"fallTime", static_cast<double>(g.fallTime)},
+                      {"openingAltitude", FromFeet(load.groups[k].openingAltitude, u.altitude)},
+                      {"opening",
+                       {{"downrange", distance(g.openingDownrange)},
+                        {"crossrange", distance(g.openingCrossrange)}}}});
+  }
+  root["groups"] = groups;
+  Json pairs = Json::array();
+  for (const PairResult& p : flight.pairs) {
+    pairs.push_back({{"first", p.first},
+                     {"second", p.second},
+                     {"whenFirstOpens", distance(p.whenFirstOpens)},
+                     {"betweenDeploymentPoints", distance(p.betweenDeploymentPoints)},
+                     {"whenSecondOpens", distance(p.whenSecondOpens)},
+                     {"separation", distance(p.separation)},
+                     {"meetsTarget", p.meetsTarget}});
+  }
+  root["pairs"] = pairs;
+  root["minimumSeparation"] = distance(flight.minimumSeparation);
+  Json warningList = Json::array();
+  for (const Warning& w : warnings)
+    warningList.push_back({{"code", w.code}, {"message", w.message}});
+  root["warnings"] = warningList;
+
+  const auto planJson = [](const DelayPlan& plan) {
+    Json delays = Json::array(), rounded = Json::array(), decided = Json::array();
+    for (std::size_t k = 0; k < plan.gaps.size(); ++k) {
+      const GapRecommendation& gap = plan.gaps[k];
+      const bool shown = k > 0 && gap.reachable;
+      delays.push_back(shown ? Json(*gap.delay) : Json(nullptr));
+      rounded.push_back(shown ? Json(*gap.roundedDelay) : Json(nullptr));
+      if (!shown) {
+        decided.push_back(nullptr);
+      } else if (gap.decidedBy) {
+        decided.push_back(*gap.decidedBy);
+      } else {
+        decided.push_back("minimumDelay");
+      }
+    }
+    return std::tuple{delays, rounded, decided};
+  };
+  root["recommendation"] = nullptr;
+  if (recommendation != nullptr) {
+    auto [delays, rounded, decided] = planJson(*recommendation);
+    root["recommendation"] = {
+        {"delays", delays},
+        {"roundedDelays", rounded},
+        {"decidedBy", decided},
+        {"reachable", recommendation->reachable},
+        {"totalTime",
+         recommendation->totalTime ? Json(*recommendation->totalTime) : Json(nullptr)}};
+  }
+  root["bestOrder"] = nullptr;
+  if (bestOrder != nullptr && bestOrder->found) {
+    auto [delays, rounded, decided] = planJson(bestOrder->plan);
+    root["bestOrder"] = {{"order", bestOrder->order},
+                         {"roundedDelays", rounded},
+                         {"totalTime", *bestOrder->plan.totalTime},
+                         {"heuristic", bestOrder->heuristic}};
+  }
+  return root.dump(2) + "\n";
+}
+
+}  // namespace tarnwick::load

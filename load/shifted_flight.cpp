@@ -1,0 +1,116 @@
+#include "load/shifted_flight.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "sim/constants.h"
+
+namespace tarnwick::load {
+
+using model::kTimeStep;
+
+GroupMotion::GroupMotion(const Load& load, const Group& group, const AircraftMotion& aircraft)
+    : load_(load),
+      group_(group),
+      aircraft_(aircraft),
+      dragArea_(DragAreaOf(group.fallRate)),
+      state_(AtTheDoor(load, aircraft)) {
+  while (state_.altitude >= group_.openingAltitude) Extend(static_cast<long>(along_.size()));
+  openingOffset_ = static_cast<long>(along_.size()) - 1;
+}
+
+void GroupMotion::Extend(long i) {
+  while (static_cast<long>(along_.size()) <= i) {
+    StepGroup(state_, load_, group_, dragArea_, aircraft_, false);
+    along_.push_back(state_.groundSpeed);
+    cross_.push_back(state_.crossGroundSpeed);
+    altitude_.push_back(state_.altitude);
+    const double previousAlong = alongSum_.empty() ? 0 : alongSum_.back();
+    const double previousCross = crossSum_.empty() ? 0 : crossSum_.back();
+    alongSum_.push_back(state_.groundSpeed * kTimeStep + previousAlong);
+    crossSum_.push_back(state_.crossGroundSpeed * kTimeStep + previousCross);
+  }
+}
+
+ShiftedFlight::ShiftedFlight(const Load& load) : load_(load), aircraft_(AircraftMotionOf(load)) {
+  motions_.reserve(load.groups.size());
+  for (const Group& group : load.groups) motions_.emplace_back(load, group, aircraft_);
+  time_.push_back(0);
+  aboard_.push_back(0);
+  // Half the spacing of single-precision numbers at the largest distance a flight reaches
+  // (the longest jump run plus a generous canopy drift): every stored position is rounded to
+  // within this.
+  const double farthest = 2 * (std::fabs(aircraft_.groundSpeed) + 400) * 60 *
+                          static_cast<double>(load.groups.size() + 2);
+  halfUlp_ = std::ldexp(1.0, std::ilogb(farthest) + 1 - 24);
+}
+
+void ShiftedFlight::ExtendTime(long step) {
+  const float speed = static_cast<float>(aircraft_.groundSpeed);
+  while (static_cast<long>(time_.size()) <= step + 1) {
+    time_.push_back(time_.back() + kTimeStep);
+    aboard_.push_back(static_cast<float>(speed * kTimeStep + aboard_.back()));
+  }
+}
+
+long ShiftedFlight::ExitStep(double exitTime) {
+  // A group is aboard while the running time is below its exit time.
+  ExtendTime(static_cast<long>(exitTime * 100) + 10);
+  const auto it = std::lower_bound(time_.begin(), time_.end(), exitTime);
+  return static_cast<long>(it - time_.begin());
+}
+
+double ShiftedFlight::TimeAfter(long step) {
+  ExtendTime(step + 1);
+  return time_[step + 1];
+}
+
+Position ShiftedFlight::AboardAt(long step) {
+  ExtendTime(step + 1);
+  return {aboard_[step + 1], 0};
+}
+
+std::vector<Position> ShiftedFlight::ExactAt(int group, long exitStep,
+                                             const std::vector<long>& steps) {
+  std::vector<Position> positions;
+  positions.reserve(steps.size());
+  ExtendTime(exitStep);
+  GroupMotion& motion = motions_[group];
+  Position p{aboard_[exitStep], 0};
+  long done = exitStep;  // steps [exitStep, done) applied to p
+  for (long step : steps) {
+    if (step < exitStep) {
+      positions.push_back(AboardAt(step));
+      continue;
+    }
+    for (; done <= step; ++done) {
+      const long i = done - exitStep;
+      p.downrange = static_cast<float>(motion.AlongSpeed(i) * kTimeStep + p.downrange);
+      p.crossrange = static_cast<float>(motion.CrossSpeed(i) * kTimeStep + p.crossrange);
+    }
+    positions.push_back(p);
+  }
+  return positions;
+}
+
+Position ShiftedFlight::ApproxAt(int group, long exitStep, long step, double* along,
+                                 double* cross) {
+  if (step < exitStep) {
+    const Position p = AboardAt(step);
+    *along = p.downrange;
+    *cross = 0;
+    return p;
+  }
+  ExtendTime(exitStep);
+  GroupMotion& motion = motions_[group];
+  *along = aboard_[exitStep] + motion.AlongTravel(step - exitStep);
+  *cross = motion.CrossTravel(step - exitStep);
+  return {static_cast<float>(*along), static_cast<float>(*cross)};
+}
+
+double ShiftedFlight::ShiftError(long exitStep, long step) {
+  if (step < exitStep) return 0;
+  return static_cast<double>(step - exitStep + 1) * halfUlp_ * 1.5;
+}
+
+}  // namespace tarnwick::load

@@ -1,0 +1,130 @@
+#include "load/load_file.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <utility>
+
+#include "load/load_command.h"
+
+namespace tarnwick::load {
+namespace {
+
+// The example load of the format's documentation.
+const std::string kExample = R"({ "format": "tarnwick-load", "version": 1,
+  "units": { "altitude": "ft", "distance": "ft", "speed": "kt" },
+  "aircraft": { "indicatedAirspeed": 80, "exitAltitude": 13500 },
+  "jumpRunHeading": 270,
+  "winds": [ { "above": 9000, "speed": 35, "from": 250 },
+             { "above": 3000, "headwind": 12 },
+             { "headwind": 5 } ],
+  "targetSeparation": 1000, "minimumDelay": 5,
+  "groups": [ { "name": "Belly 4-way", "fallRate": "slow" },
+              { "name": "Freefly 3", "fallRate": "fast", "delay": 9 },
+              { "name": "Tandem", "fallRate": { "terminalSpeed": 120, "unit": "mph", "atAltitude": 6000 },
+                "openingAltitude": 5500, "delay": 10 } ] })";
+
+// The example with `from` replaced by `to` (which must occur once).
+std::string Edited(const std::string& from, const std::string& to) {
+  std::string text = kExample;
+  const auto at = text.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  return text.replace(at, from.size(), to);
+}
+
+TEST(LoadFile, ReadsTheDocumentedExample) {
+  const ReadLoad read = ReadLoadText(kExample);
+  ASSERT_TRUE(read.load) << read.error;
+  const Load& load = *read.load;
+  EXPECT_EQ(load.exitAltitude, 13500);
+  ASSERT_EQ(load.groups.size(), 3u);
+  EXPECT_EQ(load.groups[1].delay, 9.0f);
+  EXPECT_EQ(load.groups[2].openingAltitude, 5500);
+  EXPECT_EQ(load.groups[0].openingAltitude, 3000);  // the default
+  // 120 mph is 176 ft/s exactly (5280 ft a mile); in the model's knots 176 / 1.688.
+  EXPECT_DOUBLE_EQ(load.groups[2].fallRate.terminalSpeed, 176 / 1.688);
+  ASSERT_EQ(load.winds.size(), 3u);
+  EXPECT_TRUE(load.winds[0].hasDirection);
+  EXPECT_FALSE(load.winds[2].above.has_value());
+}
+
+TEST(LoadFile, EveryRefusalNamesTheField) {
+  const struct {
+    std::string text;
+    std::string field;
+  } cases[] = {
+      {"not json", "not JSON"},
+      {"[1, 2]", "the file"},
+      {Edited(R"("format": "tarnwick-load", )", ""), "format"},
+      {Edited(R"("version": 1,)", R"("version": 2,)"), "version"},
+      {Edited(R"("speed": "kt")", R"("speed": "furlongs")"), "units.speed"},
+      {Edited(R"("altitude": "ft")", R"("altitude": 3)"), "units.altitude"},
+      {Edited(R"("indicatedAirspeed": 80)", R"("indicatedAirspeed": 201)"),
+       "aircraft.indicatedAirspeed"},
+      {Edited(R"("indicatedAirspeed": 80)", R"("indicatedAirspeed": "80")"),
+       "aircraft.indicatedAirspeed"},
+      {Edited(R"("openingAltitude": 5500)", R"("openingAltitude": 13500)"),
+       "groups[2].openingAltitude"},
+      {Edited(R"("delay": 9)", R"("delay": 31)"), "groups[1].delay"},
+      {Edited(R"("delay": 9)", R"("delay": -1)"), "groups[1].delay"},
+      {Edited(R"("speed": 35, "from": 250)", R"("speed": 101, "from": 250)"), "winds[0].speed"},
+      {Edited(R"("above": 3000, )", R"("above": 9500, )"), "winds[1].above"},
+      {Edited(R"({ "headwind": 5 })", R"({ "above": 100, "headwind": 5 })"), "winds[2].above"},
+      {Edited(R"("jumpRunHeading": 270,)", ""), "winds[0].from"},
+      {Edited(R"("fallRate": "fast")", R"("fallRate": "quick")"), "groups[1].fallRate"},
+      {Edited(R"("fallRate": "fast")", R"("fallRate": { "dragArea": 0 })"),
+       "groups[1].fallRate.dragArea"},
+      {Edited(R"("minimumDelay": 5)", R"("minimumDelay": 40)"), "minimumDelay"},
+      {Edited(R"("targetSeparation": 1000)", R"("targetSeparation": -5)"), "targetSeparation"},
+      // 100 kt straight across the jump run: more than the aircraft's true airspeed.
+      {Edited(R"("speed": 35, "from": 250)", R"("speed": 100, "from": 180)"), "winds"},
+  };
+  for (const auto& c : cases) {
+    const ReadLoad read = ReadLoadText(c.text);
+    EXPECT_FALSE(read.load) << c.text;
+    EXPECT_NE(read.error.find(c.field), std::string::npos) << read.error;
+    EXPECT_EQ(read.error.find('\n'), std::string::npos) << read.error;
+  }
+  EXPECT_NE(ReadLoadText(Edited(R"("groups": [)", R"("groups": [], "x": [)")).error.find("groups"),
+            std::string::npos);
+}
+
+TEST(LoadFile, UnitsRoundTripThroughTheFile) {
+  // The example in metres and km/h, written back and read again, is the same load.
+  std::string metric = Edited(R"("altitude": "ft", "distance": "ft", "speed": "kt")",
+                              R"("altitude": "m", "distance": "m", "speed": "km/h")");
+  for (const auto& [from, to] :
+       {std::pair{"13500", "4000"}, std::pair{"9000", "2700"},
+        std::pair{"\"above\": 3000", "\"above\": 900"}, std::pair{"5500", "1500"}}) {
+    metric.replace(metric.find(from), std::string(from).size(), to);
+  }
+  const ReadLoad first = ReadLoadText(metric);
+  ASSERT_TRUE(first.load) << first.error;
+  const ReadLoad again = ReadLoadText(WriteLoadText(*first.load));
+  ASSERT_TRUE(again.load) << again.error;
+  EXPECT_DOUBLE_EQ(again.load->exitAltitude, first.load->exitAltitude);
+  EXPECT_DOUBLE_EQ(again.load->winds[0].speed, first.load->winds[0].speed);
+  EXPECT_DOUBLE_EQ(again.load->groups[2].fallRate.terminalSpeed,
+                   first.load->groups[2].fallRate.terminalSpeed);
+  EXPECT_DOUBLE_EQ(again.load->targetSeparation, first.load->targetSeparation);
+  // 1000 m is exactly 1000 / 0.3048 ft.
+  EXPECT_DOUBLE_EQ(first.load->targetSeparation, 1000 / 0.3048);
+  // 1 km/h is 1000 / 0.3048 / 3600 ft/s; in knots of 1.688 ft/s.
+  EXPECT_DOUBLE_EQ(first.load->winds[1].headwind, 12 * 1000 / 0.3048 / 3600 / 1.688);
+}
+
+TEST(LoadCommand, BadFileGivesOneLineAndStatusTwo) {
+  std::ostringstream out, err;
+  EXPECT_EQ(RunLoadCommand({"--load", "/nonexistent/load.json"}, out, err), 2);
+  EXPECT_TRUE(out.str().empty());
+  const std::string message = err.str();
+  EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
+  std::ostringstream out2, err2;
+  EXPECT_EQ(RunLoadCommand({"--load"}, out2, err2), 2);
+  EXPECT_TRUE(out2.str().empty());
+}
+
+}  // namespace
+}  // namespace tarnwick::load
