@@ -4,6 +4,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <unordered_map>
 
 #include "load/load_limits.h"
 #include "load/shifted_flight.h"
@@ -70,19 +71,60 @@ class Planner {
     flight_.ApproxAt(earlier.group, earlier.exitStep, s1, &ax, &ay);
     flight_.ApproxAt(later.group, later.exitStep, s1, &bx, &by);
     double least = std::hypot(ax - bx, ay - by);
-    double bound =
-        flight_.ShiftError(earlier.exitStep, s1) + flight_.ShiftError(later.exitStep, s1);
     double cx, cy, dx, dy;
     flight_.ApproxAt(earlier.group, earlier.exitStep, s2, &cx, &cy);
     flight_.ApproxAt(later.group, later.exitStep, s2, &dx, &dy);
     least = std::min({least, std::hypot(cx - dx, cy - dy), std::hypot(ax - dx, ay - dy)});
-    bound = std::max(bound, flight_.ShiftError(earlier.exitStep, s2) +
-                                flight_.ShiftError(later.exitStep, s2)) *
-            1.5;
+    // Each distance is off by at most the two positions' errors, which grow with the step;
+    // the single-precision differences the exact distance takes add a little more.
+    const long last = std::max(s1, s2);
+    const double bound = (flight_.ShiftError(earlier.group, earlier.exitStep, last) +
+                          flight_.ShiftError(later.group, later.exitStep, last)) *
+                             1.5 +
+                         least * 1e-6;
     const double target = load_.targetSeparation;
     if (least - bound >= target) return true;
     if (least + bound < target) return false;
     return ExactSeparation(earlier, later) >= target;
+  }
+
+  // The longest delay on the grid (in tenths) after an exit at `previousExit` at which
+  // `group` falls short of the target from `earlier`, if any. It depends on the two groups and
+  // their exits only, so every order that places them so shares it.
+  std::optional<int> LongestShortfall(const Placed& earlier, double previousExit, int group) {
+    const ShortfallKey key{earlier.group, group, earlier.exitStep, previousExit};
+    const auto known = shortfalls_.find(key);
+    if (known != shortfalls_.end()) return known->second;
+    std::optional<int> shortfall;
+    for (int n = kLastTenth; n >= firstTenth_; --n) {
+      if (!Meets(earlier, Candidate(previousExit, group, n))) {
+        shortfall = n;
+        break;
+      }
+    }
+    shortfalls_.emplace(key, shortfall);
+    return shortfall;
+  }
+
+  // The longest delay on the grid at which `group` falls short of some group of `prefix`.
+  std::optional<int> LongestShortfall(const std::vector<Placed>& prefix, int group) {
+    std::optional<int> longest;
+    for (const Placed& earlier : prefix) {
+      const std::optional<int> shortfall = LongestShortfall(earlier, prefix.back().exitTime, group);
+      if (shortfall && (!longest || *shortfall > *longest)) longest = shortfall;
+    }
+    return longest;
+  }
+
+  // The rounded recommended delay for `group` after `prefix`, or empty when the gap cannot be
+  // met; `placed` is where it then exits.
+  std::optional<int> RoundedGap(const std::vector<Placed>& prefix, int group, Placed* placed) {
+    const std::optional<int> shortfall = LongestShortfall(prefix, group);
+    if (shortfall == kLastTenth) return std::nullopt;
+    const int tenths = shortfall ? *shortfall + 1 : firstTenth_;
+    const int rounded = (tenths + 9) / 10;
+    *placed = Place(group, prefix.back().exitTime + static_cast<float>(rounded));
+    return rounded;
   }
 
   // The earlier group (position in `prefix`) with the least exact separation from `later`.
@@ -103,26 +145,10 @@ class Planner {
   // rounded delay, or at 60 s when the gap cannot be met).
   GapRecommendation NextGap(const std::vector<Placed>& prefix, int group, Placed* placed) {
     const double previousExit = prefix.back().exitTime;
-    const auto candidate = [&](int tenths) {
-      return Place(group, previousExit + static_cast<float>(tenths / 10.0));
-    };
+    const auto candidate = [&](int tenths) { return Candidate(previousExit, group, tenths); };
     // Every longer delay must keep the target, so the answer lies just above the longest
-    // delay that falls short: search down from the longest one.
-    std::optional<int> shortfall;
-    for (int n = kLastTenth; n >= firstTenth_; --n) {
-      const Placed p = candidate(n);
-      bool meets = true;
-      for (const Placed& earlier : prefix) {
-        if (!Meets(earlier, p)) {
-          meets = false;
-          break;
-        }
-      }
-      if (!meets) {
-        shortfall = n;
-        break;
-      }
-    }
+    // delay that falls short.
+    const std::optional<int> shortfall = LongestShortfall(prefix, group);
     GapRecommendation gap;
     if (shortfall == kLastTenth) {
       gap.reachable = false;
@@ -140,9 +166,30 @@ class Planner {
   }
 
  private:
+  Placed Candidate(double previousExit, int group, int tenths) {
+    return Place(group, previousExit + static_cast<float>(tenths / 10.0));
+  }
+
+  struct ShortfallKey {
+    int earlier = 0;
+    int later = 0;
+    long earlierExitStep = 0;
+    double previousExit = 0;
+    bool operator==(const ShortfallKey&) const = default;
+  };
+  struct ShortfallHash {
+    std::size_t operator()(const ShortfallKey& k) const {
+      std::size_t h = std::hash<double>()(k.previousExit);
+      h = h * 1000003u ^ static_cast<std::size_t>(k.earlierExitStep);
+      h = h * 1000003u ^ static_cast<std::size_t>(k.earlier * 64 + k.later);
+      return h;
+    }
+  };
+
   const Load& load_;
   ShiftedFlight flight_;
   int firstTenth_;
+  std::unordered_map<ShortfallKey, std::optional<int>, ShortfallHash> shortfalls_;
 };
 
 DelayPlan PlanOrder(Planner& planner, const std::vector<int>& order) {
@@ -225,9 +272,10 @@ BestOrder FindBestOrder(const Load& load) {
         if (order.empty()) {
           placed = planner.PlaceFirst(static_cast<int>(g));
         } else {
-          const GapRecommendation gap = planner.NextGap(prefix, static_cast<int>(g), &placed);
-          if (!gap.reachable) continue;
-          gapTime = *gap.roundedDelay;
+          const std::optional<int> rounded =
+              planner.RoundedGap(prefix, static_cast<int>(g), &placed);
+          if (!rounded) continue;
+          gapTime = *rounded;
           if (bestTotal && total + gapTime + (remaining - 1) * leastGap >= *bestTotal) continue;
         }
         used[g] = true;

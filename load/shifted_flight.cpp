@@ -29,6 +29,10 @@ void GroupMotion::Extend(long i) {
     const double previousCross = crossSum_.empty() ? 0 : crossSum_.back();
     alongSum_.push_back(state_.groundSpeed * kTimeStep + previousAlong);
     crossSum_.push_back(state_.crossGroundSpeed * kTimeStep + previousCross);
+    const double previousFarAlong = farthestAlong_.empty() ? 0 : farthestAlong_.back();
+    const double previousFarCross = farthestCross_.empty() ? 0 : farthestCross_.back();
+    farthestAlong_.push_back(std::max(previousFarAlong, std::fabs(alongSum_.back())));
+    farthestCross_.push_back(std::max(previousFarCross, std::fabs(crossSum_.back())));
   }
 }
 
@@ -37,13 +41,18 @@ ShiftedFlight::ShiftedFlight(const Load& load) : load_(load), aircraft_(Aircraft
   for (const Group& group : load.groups) motions_.emplace_back(load, group, aircraft_);
   time_.push_back(0);
   aboard_.push_back(0);
-  // Half the spacing of single-precision numbers at the largest distance a flight reaches
-  // (the longest jump run plus a generous canopy drift): every stored position is rounded to
-  // within this.
-  const double farthest = 2 * (std::fabs(aircraft_.groundSpeed) + 400) * 60 *
-                          static_cast<double>(load.groups.size() + 2);
-  halfUlp_ = std::ldexp(1.0, std::ilogb(farthest) + 1 - 24);
 }
+
+namespace {
+
+// The spacing of single-precision numbers at magnitudes up to `farthest`: twice the most
+// that storing one position can round it by.
+double SpacingUpTo(double farthest) {
+  if (farthest == 0) return 0;
+  return std::ldexp(1.0, std::ilogb(farthest) + 1 - 24);
+}
+
+}  // namespace
 
 void ShiftedFlight::ExtendTime(long step) {
   const float speed = static_cast<float>(aircraft_.groundSpeed);
@@ -108,9 +117,17 @@ Position ShiftedFlight::ApproxAt(int group, long exitStep, long step, double* al
   return {static_cast<float>(*along), static_cast<float>(*cross)};
 }
 
-double ShiftedFlight::ShiftError(long exitStep, long step) {
+double ShiftedFlight::ShiftError(int group, long exitStep, long step) {
   if (step < exitStep) return 0;
-  return static_cast<double>(step - exitStep + 1) * halfUlp_ * 1.5;
+  ExtendTime(exitStep);
+  GroupMotion& motion = motions_[group];
+  const long i = step - exitStep;
+  // Each single-precision step rounds the position once, by at most half the spacing at its
+  // magnitude, which the exit point plus the farthest travel bounds; the double-precision sums
+  // add far less, which the extra foot covers.
+  const double along = SpacingUpTo(std::fabs(aboard_[exitStep]) + motion.FarthestAlong(i) + 1);
+  const double cross = SpacingUpTo(motion.FarthestCross(i) + 1);
+  return static_cast<double>(i + 1) * (along + cross) + 1e-6;
 }
 
 }  // namespace tarnwick::load

@@ -34,6 +34,16 @@ class GroupMotion {
     Extend(i);
     return crossSum_[i];
   }
+  // The farthest it has gone from its exit point along and across the track within its
+  // first `i + 1` steps.
+  double FarthestAlong(long i) {
+    Extend(i);
+    return farthestAlong_[i];
+  }
+  double FarthestCross(long i) {
+    Extend(i);
+    return farthestCross_[i];
+  }
   // Its altitude at the end of step i from its exit.
   double Altitude(long i) {
     Extend(i);
@@ -49,7 +59,7 @@ class GroupMotion {
   GroupState state_;
   long openingOffset_ = 0;
   std::vector<float> along_, cross_;
-  std::vector<double> alongSum_, crossSum_, altitude_;
+  std::vector<double> alongSum_, crossSum_, altitude_, farthestAlong_, farthestCross_;
 };
 
 // The running time, the aircraft's path and the groups' motions of one load, shared by every
@@ -69,7 +79,9 @@ class ShiftedFlight {
   std::vector<Position> ExactAt(int group, long exitStep, const std::vector<long>& steps);
   // The approximate position and its error bound.
   Position ApproxAt(int group, long exitStep, long step, double* along, double* cross);
-  double ShiftError(long exitStep, long step);
+  // A bound on how far the approximate position of `group` at the end of `step` can lie from
+  // the exact one.
+  double ShiftError(int group, long exitStep, long step);
 
  private:
   void ExtendTime(long step);
@@ -78,7 +90,6 @@ class ShiftedFlight {
   std::vector<GroupMotion> motions_;
   std::vector<double> time_;   // time_[s]: the running time at the start of step s
   std::vector<float> aboard_;  // aboard_[s]: the aboard position at the start of step s
-  double halfUlp_ = 0;
 };
 
 }  // namespace tarnwick::load
