@@ -36,7 +36,7 @@ void GroupMotion::Extend(long i) {
   }
 }
 
-ShiftedFlight::ShiftedFlight(const Load& load) : load_(load), aircraft_(AircraftMotionOf(load)) {
+ShiftedFlight::ShiftedFlight(const Load& load) : aircraft_(AircraftMotionOf(load)) {
   motions_.reserve(load.groups.size());
   for (const Group& group : load.groups) motions_.emplace_back(load, group, aircraft_);
   time_.push_back(0);

@@ -85,7 +85,6 @@ class ShiftedFlight {
 
  private:
   void ExtendTime(long step);
-  const Load& load_;
   AircraftMotion aircraft_;
   std::vector<GroupMotion> motions_;
   std::vector<double> time_;   // time_[s]: the running time at the start of step s
