@@ -66,25 +66,27 @@ class Planner {
   // Whether `later` keeps the target from `earlier`: decided on the shifted motions where
   // their error cannot change the answer, else by the exact positions.
   bool Meets(const Placed& earlier, const Placed& later) {
-    double ax, ay, bx, by;
+    double ax, ay, bx, by, cx, cy, dx, dy;
     const long s1 = earlier.openingStep, s2 = later.openingStep;
     flight_.ApproxAt(earlier.group, earlier.exitStep, s1, &ax, &ay);
     flight_.ApproxAt(later.group, later.exitStep, s1, &bx, &by);
-    double least = std::hypot(ax - bx, ay - by);
-    double cx, cy, dx, dy;
     flight_.ApproxAt(earlier.group, earlier.exitStep, s2, &cx, &cy);
     flight_.ApproxAt(later.group, later.exitStep, s2, &dx, &dy);
-    least = std::min({least, std::hypot(cx - dx, cy - dy), std::hypot(ax - dx, ay - dy)});
+    const auto squared = [](double x, double y) { return x * x + y * y; };
+    const double least =
+        std::min({squared(ax - bx, ay - by), squared(cx - dx, cy - dy), squared(ax - dx, ay - dy)});
     // Each distance is off by at most the two positions' errors, which grow with the step;
-    // the single-precision differences the exact distance takes add a little more.
+    // the single-precision differences the exact distance takes add a little more. Squared
+    // distances are compared, which keeps square roots out of the many easy cases.
     const long last = std::max(s1, s2);
     const double bound = (flight_.ShiftError(earlier.group, earlier.exitStep, last) +
                           flight_.ShiftError(later.group, later.exitStep, last)) *
-                             1.5 +
-                         least * 1e-6;
+                         1.5;
     const double target = load_.targetSeparation;
-    if (least - bound >= target) return true;
-    if (least + bound < target) return false;
+    const double surelyMet = (target + bound) * (1 + 2e-6);
+    if (least >= surelyMet * surelyMet) return true;
+    const double surelyShort = (target - bound) * (1 - 2e-6);
+    if (surelyShort > 0 && least < surelyShort * surelyShort) return false;
     return ExactSeparation(earlier, later) >= target;
   }
 

@@ -64,9 +64,17 @@ void ShiftedFlight::ExtendTime(long step) {
 
 long ShiftedFlight::ExitStep(double exitTime) {
   // A group is aboard while the running time is below its exit time.
-  ExtendTime(static_cast<long>(exitTime * 100) + 10);
-  const auto it = std::lower_bound(time_.begin(), time_.end(), exitTime);
-  return static_cast<long>(it - time_.begin());
+  // The running time drifts from step x 0.01 s by far less than a step, so the first step
+  // at or after the exit time is found from its neighbourhood.
+  const long guess = std::max(0L, static_cast<long>(exitTime * 100));
+  ExtendTime(guess + 10);
+  long step = guess;
+  while (step > 0 && time_[step - 1] >= exitTime) --step;
+  while (time_[step] < exitTime) {
+    ++step;
+    ExtendTime(step + 1);
+  }
+  return step;
 }
 
 double ShiftedFlight::TimeAfter(long step) {
