@@ -12,15 +12,13 @@ double AirDensity(double altitude) {
   return kSeaLevelDensity * std::exp(-(altitude * kDensityDecay));
 }
 
-namespace {
-
-SpeedChange AccelerationsInAir(double airSpeed, double verticalSpeed, double density,
-                               double dragArea) {
+SpeedChange JumperAccelerations(double airSpeed, double verticalSpeed, double altitude,
+                                double dragArea) {
   // Angle of the relative wind from the vertical. Level flight is taken as a right angle
   // whichever way the jumper moves; the model's pi makes its cosine a hair above zero.
   const double angle = verticalSpeed != 0 ? std::atan(airSpeed / verticalSpeed) : kPi / 2;
   const double speedSquared = airSpeed * airSpeed + verticalSpeed * verticalSpeed;
-  const double drag = speedSquared * kHalf * density * dragArea;  // pounds
+  const double drag = speedSquared * kHalf * AirDensity(altitude) * dragArea;  // pounds
   const double verticalDrag = drag * std::cos(angle);
   const double horizontalDrag = drag * std::sin(angle);
   const double verticalAcceleration = kGravity - (verticalDrag * kGravity / kJumperWeight);
@@ -28,19 +26,13 @@ SpeedChange AccelerationsInAir(double airSpeed, double verticalSpeed, double den
   return {horizontalDeceleration * kTimeStep, verticalAcceleration * kTimeStep};
 }
 
-}  // namespace
-
-SpeedChange JumperAccelerations(double airSpeed, double verticalSpeed, double altitude,
-                                double dragArea) {
-  return AccelerationsInAir(airSpeed, verticalSpeed, AirDensity(altitude), dragArea);
-}
-
 SpeedChange FreeFallStep(double airSpeed, double verticalSpeed, double altitude, double dragArea) {
-  // Both evaluations are at the altitude of the start of the step, so they share its density.
-  const double density = AirDensity(altitude);
-  const SpeedChange now = AccelerationsInAir(airSpeed, verticalSpeed, density, dragArea);
-  const SpeedChange predicted = AccelerationsInAir(
-      airSpeed - now.horizontalDecrement, verticalSpeed + now.verticalIncrement, density, dragArea);
+  // The prediction is evaluated at the altitude of the start of the step, like the first
+  // evaluation: only the speeds are predicted.
+  const SpeedChange now = JumperAccelerations(airSpeed, verticalSpeed, altitude, dragArea);
+  const SpeedChange predicted =
+      JumperAccelerations(airSpeed - now.horizontalDecrement, verticalSpeed + now.verticalIncrement,
+                          altitude, dragArea);
   return {(predicted.horizontalDecrement + now.horizontalDecrement) * kHalf,
           (now.verticalIncrement + predicted.verticalIncrement) * kHalf};
 }

@@ -21,15 +21,9 @@ struct SpeedChange {
 SpeedChange JumperAccelerations(double airSpeed, double verticalSpeed, double altitude,
                                 double dragArea);
 
-// The same for the jumper `module.currentJumper`, from its altitude and drag area.
-inline SpeedChange JumperAccelerations(const Module1& module, double airSpeed,
-                                       double verticalSpeed) {
-  return JumperAccelerations(airSpeed, verticalSpeed, module.altitude[module.currentJumper],
-                             module.dragArea[module.currentJumper]);
-}
-
-// The speed change of one free-fall step: the mean of the accelerations at the current state
-// and at the state they predict, both at the altitude of the start of the step.
+// The speed change of one free-fall step, the run's only use of JumperAccelerations: the mean
+// of the accelerations at the current state and at the state they predict, both at the
+// altitude of the start of the step.
 SpeedChange FreeFallStep(double airSpeed, double verticalSpeed, double altitude, double dragArea);
 
 // The aircraft's true airspeed at exit altitude, in ft/s, from its indicated airspeed in knots.
