@@ -1,16 +1,18 @@
 #include "sim/plot_frame.h"
 
+#include "sim/angle_plot.h"
 #include "sim/constants.h"
 
 namespace tarnwick {
 namespace {
 
-constexpr float kAxisLeft = -6000;
-constexpr float kAxisRight = 6000;
+constexpr float kAxisLeft = static_cast<float>(angle_plot::kAxisLeft);
+constexpr float kAxisRight = static_cast<float>(angle_plot::kAxisRight);
 constexpr float kBaselineAltitude = 2600;  // below the opening altitude, where the axis ends
 constexpr float kAxisBottom = static_cast<float>(model::kOpeningAltitude);
 constexpr float kAxisTop = static_cast<float>(model::kExitAltitude);
-constexpr float kFortyFiveDegreeY = 7500;  // 3000 + 100 per degree on the angle plot
+constexpr float kFortyFiveDegreeY =
+    static_cast<float>(angle_plot::AngleY(angle_plot::kReferenceDegrees));
 
 }  // namespace
 

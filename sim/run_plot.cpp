@@ -2,16 +2,13 @@
 
 #include <cmath>
 
+#include "sim/angle_plot.h"
 #include "sim/constants.h"
 
 namespace tarnwick {
 namespace {
 
 constexpr float kMarkerRadius = 50;
-constexpr double kAngleTimeScale = 100;  // feet of canvas per second
-constexpr double kAngleOriginX = -6000;  // the left end of the distance axis
-constexpr double kAngleScale = 100;      // feet of canvas per degree
-constexpr double kAngleOriginY = 3000;   // zero degrees, so 45 degrees meets the frame's line
 constexpr float kAnglePointRadii[] = {30, 45};
 
 }  // namespace
@@ -39,8 +36,8 @@ void RunPlot::SightAngle(double simTime, double sightLag, double sightDrop,
                          double aircraftDownrange, float jumperDownrange, double jumperAltitude) {
   if (!canvas_) return;
   const double sightAngle = std::atan(sightLag / sightDrop) * 180 / model::kPi;
-  const auto x = static_cast<float>(simTime * kAngleTimeScale + kAngleOriginX);
-  const auto y = static_cast<float>(sightAngle * kAngleScale + kAngleOriginY);
+  const auto x = static_cast<float>(angle_plot::TimeX(simTime));
+  const auto y = static_cast<float>(angle_plot::AngleY(sightAngle));
   for (const float radius : kAnglePointRadii) canvas_->Circle(x, y, radius, kRed);
   canvas_->Line(static_cast<float>(aircraftDownrange), static_cast<float>(model::kExitAltitude),
                 jumperDownrange, static_cast<float>(jumperAltitude), kDarkRed);
