@@ -10,9 +10,9 @@
 #include "app/app_icon.h"
 #include "app/intro_text.h"
 #include "app/main_window_font.h"
-#include "canvas/main_window_layout.h"
 #include "canvas/canvas_widget.h"
 #include "canvas/fit_font.h"
+#include "canvas/main_window_layout.h"
 #include "canvas/twips.h"
 
 namespace tarnwick {
@@ -68,7 +68,7 @@ Form1::Form1(Module1& module, QWidget* parent) : QWidget(parent), module_(module
   btnExit_->setObjectName(QStringLiteral("btnExit"));
   btnExit_->setGeometry(TwipsRect(4200, kButtonsTopTwips, 855, 375));
   setTabOrder(btnNext_, btnExit_);
-  connect(btnNext_, &QPushButton::clicked, this, &Form1::Next);
+  connect(btnNext_, &QPushButton::clicked, this, &Form1::btnNext_Click);
   connect(btnExit_, &QPushButton::clicked, this, &Form1::exitRequested);
 
   // The window's load: the opening page in character cells, five rows down.
@@ -90,7 +90,7 @@ void Form1::LayOutCanvas() {
   canvas_->SyncClientSize();
 }
 
-void Form1::Next() {
+void Form1::btnNext_Click() {
   Canvas& canvas = PlotCanvas();
   if (module_.introStage != 3) {
     canvas.Cls();

@@ -27,9 +27,9 @@ class Form1 : public QWidget {
   Canvas& PlotCanvas();
   CanvasWidget* CanvasView() const { return canvas_; }
 
-  // What Next does: on the opening page it turns the window into the plot canvas; after that
+  // The Next button: on the opening page it turns the window into the plot canvas; after that
   // it only brings the data entry window to the front again.
-  void Next();
+  void btnNext_Click();
   bool ShowsPlot() const { return module_.introStage == 3; }
 
  signals:

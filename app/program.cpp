@@ -3,11 +3,11 @@
 #include <QCoreApplication>
 
 #include "app/form1.h"
-#include "entry/scenario_setup.h"
 #include "browser/details_command.h"
 #include "canvas/canvas_widget.h"
 #include "canvas/twips.h"
 #include "entry/form2.h"
+#include "entry/scenario_setup.h"
 #include "planner/window_menus.h"
 #include "sim/simulation.h"
 
@@ -48,7 +48,7 @@ void Program::Show() {
 void Program::PreparePlot() {
   // Go before Next would draw in character cells, all of it outside the window; the plot
   // needs the canvas that Next sets up, so Go sets it up first.
-  if (!form1_->ShowsPlot()) form1_->Next();
+  if (!form1_->ShowsPlot()) form1_->btnNext_Click();
   // In front means visible too: a minimised plot window comes back for the run.
   form1_->setWindowState(form1_->windowState() & ~Qt::WindowMinimized);
   form1_->show();

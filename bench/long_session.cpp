@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
   program.DataEntry().inputWarning = [] {};
   program.quitApplication = [] {};
   program.Show();
-  program.MainWindow().Next();
+  program.MainWindow().btnNext_Click();
   auto* go = program.DataEntry().findChild<QPushButton*>(QStringLiteral("btnGo"));
   std::printf("run  resident MB  heap in use MB\n");
   for (int run = 1; run <= runs; ++run) {

@@ -20,7 +20,7 @@ void BM_WindowRunLongestScenario(benchmark::State& state) {
   program.DataEntry().inputWarning = [] {};
   program.quitApplication = [] {};
   program.Show();
-  program.MainWindow().Next();
+  program.MainWindow().btnNext_Click();
   tarnwick::Form2& form = program.DataEntry();
   form.findChild<QLineEdit*>("TxtExdelay")->setText("30");
   form.findChild<QComboBox*>("cmbFirst")->setCurrentIndex(0);

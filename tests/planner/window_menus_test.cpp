@@ -29,7 +29,7 @@ class WindowMenusTest : public QObject {
  private:
   // A finished run of the design scenario, drawn into the two windows' canvases.
   static RunResult DrawDesignRun(Program& program) {
-    program.MainWindow().Next();
+    program.MainWindow().btnNext_Click();
     Module1& module = program.Module();
     module.scenario.exitDelay = 5;
     module.scenario.ias = 80;

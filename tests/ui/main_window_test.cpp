@@ -107,7 +107,7 @@ class MainWindowTest : public QObject {
 
     // A second Next (the program never offers one, but a test can) only brings the data
     // entry window forward and keeps the plot.
-    form.Next();
+    form.btnNext_Click();
     QCOMPARE(form.width(), 433);
     QCOMPARE(p.program.Module().introStage, std::int16_t{3});
   }
