@@ -104,7 +104,10 @@ void AddWindSwitches(Rules& rules) {
 // The modes without a value of their own.
 void AddModeFlags(Rules& rules) {
   const std::pair<const char*, Mode> flags[] = {
-      {"--report", Mode::Report}, {"--help", Mode::Help}, {"--version", Mode::Version}};
+      {"--report", Mode::Report},
+      {"--help", Mode::Help},
+      {"--version", Mode::Version},
+      {"--load-planner", Mode::LoadPlanner}};
   for (const auto& [name, mode] : flags) {
     rules.push_back(
         {name, OptionRule::Value::None, {}, [mode = mode](Gathered& g, const std::string&) {
@@ -184,6 +187,11 @@ std::string TakeOption(Gathered& g, const std::vector<std::string>& arguments, s
   return rule->apply(g, *value);
 }
 
+bool AnyScenarioOption(const ScenarioOptions& o) {
+  return o.ias || o.upperWind || o.lowerWind || o.windChangeAltitude || o.exitDelay ||
+         o.upperHeadwind || o.lowerHeadwind || o.firstIndex || o.secondIndex;
+}
+
 std::string JoinWords(const std::vector<std::string>& words) {
   std::string joined;
   for (std::size_t i = 0; i < words.size(); ++i) {
@@ -202,6 +210,17 @@ std::string ResolveMode(Gathered& g) {
     line.mode = Mode::Help;
   } else if (asked(Mode::Version)) {
     line.mode = Mode::Version;
+  } else if (asked(Mode::LoadPlanner)) {
+    // The planner works on a load, not on the data entry window's scenario; its one word is
+    // the load file to open.
+    if (g.modes.size() > 1) return "--load-planner cannot be combined with another mode";
+    if (AnyScenarioOption(line.options)) {
+      return "--load-planner takes no scenario options; the load file holds its inputs";
+    }
+    if (g.words.size() > 1) return "--load-planner opens one load file";
+    line.loadPlannerFile = g.words.empty() ? std::string() : g.words.front();
+    line.scenarioArgument.clear();
+    line.mode = Mode::LoadPlanner;
   } else if (asked(Mode::Sweep)) {
     if (asked(Mode::Report)) return "--sweep and --report cannot be combined";
     line.mode = Mode::Sweep;
@@ -327,6 +346,8 @@ Modes (none of them needs a display):
                         slow air must not be on top of the group before it. --best-order adds
                         the exit order with the shortest jump run. --json prints the result as
                         JSON instead of a table.
+  --load-planner [FILE]  open the load planner window alone, on FILE (a .tarnwick-load.json
+                        file) when one is given; this one needs a display
   --help                show this text
   --version             show the program's version
 

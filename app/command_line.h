@@ -13,7 +13,8 @@ namespace tarnwick {
 std::optional<std::string>& TextOption(ScenarioOptions& options, Box box);
 const std::optional<std::string>& TextOption(const ScenarioOptions& options, Box box);
 
-enum class Mode { Window, Report, Sweep, RecommendDelay, Help, Version };
+// LoadPlanner opens only the load planner window, on `loadPlannerFile` when one is given.
+enum class Mode { Window, LoadPlanner, Report, Sweep, RecommendDelay, Help, Version };
 
 struct CommandLine {
   Mode mode = Mode::Window;
@@ -24,6 +25,7 @@ struct CommandLine {
   std::string recommendDelay;  // --recommend-delay FEET, as given
   std::string chartFile;       // --chart FILE (with --sweep)
   std::string plotFile;        // --plot FILE (with --report)
+  std::string loadPlannerFile;  // --load-planner [FILE]: the load to open, may be empty
 };
 
 struct ParsedCommandLine {

@@ -1,5 +1,6 @@
 #include "entry/form2.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -7,9 +8,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStringList>
 #include <QStyle>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <string_view>
 #include <utility>
@@ -113,10 +116,20 @@ Form2::Form2(Scenario& scenario, std::string_view argument, QWidget* parent)
 void Form2::BuildControls() {
   setWindowTitle(QStringLiteral("Tarnwick data"));
   setFont(WindowFont(*this));
-  // Every control sits at a fixed place; a larger window would only add empty space.
-  setFixedSize(TwipsSize(5055, 6960));
+  // Every control sits at a fixed place in the client area below the menu bar; a larger
+  // window would only add empty space.
+  menuBar_ = new QMenuBar(this);
+  menuBar_->setFont(QApplication::font(menuBar_));
+  client_ = new QWidget(this);
+  client_->setFixedSize(TwipsSize(5055, 6960));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->setMenuBar(menuBar_);
+  layout->addWidget(client_);
 
-  frame1_ = new QGroupBox(QStringLiteral("Data Entry"), this);
+  frame1_ = new QGroupBox(QStringLiteral("Data Entry"), client_);
   frame1_->setObjectName(QStringLiteral("Frame1"));
   frame1_->setToolTip(QStringLiteral("data frame"));
   frame1_->setGeometry(TwipsRect(120, 240, 4815, 4215));
@@ -166,14 +179,14 @@ void Form2::BuildControls() {
   cmdFreeze_ = MakeButton(QStringLiteral("Pause"), TwipsRect(3360, 3600, 735, 375), "CmdFreeze", f);
 
   cmdWeb_ = MakeButton(QStringLiteral("Details (from Web)"), TwipsRect(120, 4560, 1935, 375),
-                       "CmdWeb", this);
-  btnGo_ = MakeButton(QStringLiteral("Go"), TwipsRect(3000, 4560, 855, 375), "btnGo", this);
+                       "CmdWeb", client_);
+  btnGo_ = MakeButton(QStringLiteral("Go"), TwipsRect(3000, 4560, 855, 375), "btnGo", client_);
   btnGo_->setToolTip(QStringLiteral("Press to run simulation"));
   btnGo_->setDefault(true);  // drawn as the default button; Enter is handled by the window
-  cmdExit_ = MakeButton(QStringLiteral("Exit"), TwipsRect(4080, 4560, 855, 375), "Cmdexit", this);
+  cmdExit_ = MakeButton(QStringLiteral("Exit"), TwipsRect(4080, 4560, 855, 375), "Cmdexit", client_);
   cmdExit_->setToolTip(QStringLiteral("Quit"));
 
-  txt_ = new CanvasWidget(this);
+  txt_ = new CanvasWidget(client_);
   txt_->setObjectName(QStringLiteral("txt"));
   txt_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   txt_->setGeometry(TwipsRect(600, 5160, 3855, 1665));

@@ -11,6 +11,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
+class QMenuBar;
 class QPushButton;
 
 namespace tarnwick {
@@ -36,6 +37,11 @@ class Form2 : public QWidget, public EntryControls {
   void SetChecked(CheckBox box, bool checked) override;
   int ListIndex(ListBox list) const override;
   void SetListIndex(ListBox list, int index) override;
+
+  // The menu bar above the designed client area, which keeps its size and its controls'
+  // places. The window leaves it empty; the program fills it.
+  QMenuBar* MenuBar() const { return menuBar_; }
+  QWidget* ClientArea() const { return client_; }
 
   Canvas& ResultsCanvas();
   CanvasWidget* ResultsView() const { return txt_; }
@@ -67,6 +73,8 @@ class Form2 : public QWidget, public EntryControls {
   QComboBox* ListWidget(ListBox list) const;
 
   Scenario& scenario_;
+  QMenuBar* menuBar_ = nullptr;
+  QWidget* client_ = nullptr;
   QGroupBox* frame1_ = nullptr;
   QLineEdit* boxes_[kInputCount] = {};  // in the order of Box
   QCheckBox* checks_[2] = {};

@@ -20,5 +20,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # loaded without being linked, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core | fonts-freefont-ttf, hicolor-icon-theme")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core | fonts-freefont-ttf, hicolor-icon-theme, shared-mime-info")
 include(CPack)

@@ -3,10 +3,11 @@
 # self-contained: the same results as the build tree's, its details browser module found where
 # it was installed, its desktop files in place, and no trace of the build folder.
 # Usage: installed_program_test.sh BUILD_DIR PREFIX BUILT_PROGRAM APP_ID FAULT_DRIVER SHIPPING_BUILD
+#        LOAD_MIME_TYPE
 # SHIPPING_BUILD is "no" for a sanitizer build, which names its build folder and whose web engine
 # is tested elsewhere.
 set -uo pipefail
-build="$1" prefix="$2" built="$3" app_id="$4" driver="$5" shipping_build="$6"
+build="$1" prefix="$2" built="$3" app_id="$4" driver="$5" shipping_build="$6" load_type="$7"
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
@@ -26,6 +27,8 @@ done
 
 for file in \
     "share/applications/$app_id.desktop" \
+    "share/applications/$app_id.LoadPlanner.desktop" \
+    "share/mime/packages/$app_id.xml" \
     "share/metainfo/$app_id.metainfo.xml" \
     "share/icons/hicolor/scalable/apps/$app_id.svg" \
     "share/man/man1/tarnwick.1.gz"; do
@@ -39,6 +42,24 @@ for size in 16 22 24 32 48 64 128 256; do
     fail "the ${size} pixel icon is $(file -b "$icon")"
   fi
 done
+# A file manager finds the load files' type by the installed MIME package and opens them with
+# the entry that names that type.
+# The database is built in a folder of its own, named as a data folder so that the tool's only
+# output is what it finds wrong.
+mime_root="$prefix/mime-check" mime_copy="$prefix/mime-check/mime"
+mkdir -p "$mime_copy/packages" && cp "$prefix/share/mime/packages/$app_id.xml" "$mime_copy/packages/"
+if ! mime_errors="$(XDG_DATA_DIRS="$mime_root" update-mime-database "$mime_copy" 2>&1)" ||
+   [ -n "$mime_errors" ]; then
+  fail "update-mime-database refuses the MIME package: $mime_errors"
+elif ! grep -qx "[0-9]*:$load_type:\*\.tarnwick-load\.json" "$mime_copy/globs2"; then
+  fail "no glob for *.tarnwick-load.json in: $(cat "$mime_copy/globs2")"
+fi
+rm -rf "$mime_root"
+grep -qx "MimeType=$load_type;" "$prefix/share/applications/$app_id.LoadPlanner.desktop" ||
+  fail "the planner's menu entry does not name $load_type"
+grep -qx "Exec=tarnwick --load-planner %f" "$prefix/share/applications/$app_id.LoadPlanner.desktop" ||
+  fail "the planner's menu entry does not open the file in the planner"
+
 modules=("$prefix"/lib*/tarnwick/modules/libtarnwick_details_browser.so)
 [ -f "${modules[0]}" ] || fail "the details browser module is not installed"
 
