@@ -21,10 +21,10 @@ struct CommandLine {
   // Every argument that is not an option, joined by single blanks: selects the preset.
   std::string scenarioArgument;
   ScenarioOptions options;
-  std::string sweep;           // --sweep FIELD=FROM:TO:STEP, as given
-  std::string recommendDelay;  // --recommend-delay FEET, as given
-  std::string chartFile;       // --chart FILE (with --sweep)
-  std::string plotFile;        // --plot FILE (with --report)
+  std::string sweep;            // --sweep FIELD=FROM:TO:STEP, as given
+  std::string recommendDelay;   // --recommend-delay FEET, as given
+  std::string chartFile;        // --chart FILE (with --sweep)
+  std::string plotFile;         // --plot FILE (with --report)
   std::string loadPlannerFile;  // --load-planner [FILE]: the load to open, may be empty
 };
 

@@ -40,6 +40,7 @@ int RunMode(const CommandLine& line, std::ostream& out, std::ostream& err) {
     case Mode::RecommendDelay:
       return RunRecommendDelayMode(line, out, err);
     case Mode::Window:
+    case Mode::LoadPlanner:
       break;
   }
   err << "tarnwick: this mode needs the windows\n";

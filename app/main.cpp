@@ -14,6 +14,7 @@
 #include "app/command_line.h"
 #include "app/exit_status.h"
 #include "app/headless.h"
+#include "app/load_planner_start.h"
 #include "app/program.h"
 #include "browser/details_command.h"
 #include "load/load_command.h"
@@ -73,7 +74,7 @@ int RunWithoutWindows(const CommandLine& line) {
   return RunHeadlessMode(line, out, std::cerr);
 }
 
-int RunWindows(int argc, char** argv) {
+int RunWindows(int argc, char** argv, bool planner) {
   PrepareDetailsBrowserEngine();
   std::optional<QApplication> application;
   {
@@ -85,7 +86,9 @@ int RunWindows(int argc, char** argv) {
   }
   QApplication::setApplicationName(QStringLiteral("Tarnwick"));
   // Lets the desktop match the windows to the installed menu entry and its icon.
-  QGuiApplication::setDesktopFileName(QStringLiteral(TARNWICK_APP_ID));
+  // The planner alone is matched to its own entry, the one a file manager opens load files with.
+  QGuiApplication::setDesktopFileName(planner ? QStringLiteral(TARNWICK_PLANNER_ID)
+                                              : QStringLiteral(TARNWICK_APP_ID));
   QApplication::setWindowIcon(TarnwickIcon());
   // Every way out goes through Exit, which also ends a run that is under way.
   QApplication::setQuitOnLastWindowClosed(false);
@@ -99,6 +102,8 @@ int RunWindows(int argc, char** argv) {
   }
   const ParsedCommandLine line = ParseCommandLine(programArguments);
   if (!line.commandLine) return RefuseCommandLine(line.error);
+
+  if (planner) return RunLoadPlannerAlone(line.commandLine->loadPlannerFile);
 
   Program program(line.commandLine->scenarioArgument, line.commandLine->options);
   program.Show();
@@ -115,6 +120,9 @@ int main(int argc, char** argv) {
   if (AsksForLoad(arguments)) return RunLoad(arguments);
   const ParsedCommandLine parsed = ParseCommandLine(arguments);
   if (!parsed.commandLine) return RefuseCommandLine(parsed.error);
-  if (parsed.commandLine->mode != Mode::Window) return RunWithoutWindows(*parsed.commandLine);
-  return RunWindows(argc, argv);
+  const Mode mode = parsed.commandLine->mode;
+  if (mode != Mode::Window && mode != Mode::LoadPlanner) {
+    return RunWithoutWindows(*parsed.commandLine);
+  }
+  return RunWindows(argc, argv, mode == Mode::LoadPlanner);
 }

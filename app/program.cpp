@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "app/data_entry_menus.h"
 #include "app/form1.h"
 #include "browser/details_command.h"
 #include "canvas/canvas_widget.h"
@@ -9,12 +10,14 @@
 #include "entry/form2.h"
 #include "entry/scenario_setup.h"
 #include "planner/window_menus.h"
+#include "planner_window/load_planner_window.h"
+#include "planner_window/scenario_load.h"
 #include "sim/simulation.h"
 
 namespace tarnwick {
 
 Program::Program(const std::string& argument, const ScenarioOptions& options)
-    : quitApplication([] { QCoreApplication::quit(); }) {
+    : quitApplication([] { QCoreApplication::quit(); }), showAbout(ShowAboutBox) {
   // The main window loads first; its load makes the data entry window appear, whose own load
   // applies the preset, and only then is the main window itself shown.
   form1_ = std::make_unique<Form1>(module_);
@@ -22,8 +25,17 @@ Program::Program(const std::string& argument, const ScenarioOptions& options)
   ApplyScenarioOptions(*form2_, options);
   form1_->SetDataEntryWindow(form2_.get());
   // The menus belong to the widgets they attach to and go with them.
-  new PlotContextMenu(*form1_->CanvasView(), [this] { return form1_->ShowsPlot(); });
-  new ResultsContextMenu(*form2_->ResultsView());
+  auto* plotMenu =
+      new PlotContextMenu(*form1_->CanvasView(), [this] { return form1_->ShowsPlot(); });
+  auto* resultsMenu = new ResultsContextMenu(*form2_->ResultsView());
+  DataEntryMenuCommands commands;
+  commands.planWholeLoad = [this] { PlanWholeLoad(); };
+  commands.openLoad = [this] { OpenLoad(); };
+  commands.openRecent = [this](const QString& path) { OpenRecentLoad(path); };
+  commands.showAbout = [this](QWidget* parent) {
+    if (showAbout) showAbout(parent);
+  };
+  FillDataEntryMenus(*form2_->MenuBar(), std::move(commands), *plotMenu, *resultsMenu);
 
   QObject::connect(form2_.get(), &Form2::goRequested, form2_.get(), [this] { Go(); });
   QObject::connect(form2_.get(), &Form2::exitRequested, form2_.get(), [this] { Exit(); });
@@ -33,13 +45,16 @@ Program::Program(const std::string& argument, const ScenarioOptions& options)
 Program::~Program() {
   // Windows go before the state they refer to; the browser may still be open in tests.
   CloseDetailsBrowser();
+  planner_.reset();
   form2_.reset();
   form1_.reset();
 }
 
 void Program::Show() {
-  // Client areas at their design places on the screen, in twips.
-  form2_->setGeometry(QRect(TwipsPoint(6765, 840), form2_->size()));
+  // Client areas at their design places on the screen, in twips; the data entry window's menu
+  // bar sits above its client area.
+  const QPoint form2Client = TwipsPoint(6765, 840) - form2_->ClientArea()->pos();
+  form2_->setGeometry(QRect(form2Client, form2_->size()));
   form2_->show();
   form1_->setGeometry(QRect(TwipsPoint(5760, 840), form1_->size()));
   form1_->show();
@@ -86,10 +101,48 @@ void Program::Exit() {
   if (ending_) return;
   ending_ = true;
   host_.End();
+  // The planner's edits are offered for saving; the program ends whatever the answer.
+  if (planner_) {
+    planner_->SaveOrDiscardBeforeExit();
+    planner_->hide();
+  }
   form1_->hide();
   form2_->hide();
   CloseDetailsBrowser();
   if (quitApplication) quitApplication();
+}
+
+LoadPlannerWindow& Program::Planner() {
+  if (!planner_) planner_ = std::make_unique<LoadPlannerWindow>();
+  return *planner_;
+}
+
+void Program::ShowPlanner() {
+  LoadPlannerWindow& planner = Planner();
+  planner.setWindowState(planner.windowState() & ~Qt::WindowMinimized);
+  planner.show();
+  planner.raise();
+  planner.activateWindow();
+}
+
+void Program::PlanWholeLoad() {
+  if (ending_) return;
+  LoadPlannerWindow& planner = Planner();
+  if (!planner.MaybeSave()) return;
+  // What Go would run now, so that the planner's first answer is the report's.
+  const Scenario scenario = ScenarioAsGoWouldRunIt(*form2_, module_.scenario);
+  if (planner.StartWith(LoadFromScenario(scenario))) ShowPlanner();
+}
+
+void Program::OpenLoad() {
+  if (ending_) return;
+  if (Planner().OpenWithDialog()) ShowPlanner();
+}
+
+void Program::OpenRecentLoad(const QString& path) {
+  if (ending_) return;
+  LoadPlannerWindow& planner = Planner();
+  if (planner.MaybeSave() && planner.OpenFile(path)) ShowPlanner();
 }
 
 }  // namespace tarnwick

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 #include <memory>
 #include <string>
+
+class QWidget;
 
 #include "app/command_line.h"
 #include "app/window_run_host.h"
@@ -12,6 +15,9 @@ namespace tarnwick {
 
 class Form1;
 class Form2;
+class LoadPlannerWindow;
+class PlotContextMenu;
+class ResultsContextMenu;
 
 // The program with windows: owns the shared state and both windows, and carries out Go and
 // Exit, which involve both of them and the run.
@@ -36,6 +42,15 @@ class Program {
   // deleted only with the Program, once no handler of theirs is running any more.
   void Exit();
 
+  // The data entry window's Plan menu: the planner window on this scenario as a load, on a
+  // load file asked for, or on a recent one. Each asks first about unsaved changes there.
+  void PlanWholeLoad();
+  void OpenLoad();
+  void OpenRecentLoad(const QString& path);
+  // The planner window, made on first use and kept (hidden when closed) for the program's life.
+  LoadPlannerWindow& Planner();
+  bool HasPlanner() const { return planner_ != nullptr; }
+
   Module1& Module() { return module_; }
   Form1& MainWindow() { return *form1_; }
   Form2& DataEntry() { return *form2_; }
@@ -46,14 +61,18 @@ class Program {
 
   // How the program asks the event loop to finish; tests count calls instead.
   std::function<void()> quitApplication;
+  // Help > About; the about box by default, tests count calls instead.
+  std::function<void(QWidget* parent)> showAbout;
 
  private:
   void PreparePlot();
+  void ShowPlanner();
 
   Module1 module_;
   WindowRunHost host_;
   std::unique_ptr<Form1> form1_;
   std::unique_ptr<Form2> form2_;
+  std::unique_ptr<LoadPlannerWindow> planner_;
   bool running_ = false;
   bool restartRequested_ = false;
   bool ending_ = false;

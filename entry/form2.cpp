@@ -183,7 +183,8 @@ void Form2::BuildControls() {
   btnGo_ = MakeButton(QStringLiteral("Go"), TwipsRect(3000, 4560, 855, 375), "btnGo", client_);
   btnGo_->setToolTip(QStringLiteral("Press to run simulation"));
   btnGo_->setDefault(true);  // drawn as the default button; Enter is handled by the window
-  cmdExit_ = MakeButton(QStringLiteral("Exit"), TwipsRect(4080, 4560, 855, 375), "Cmdexit", client_);
+  cmdExit_ =
+      MakeButton(QStringLiteral("Exit"), TwipsRect(4080, 4560, 855, 375), "Cmdexit", client_);
   cmdExit_->setToolTip(QStringLiteral("Quit"));
 
   txt_ = new CanvasWidget(client_);

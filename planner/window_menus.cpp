@@ -86,8 +86,12 @@ PlotContextMenu::PlotContextMenu(CanvasWidget& plot, std::function<bool()> shows
 QMenu* PlotContextMenu::BuildMenu(QWidget* parent) const {
   auto* menu = new QMenu(parent);
   QAction* save = menu->addAction(QStringLiteral("Save Plot As..."), [this] { SaveAs(); });
-  save->setEnabled(!showsPlot_ || showsPlot_());
+  save->setEnabled(CanSave());
   return menu;
+}
+
+bool PlotContextMenu::CanSave() const {
+  return !showsPlot_ || showsPlot_();
 }
 
 bool PlotContextMenu::SaveAs() const {
@@ -124,8 +128,12 @@ ResultsContextMenu::ResultsContextMenu(CanvasWidget& results)
 QMenu* ResultsContextMenu::BuildMenu(QWidget* parent) const {
   auto* menu = new QMenu(parent);
   QAction* copy = menu->addAction(QStringLiteral("Copy Results"), [this] { CopyResults(); });
-  copy->setEnabled(!CanvasText(results_.canvas()).isEmpty());
+  copy->setEnabled(CanCopy());
   return menu;
+}
+
+bool ResultsContextMenu::CanCopy() const {
+  return !CanvasText(results_.canvas()).isEmpty();
 }
 
 void ResultsContextMenu::CopyResults() const {

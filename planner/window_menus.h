@@ -28,6 +28,8 @@ class PlotContextMenu : public QObject {
   QMenu* BuildMenu(QWidget* parent) const;
   // What the menu entry does; returns false when nothing was saved.
   bool SaveAs() const;
+  // Whether there is a plot to save (the entry is enabled).
+  bool CanSave() const;
   bool SaveTo(const QString& path) const;
 
   // Asked for the file name (empty when cancelled) and told of a failure; the defaults are the
@@ -50,6 +52,8 @@ class ResultsContextMenu : public QObject {
 
   QMenu* BuildMenu(QWidget* parent) const;
   void CopyResults() const;
+  // Whether the panel holds any results (the entry is enabled).
+  bool CanCopy() const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

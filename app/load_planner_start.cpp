@@ -1,0 +1,18 @@
+#include "app/load_planner_start.h"
+
+#include <QApplication>
+
+#include "planner_window/load_planner_window.h"
+
+namespace tarnwick {
+
+int RunLoadPlannerAlone(const std::string& file) {
+  LoadPlannerWindow planner;
+  // Closing the window (after the unsaved-changes question) ends the program.
+  QObject::connect(&planner, &LoadPlannerWindow::closed, &planner, [] { QApplication::quit(); });
+  planner.show();
+  if (!file.empty()) planner.OpenFile(QString::fromLocal8Bit(file.c_str()));
+  return QApplication::exec();
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "load/load_model.h"
+
+namespace tarnwick {
+
+// The file extension of load files, which the desktop's MIME type matches too.
+inline const QString kLoadFileSuffix = QStringLiteral(".tarnwick-load.json");
+
+struct OpenedLoad {
+  std::optional<load::Load> load;
+  QString error;  // one line, when load is empty
+};
+
+// Reads and checks a load file.
+OpenedLoad ReadLoadFile(const QString& path);
+
+// Writes the load as a file, all or nothing: a failure leaves any earlier file as it was.
+// Returns the reason on failure, empty on success.
+QString WriteLoadFile(const QString& path, const load::Load& load);
+
+}  // namespace tarnwick

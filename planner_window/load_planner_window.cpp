@@ -1,0 +1,770 @@
+#include "planner_window/load_planner_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "planner_window/cell_delegates.h"
+#include "planner_window/cell_text.h"
+#include "planner_window/group_table_model.h"
+#include "planner_window/load_document.h"
+#include "planner_window/load_field_edit.h"
+#include "planner_window/load_file_io.h"
+#include "planner_window/recent_loads.h"
+#include "planner_window/result_models.h"
+#include "planner_window/wind_table_model.h"
+
+namespace tarnwick {
+namespace {
+
+const QString kWindowName = QStringLiteral("Tarnwick load planner");
+const QString kFileFilter = QStringLiteral("Tarnwick loads (*.tarnwick-load.json);;All files (*)");
+// How long a note about a refused command stays in the status bar.
+constexpr int kNoteMs = 8000;
+
+// The boxes' merge keys, one per box.
+enum Field { LoadName, Airspeed, ExitAltitude, Heading, Target, MinimumDelay };
+
+LoadPlannerWindow::SaveChoice AskSaveChanges(QWidget* parent, bool mayCancel) {
+  QMessageBox::StandardButtons buttons = QMessageBox::Save | QMessageBox::Discard;
+  if (mayCancel) buttons |= QMessageBox::Cancel;
+  const auto answer = QMessageBox::question(
+      parent, kWindowName, QStringLiteral("The load has changes that are not saved. Save them?"),
+      buttons, QMessageBox::Save);
+  if (answer == QMessageBox::Save) return LoadPlannerWindow::SaveChoice::Save;
+  if (answer == QMessageBox::Discard) return LoadPlannerWindow::SaveChoice::Discard;
+  return LoadPlannerWindow::SaveChoice::Cancel;
+}
+
+QString AskOpenFileName(QWidget* parent) {
+  return QFileDialog::getOpenFileName(parent, QStringLiteral("Open Load"), QString(), kFileFilter);
+}
+
+QString AskSaveFileName(QWidget* parent, const QString& suggested) {
+  QString name =
+      QFileDialog::getSaveFileName(parent, QStringLiteral("Save Load As"), suggested, kFileFilter);
+  if (!name.isEmpty() && !name.endsWith(QStringLiteral(".json"))) name += kLoadFileSuffix;
+  return name;
+}
+
+void ShowError(QWidget* parent, const QString& message) {
+  QMessageBox::warning(parent, kWindowName, message);
+}
+
+QTableView* MakeTable(QAbstractItemModel* model, QWidget* parent) {
+  auto* view = new QTableView(parent);
+  view->setModel(model);
+  view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view->setSelectionMode(QAbstractItemView::SingleSelection);
+  view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                        QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+  return view;
+}
+
+QString Names(const load::Load& load, const std::vector<int>& order) {
+  QStringList names;
+  for (const int i : order) names << QString::fromStdString(load.groups[i].name);
+  return names.join(QStringLiteral(", "));
+}
+
+QString Total(const load::DelayPlan& plan) {
+  return plan.totalTime ? QStringLiteral("jump run %1 s").arg(NumberCell(*plan.totalTime))
+                        : QStringLiteral("a gap cannot be met");
+}
+
+QString GroupName(const load::Load& load, int index) {
+  return QString::fromStdString(load.groups[static_cast<std::size_t>(index)].name);
+}
+
+// What decided each gap, in the words a jumpmaster reads out.
+QString PlanSummary(const load::Load& load, const load::DelayPlan& plan) {
+  QStringList lines;
+  for (std::size_t k = 1; k < plan.gaps.size() && k < load.groups.size(); ++k) {
+    const load::GapRecommendation& gap = plan.gaps[k];
+    const QString name = GroupName(load, static_cast<int>(k));
+    if (!gap.reachable || !gap.roundedDelay) {
+      lines << QStringLiteral("%1: no delay up to 60 s keeps the target; %2 is in the way")
+                   .arg(name, gap.inTheWay ? GroupName(load, *gap.inTheWay) : QStringLiteral("?"));
+      continue;
+    }
+    const QString why = gap.decidedBy
+                            ? QStringLiteral("from %1").arg(GroupName(load, *gap.decidedBy))
+                            : QStringLiteral("the minimum delay");
+    lines << QStringLiteral("%1: %2 s (%3 s; %4)")
+                 .arg(name, NumberCell(*gap.roundedDelay), NumberCell(*gap.delay), why);
+  }
+  return lines.join(QLatin1Char('\n'));
+}
+
+std::vector<int> GivenOrder(const load::Load& load) {
+  std::vector<int> order(load.groups.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
+  return order;
+}
+
+}  // namespace
+
+LoadPlannerWindow::LoadPlannerWindow(QWidget* parent)
+    : QMainWindow(parent),
+      askSaveChanges(AskSaveChanges),
+      askOpenFileName(AskOpenFileName),
+      askSaveFileName(AskSaveFileName),
+      showError(ShowError),
+      document_(std::make_unique<LoadDocument>()),
+      live_([this](std::shared_ptr<const LoadAnswer> answer) { ShowAnswer(std::move(answer)); }),
+      planner_([this](PlanResult plan) { ShowPlan(plan); }) {
+  setObjectName(QStringLiteral("LoadPlannerWindow"));
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  groups_ = new GroupTableModel(*document_, this);
+  winds_ = new WindTableModel(*document_, this);
+  groupResults_ = new GroupResultsModel(this);
+  pairResults_ = new PairResultsModel(this);
+
+  auto* split = new QSplitter(Qt::Horizontal, this);
+  split->setObjectName(QStringLiteral("plannerSplitter"));
+  split->addWidget(BuildInputs());
+  split->addWidget(BuildAnswer());
+  split->setStretchFactor(0, 0);
+  split->setStretchFactor(1, 1);
+  setCentralWidget(split);
+  BuildMenus();
+  statusBar();
+
+  connect(document_.get(), &LoadDocument::loadChanged, this, &LoadPlannerWindow::Recompute);
+  connect(document_.get(), &LoadDocument::pathChanged, this, &LoadPlannerWindow::UpdateTitle);
+  connect(&document_->UndoStack(), &QUndoStack::cleanChanged, this,
+          &LoadPlannerWindow::UpdateTitle);
+  resize(1500, 920);
+  UpdateTitle();
+  Recompute();
+}
+
+LoadPlannerWindow::~LoadPlannerWindow() = default;
+
+void LoadPlannerWindow::BuildMenus() {
+  fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
+  fileMenu_->addAction(QStringLiteral("&New Load"), QKeySequence::New, this, [this] {
+    if (MaybeSave()) StartWith(load::Load{});  // no groups yet: nothing to refuse
+  });
+  fileMenu_->addAction(QStringLiteral("&Open..."), QKeySequence::Open, this,
+                       [this] { OpenWithDialog(); });
+  recentMenu_ = fileMenu_->addMenu(QStringLiteral("Open &Recent"));
+  connect(recentMenu_, &QMenu::aboutToShow, this, &LoadPlannerWindow::FillRecentMenu);
+  fileMenu_->addSeparator();
+  fileMenu_->addAction(QStringLiteral("&Save"), QKeySequence::Save, this, [this] { Save(); });
+  fileMenu_->addAction(QStringLiteral("Save &As..."), QKeySequence::SaveAs, this,
+                       [this] { SaveAs(); });
+  fileMenu_->addSeparator();
+  // Entries added later (AddFileAction) go in before this separator.
+  fileActionsEnd_ = fileMenu_->addSeparator();
+  fileActionsEnd_->setVisible(false);
+  fileMenu_->addAction(QStringLiteral("&Close"), QKeySequence::Close, this, [this] { close(); });
+
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  QAction* undo = document_->UndoStack().createUndoAction(this, QStringLiteral("&Undo"));
+  undo->setShortcut(QKeySequence::Undo);
+  QAction* redo = document_->UndoStack().createRedoAction(this, QStringLiteral("&Redo"));
+  redo->setShortcut(QKeySequence::Redo);
+  edit->addAction(undo);
+  edit->addAction(redo);
+  edit->addSeparator();
+  const auto selectedGroup = [this] {
+    const QModelIndex current = groupView_->currentIndex();
+    return current.isValid() ? current.row() : -1;
+  };
+  edit->addAction(QStringLiteral("Add &Group"), QKeySequence(Qt::CTRL | Qt::Key_G), this,
+                  [this, selectedGroup] {
+                    const int after =
+                        selectedGroup() < 0 ? groups_->rowCount() - 1 : selectedGroup();
+                    Report(groups_->AddGroup(after));
+                    SelectGroup(after + 1);
+                  });
+  edit->addAction(QStringLiteral("Remove Group"), this,
+                  [this, selectedGroup] { Report(groups_->RemoveGroup(selectedGroup())); });
+  QAction* up =
+      edit->addAction(QStringLiteral("Move Group &Up"), this, [this] { MoveSelectedGroup(-1); });
+  up->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
+  QAction* down =
+      edit->addAction(QStringLiteral("Move Group &Down"), this, [this] { MoveSelectedGroup(1); });
+  down->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
+  edit->addSeparator();
+  edit->addAction(QStringLiteral("Add &Wind Layer"), this, [this] {
+    const QModelIndex current = windView_->currentIndex();
+    Report(winds_->AddLayer(current.isValid() ? current.row() : winds_->rowCount() - 1));
+  });
+  edit->addAction(QStringLiteral("Remove Wind Layer"), this, [this] {
+    const QModelIndex current = windView_->currentIndex();
+    if (current.isValid()) Report(winds_->RemoveLayer(current.row()));
+  });
+
+  QMenu* plan = menuBar()->addMenu(QStringLiteral("&Plan"));
+  plan->addAction(QStringLiteral("&Recommend Delays"), QKeySequence(Qt::CTRL | Qt::Key_R), this,
+                  [this] { RecommendDelays(); });
+  plan->addAction(QStringLiteral("&Best Order"), QKeySequence(Qt::CTRL | Qt::Key_B), this,
+                  [this] { FindBestOrder(); });
+}
+
+QWidget* LoadPlannerWindow::BuildInputs() {
+  auto* panel = new QWidget(this);
+  panel->setObjectName(QStringLiteral("inputs"));
+  auto* column = new QVBoxLayout(panel);
+
+  LoadDocument& doc = *document_;
+  const auto box = [this, &doc](Field field, const QString& what, LoadFieldEdit::Show show,
+                                LoadFieldEdit::Apply apply) {
+    auto* edit = new LoadFieldEdit(doc, field, what, std::move(show), std::move(apply), this);
+    edit->setMaximumWidth(140);
+    return edit;
+  };
+  // A reading's value, or its reason in `problem`.
+  const auto take = [](const CellReading<double>& reading, double& into) -> QString {
+    if (const auto* why = std::get_if<QString>(&reading)) return *why;
+    into = std::get<double>(reading);
+    return {};
+  };
+
+  auto* aircraft = new QGroupBox(QStringLiteral("Load and aircraft"), panel);
+  auto* form = new QFormLayout(aircraft);
+  auto* name = box(
+      LoadName, QStringLiteral("Rename load"),
+      [](const load::Load& l) { return QString::fromStdString(l.name); },
+      [](const QString& text, load::Load& l) {
+        l.name = text.trimmed().toStdString();
+        return QString();
+      });
+  name->setMaximumWidth(QWIDGETSIZE_MAX);
+  name->setObjectName(QStringLiteral("loadName"));
+  form->addRow(QStringLiteral("Name"), name);
+  auto* airspeed = box(
+      Airspeed, QStringLiteral("Change airspeed"),
+      [](const load::Load& l) { return SpeedCell(l.indicatedAirspeed, l.units); },
+      [take](const QString& text, load::Load& l) {
+        return take(ReadSpeed(text, l.units), l.indicatedAirspeed);
+      });
+  airspeed->setObjectName(QStringLiteral("airspeed"));
+  auto* airspeedLabel = new QLabel(panel);
+  form->addRow(airspeedLabel, airspeed);
+  auto* exitAltitude = box(
+      ExitAltitude, QStringLiteral("Change exit altitude"),
+      [](const load::Load& l) { return AltitudeCell(l.exitAltitude, l.units); },
+      [take](const QString& text, load::Load& l) {
+        return take(ReadAltitude(text, l.units), l.exitAltitude);
+      });
+  exitAltitude->setObjectName(QStringLiteral("exitAltitude"));
+  auto* exitLabel = new QLabel(panel);
+  form->addRow(exitLabel, exitAltitude);
+  auto* heading = box(
+      Heading, QStringLiteral("Change jump run heading"),
+      [](const load::Load& l) {
+        return l.jumpRunHeading ? NumberCell(*l.jumpRunHeading) : QString();
+      },
+      [](const QString& text, load::Load& l) {
+        if (text.trimmed().isEmpty()) {
+          l.jumpRunHeading.reset();
+          return QString();
+        }
+        const std::optional<double> degrees = ReadNumber(text);
+        if (!degrees) return QStringLiteral("Type the heading in degrees, or leave it empty");
+        l.jumpRunHeading = *degrees;
+        return QString();
+      });
+  heading->setObjectName(QStringLiteral("jumpRunHeading"));
+  heading->setPlaceholderText(QStringLiteral("none"));
+  heading->setToolTip(QStringLiteral("Degrees; needed by winds given with a direction"));
+  form->addRow(QStringLiteral("Jump run heading (°)"), heading);
+  column->addWidget(aircraft);
+
+  auto* planning = new QGroupBox(QStringLiteral("Separation and units"), panel);
+  auto* planForm = new QFormLayout(planning);
+  auto* target = box(
+      Target, QStringLiteral("Change target separation"),
+      [](const load::Load& l) { return DistanceCell(l.targetSeparation, l.units); },
+      [take](const QString& text, load::Load& l) {
+        return take(ReadDistance(text, l.units), l.targetSeparation);
+      });
+  target->setObjectName(QStringLiteral("targetSeparation"));
+  auto* targetLabel = new QLabel(panel);
+  planForm->addRow(targetLabel, target);
+  auto* minimum = box(
+      MinimumDelay, QStringLiteral("Change minimum delay"),
+      [](const load::Load& l) { return NumberCell(l.minimumDelay); },
+      [take](const QString& text, load::Load& l) {
+        return take(ReadSeconds(text), l.minimumDelay);
+      });
+  minimum->setObjectName(QStringLiteral("minimumDelay"));
+  minimum->setToolTip(QStringLiteral(
+      "A group needs time to leave the door, and a fast group that lands in slow air must not "
+      "be on top of the group before it"));
+  planForm->addRow(QStringLiteral("Minimum delay (s)"), minimum);
+
+  lengthUnit_ = new QComboBox(panel);
+  lengthUnit_->setObjectName(QStringLiteral("lengthUnit"));
+  for (const auto unit : {load::LengthUnit::Feet, load::LengthUnit::Metres}) {
+    lengthUnit_->addItem(QString::fromUtf8(load::UnitName(unit).data()), static_cast<int>(unit));
+  }
+  speedUnit_ = new QComboBox(panel);
+  speedUnit_->setObjectName(QStringLiteral("speedUnit"));
+  for (const auto unit : {load::SpeedUnit::Knots, load::SpeedUnit::KilometresPerHour,
+                          load::SpeedUnit::MetresPerSecond, load::SpeedUnit::MilesPerHour}) {
+    speedUnit_->addItem(QString::fromUtf8(load::UnitName(unit).data()), static_cast<int>(unit));
+  }
+  auto* units = new QHBoxLayout;
+  units->addWidget(new QLabel(QStringLiteral("Altitudes and distances"), panel));
+  units->addWidget(lengthUnit_);
+  units->addSpacing(12);
+  units->addWidget(new QLabel(QStringLiteral("Speeds"), panel));
+  units->addWidget(speedUnit_);
+  units->addStretch();
+  planForm->addRow(units);
+  const auto unitsChosen = [this] {
+    load::Load next = document_->Load();
+    next.units.altitude = static_cast<load::LengthUnit>(lengthUnit_->currentData().toInt());
+    next.units.distance = next.units.altitude;
+    next.units.speed = static_cast<load::SpeedUnit>(speedUnit_->currentData().toInt());
+    if (next.units.altitude == document_->Load().units.altitude &&
+        next.units.distance == document_->Load().units.distance &&
+        next.units.speed == document_->Load().units.speed) {
+      return;
+    }
+    Report(document_->Propose(next, QStringLiteral("Change units")));
+  };
+  connect(lengthUnit_, &QComboBox::activated, this, unitsChosen);
+  connect(speedUnit_, &QComboBox::activated, this, unitsChosen);
+  column->addWidget(planning);
+
+  // The labels that name a unit follow the load's units.
+  const auto relabel = [this, airspeedLabel, exitLabel, targetLabel] {
+    const load::Units& u = document_->Load().units;
+    airspeedLabel->setText(QStringLiteral("Indicated airspeed (%1)").arg(SpeedUnitName(u)));
+    exitLabel->setText(QStringLiteral("Exit altitude (%1)").arg(AltitudeUnitName(u)));
+    targetLabel->setText(QStringLiteral("Target separation (%1)").arg(DistanceUnitName(u)));
+    lengthUnit_->setCurrentIndex(lengthUnit_->findData(static_cast<int>(u.altitude)));
+    speedUnit_->setCurrentIndex(speedUnit_->findData(static_cast<int>(u.speed)));
+  };
+  connect(document_.get(), &LoadDocument::loadChanged, this, relabel);
+  relabel();
+
+  const auto buttons =
+      [panel](std::initializer_list<std::pair<QString, std::function<void()>>> entries) {
+        auto* row = new QHBoxLayout;
+        for (const auto& [caption, action] : entries) {
+          auto* button = new QPushButton(caption, panel);
+          QObject::connect(button, &QPushButton::clicked, panel, action);
+          row->addWidget(button);
+        }
+        row->addStretch();
+        return row;
+      };
+
+  auto* windsBox = new QGroupBox(QStringLiteral("Winds aloft, from the top down"), panel);
+  auto* windsColumn = new QVBoxLayout(windsBox);
+  windView_ = MakeTable(winds_, windsBox);
+  windView_->setObjectName(QStringLiteral("winds"));
+  windView_->setItemDelegate(new CellDelegate(windView_));
+  windView_->setItemDelegateForColumn(WindTableModel::Kind,
+                                      new ChoiceDelegate(WindTableModel::KindNames(), windView_));
+  windsColumn->addWidget(windView_);
+  windsColumn->addLayout(buttons({
+      {QStringLiteral("Add Layer"),
+       [this] {
+         const QModelIndex current = windView_->currentIndex();
+         Report(winds_->AddLayer(current.isValid() ? current.row() : winds_->rowCount() - 1));
+       }},
+      {QStringLiteral("Remove Layer"),
+       [this] {
+         const QModelIndex current = windView_->currentIndex();
+         if (current.isValid()) Report(winds_->RemoveLayer(current.row()));
+       }},
+  }));
+  column->addWidget(windsBox, 2);
+
+  auto* groupsBox = new QGroupBox(QStringLiteral("Groups in exit order"), panel);
+  auto* groupsColumn = new QVBoxLayout(groupsBox);
+  groupView_ = MakeTable(groups_, groupsBox);
+  groupView_->setObjectName(QStringLiteral("groups"));
+  groupView_->setItemDelegate(new CellDelegate(groupView_));
+  groupView_->setItemDelegateForColumn(GroupTableModel::FallRate, new FallRateDelegate(groupView_));
+  groupView_->setDragEnabled(true);
+  groupView_->setAcceptDrops(true);
+  groupView_->setDropIndicatorShown(true);
+  groupView_->setDragDropMode(QAbstractItemView::DragDrop);
+  groupView_->setDefaultDropAction(Qt::CopyAction);
+  groupView_->horizontalHeader()->setSectionResizeMode(GroupTableModel::Name, QHeaderView::Stretch);
+  groupView_->horizontalHeader()->setSectionResizeMode(GroupTableModel::FallRate,
+                                                       QHeaderView::Stretch);
+  groupView_->setToolTip(QStringLiteral(
+      "Drag a group to its place in the exit order, or move it with Ctrl+Up and Ctrl+Down"));
+  groupsColumn->addWidget(groupView_);
+  groupsColumn->addLayout(buttons({
+      {QStringLiteral("Add Group"),
+       [this] {
+         const QModelIndex current = groupView_->currentIndex();
+         const int after = current.isValid() ? current.row() : groups_->rowCount() - 1;
+         Report(groups_->AddGroup(after));
+         SelectGroup(after + 1);
+       }},
+      {QStringLiteral("Remove Group"),
+       [this] {
+         const QModelIndex current = groupView_->currentIndex();
+         if (current.isValid()) Report(groups_->RemoveGroup(current.row()));
+       }},
+      {QStringLiteral("Move Up"), [this] { MoveSelectedGroup(-1); }},
+      {QStringLiteral("Move Down"), [this] { MoveSelectedGroup(1); }},
+  }));
+  column->addWidget(groupsBox, 3);
+  panel->setMinimumWidth(520);
+  return panel;
+}
+
+QWidget* LoadPlannerWindow::BuildAnswer() {
+  auto* split = new QSplitter(Qt::Vertical, this);
+  split->setObjectName(QStringLiteral("answerSplitter"));
+
+  auto* tables = new QWidget(split);
+  auto* column = new QVBoxLayout(tables);
+  column->setContentsMargins(0, 0, 0, 0);
+  auto* resultsBox = new QGroupBox(QStringLiteral("Groups as flown"), tables);
+  auto* resultsColumn = new QVBoxLayout(resultsBox);
+  auto* results = new QTableView(resultsBox);
+  results->setObjectName(QStringLiteral("groupResults"));
+  results->setModel(groupResults_);
+  results->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  results->verticalHeader()->hide();
+  results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  resultsColumn->addWidget(results);
+
+  auto* pairsBox = new QGroupBox(QStringLiteral("Pairs against the target separation"), tables);
+  auto* pairsColumn = new QVBoxLayout(pairsBox);
+  auto* pairs = new QTableView(pairsBox);
+  pairs->setObjectName(QStringLiteral("pairResults"));
+  pairs->setModel(pairResults_);
+  pairs->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  pairs->verticalHeader()->hide();
+  pairs->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  pairsColumn->addWidget(pairs);
+
+  auto* lower = new QHBoxLayout;
+  auto* warningsBox = new QGroupBox(QStringLiteral("Warnings"), tables);
+  auto* warningsColumn = new QVBoxLayout(warningsBox);
+  warnings_ = new QListWidget(warningsBox);
+  warnings_->setObjectName(QStringLiteral("warnings"));
+  warnings_->setWordWrap(true);
+  warningsColumn->addWidget(warnings_);
+  lower->addWidget(warningsBox, 3);
+
+  auto* planBox = new QGroupBox(QStringLiteral("Planning"), tables);
+  auto* planColumn = new QVBoxLayout(planBox);
+  recommendButton_ = new QPushButton(QStringLiteral("Recommend Delays"), planBox);
+  recommendButton_->setToolTip(QStringLiteral(
+      "Fill in each gap's shortest delay that keeps every earlier group at the target, rounded "
+      "up to whole seconds"));
+  bestOrderButton_ = new QPushButton(QStringLiteral("Best Order"), planBox);
+  bestOrderButton_->setToolTip(
+      QStringLiteral("The exit order with the shortest jump run that meets every gap"));
+  auto* planButtons = new QHBoxLayout;
+  planButtons->addWidget(recommendButton_);
+  planButtons->addWidget(bestOrderButton_);
+  planColumn->addLayout(planButtons);
+  planNote_ = new QLabel(planBox);
+  planNote_->setObjectName(QStringLiteral("planNote"));
+  planNote_->setWordWrap(true);
+  currentOrder_ = new QLabel(planBox);
+  currentOrder_->setObjectName(QStringLiteral("currentOrder"));
+  currentOrder_->setWordWrap(true);
+  bestOrder_ = new QLabel(planBox);
+  bestOrder_->setObjectName(QStringLiteral("bestOrder"));
+  bestOrder_->setWordWrap(true);
+  useBestOrder_ = new QPushButton(QStringLiteral("Use This Order"), planBox);
+  useBestOrder_->setEnabled(false);
+  planColumn->addWidget(planNote_);
+  planColumn->addWidget(currentOrder_);
+  planColumn->addWidget(bestOrder_);
+  planColumn->addWidget(useBestOrder_, 0, Qt::AlignLeft);
+  planColumn->addStretch();
+  lower->addWidget(planBox, 2);
+  connect(recommendButton_, &QPushButton::clicked, this, &LoadPlannerWindow::RecommendDelays);
+  connect(bestOrderButton_, &QPushButton::clicked, this, &LoadPlannerWindow::FindBestOrder);
+  connect(useBestOrder_, &QPushButton::clicked, this, &LoadPlannerWindow::UseBestOrder);
+
+  column->addWidget(resultsBox, 3);
+  column->addWidget(pairsBox, 3);
+  column->addLayout(lower, 2);
+  split->addWidget(tables);
+
+  // The pictures' place: empty until SetPictures fills it.
+  picturesArea_ = new QSplitter(Qt::Horizontal, split);
+  picturesArea_->setObjectName(QStringLiteral("picturesArea"));
+  picturesPlaceholder_ = new QWidget(picturesArea_);
+  split->addWidget(picturesArea_);
+  split->setStretchFactor(0, 3);
+  split->setStretchFactor(1, 2);
+  return split;
+}
+
+void LoadPlannerWindow::SetPictures(QWidget* side, QWidget* top) {
+  delete picturesPlaceholder_;
+  picturesPlaceholder_ = nullptr;
+  for (QWidget* picture : {side, top}) {
+    if (picture) picturesArea_->addWidget(picture);
+  }
+}
+
+void LoadPlannerWindow::AddFileAction(QAction* action) {
+  fileMenu_->insertAction(fileActionsEnd_, action);
+  fileActionsEnd_->setVisible(true);
+}
+
+void LoadPlannerWindow::SetSynchronous(bool synchronous) {
+  live_.synchronous = synchronous;
+  planner_.synchronous = synchronous;
+}
+
+void LoadPlannerWindow::Recompute() {
+  // The plan shown was made for the load before this change.
+  planner_.Invalidate();
+  shownBestOrder_.reset();
+  useBestOrder_->setEnabled(false);
+  bestOrder_->clear();
+  currentOrder_->clear();
+  if (document_->Load().groups.empty()) {
+    ShowAnswer(nullptr);
+    return;
+  }
+  live_.Run(
+      [load = document_->Load()] { return std::make_shared<const LoadAnswer>(AnswerFor(load)); });
+}
+
+void LoadPlannerWindow::ShowAnswer(std::shared_ptr<const LoadAnswer> answer) {
+  answer_ = std::move(answer);
+  groupResults_->SetAnswer(answer_);
+  pairResults_->SetAnswer(answer_);
+  warnings_->clear();
+  if (answer_) {
+    for (const load::Warning& warning : answer_->warnings) {
+      warnings_->addItem(QString::fromStdString(warning.message));
+    }
+  }
+  emit answerChanged();
+}
+
+QStringList LoadPlannerWindow::WarningTexts() const {
+  QStringList texts;
+  for (int i = 0; i < warnings_->count(); ++i) texts << warnings_->item(i)->text();
+  return texts;
+}
+
+QString LoadPlannerWindow::BestOrderText() const {
+  return currentOrder_->text() + QLatin1Char('\n') + bestOrder_->text();
+}
+
+void LoadPlannerWindow::RecommendDelays() {
+  if (document_->Load().groups.size() < 2) return;
+  planNote_->setText(QStringLiteral("Working out the delays..."));
+  planner_.Run([load = document_->Load()] {
+    PlanResult result;
+    result.kind = PlanResult::Kind::Recommendation;
+    result.load = load;
+    result.current = load::RecommendDelays(load);
+    return result;
+  });
+}
+
+void LoadPlannerWindow::FindBestOrder() {
+  if (document_->Load().groups.size() < 2) return;
+  bestOrder_->setText(QStringLiteral("Trying the orders..."));
+  planner_.Run([load = document_->Load()] {
+    PlanResult result;
+    result.kind = PlanResult::Kind::BestOrder;
+    result.load = load;
+    result.current = load::RecommendDelays(load);
+    result.best = load::FindBestOrder(load);
+    return result;
+  });
+}
+
+void LoadPlannerWindow::ShowPlan(const PlanResult& plan) {
+  if (plan.kind == PlanResult::Kind::Recommendation) {
+    const QString summary = PlanSummary(plan.load, plan.current);
+    const QString refused = document_->Propose(load::WithRoundedDelays(plan.load, plan.current),
+                                               QStringLiteral("Recommend delays"));
+    // Applying the delays recomputes, which clears the plan labels; the note comes after.
+    planNote_->setText(refused.isEmpty()
+                           ? QStringLiteral("Recommended delays filled in:\n") + summary
+                           : QStringLiteral("The recommended delays cannot be used: ") + refused +
+                                 QLatin1Char('\n') + summary);
+    return;
+  }
+  currentOrder_->setText(QStringLiteral("Current order: %1; %2")
+                             .arg(Names(plan.load, GivenOrder(plan.load)), Total(plan.current)));
+  if (!plan.best.found) {
+    bestOrder_->setText(QStringLiteral("Best order: no order meets every gap"));
+    useBestOrder_->setEnabled(false);
+  } else {
+    bestOrder_->setText(QStringLiteral("Best order: %1; %2%3")
+                            .arg(Names(plan.load, plan.best.order), Total(plan.best.plan),
+                                 plan.best.heuristic
+                                     ? QStringLiteral(" (searched, not every order tried)")
+                                     : QString()));
+    shownBestOrder_ = plan.best;
+    useBestOrder_->setEnabled(true);
+  }
+  emit bestOrderShown();
+}
+
+void LoadPlannerWindow::UseBestOrder() {
+  if (!shownBestOrder_) return;
+  // The order with the delays its jump run time was worked out for.
+  const load::BestOrder best = *shownBestOrder_;
+  const load::Load ordered = load::Reordered(document_->Load(), best.order);
+  Report(document_->Propose(load::WithRoundedDelays(ordered, best.plan),
+                            QStringLiteral("Use best order")));
+}
+
+void LoadPlannerWindow::MoveSelectedGroup(int by) {
+  const QModelIndex current = groupView_->currentIndex();
+  if (!current.isValid()) return;
+  const int to = current.row() + by;
+  if (to < 0 || to >= groups_->rowCount()) return;
+  const QString refused = groups_->MoveGroup(current.row(), to);
+  Report(refused);
+  if (refused.isEmpty()) SelectGroup(to);
+}
+
+void LoadPlannerWindow::SelectGroup(int row) {
+  if (row < 0 || row >= groups_->rowCount()) return;
+  const QModelIndex place = groups_->index(
+      row, groupView_->currentIndex().isValid() ? groupView_->currentIndex().column() : 0);
+  groupView_->setCurrentIndex(place);
+}
+
+void LoadPlannerWindow::Report(const QString& message) {
+  if (!message.isEmpty()) statusBar()->showMessage(message, kNoteMs);
+}
+
+bool LoadPlannerWindow::StartWith(const load::Load& load) {
+  if (!load.groups.empty()) {
+    if (const auto problem = load::LoadProblem(load)) {
+      showError(this, QStringLiteral("This cannot be planned as a load: ") +
+                          QString::fromStdString(*problem));
+      return false;
+    }
+  }
+  document_->Reset(load, QString());
+  planNote_->clear();
+  return true;
+}
+
+bool LoadPlannerWindow::OpenFile(const QString& path) {
+  OpenedLoad opened = ReadLoadFile(path);
+  if (!opened.load) {
+    showError(this, QStringLiteral("The load was not opened: ") + opened.error);
+    return false;
+  }
+  document_->Reset(*opened.load, QFileInfo(path).absoluteFilePath());
+  planNote_->clear();
+  recent_loads::Add(path);
+  return true;
+}
+
+bool LoadPlannerWindow::OpenWithDialog() {
+  if (!MaybeSave()) return false;
+  const QString path = askOpenFileName(this);
+  return !path.isEmpty() && OpenFile(path);
+}
+
+bool LoadPlannerWindow::Save() {
+  if (document_->Path().isEmpty()) return SaveAs();
+  return SaveTo(document_->Path());
+}
+
+bool LoadPlannerWindow::SaveAs() {
+  QString suggested = document_->Path();
+  if (suggested.isEmpty()) {
+    const std::string& name = document_->Load().name;
+    suggested =
+        (name.empty() ? QStringLiteral("load") : QString::fromStdString(name)) + kLoadFileSuffix;
+  }
+  const QString path = askSaveFileName(this, suggested);
+  return !path.isEmpty() && SaveTo(path);
+}
+
+bool LoadPlannerWindow::SaveTo(const QString& path) {
+  const QString error = WriteLoadFile(path, document_->Load());
+  if (!error.isEmpty()) {
+    showError(this, QStringLiteral("The load was not saved: %1: %2").arg(path, error));
+    return false;
+  }
+  document_->MarkSaved(QFileInfo(path).absoluteFilePath());
+  recent_loads::Add(path);
+  return true;
+}
+
+bool LoadPlannerWindow::MaybeSave() {
+  if (!document_->IsModified()) return true;
+  switch (askSaveChanges(this, true)) {
+    case SaveChoice::Save:
+      return Save();
+    case SaveChoice::Discard:
+      return true;
+    case SaveChoice::Cancel:
+      break;
+  }
+  return false;
+}
+
+void LoadPlannerWindow::SaveOrDiscardBeforeExit() {
+  if (document_->IsModified() && askSaveChanges(this, false) == SaveChoice::Save) Save();
+}
+
+void LoadPlannerWindow::UpdateTitle() {
+  const QString path = document_->Path();
+  const QString file = path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path).fileName();
+  setWindowTitle(QStringLiteral("%1[*] - %2").arg(file, kWindowName));
+  setWindowModified(document_->IsModified());
+}
+
+void LoadPlannerWindow::FillRecentMenu() {
+  recentMenu_->clear();
+  const QStringList recent = recent_loads::List();
+  for (const QString& path : recent) {
+    recentMenu_
+        ->addAction(QFileInfo(path).fileName(), this,
+                    [this, path] {
+                      if (MaybeSave() && !OpenFile(path) && !QFileInfo::exists(path))
+                        recent_loads::Remove(path);
+                    })
+        ->setToolTip(path);
+  }
+  if (recent.isEmpty())
+    recentMenu_->addAction(QStringLiteral("No recent loads"))->setEnabled(false);
+}
+
+void LoadPlannerWindow::closeEvent(QCloseEvent* event) {
+  if (!MaybeSave()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  emit closed();
+}
+
+}  // namespace tarnwick

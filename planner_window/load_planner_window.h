@@ -1,0 +1,155 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+#include "load/load_plan.h"
+#include "planner_window/latest_only.h"
+#include "planner_window/load_answer.h"
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QSplitter;
+class QTableView;
+class QComboBox;
+
+namespace tarnwick {
+
+class GroupResultsModel;
+class GroupTableModel;
+class LoadDocument;
+class LoadFieldEdit;
+class PairResultsModel;
+class WindTableModel;
+
+// "Tarnwick load planner": a whole load's inputs on the left (aircraft, jump run, winds aloft,
+// the groups in exit order, target and minimum delay, units), its answer on the right (each
+// group's exit, fall time and opening, every pair against the target, the warnings), answered
+// again after every edit, off the interface thread. "Recommend Delays" and "Best Order" plan
+// the load; every change is undoable; loads open from and save to .tarnwick-load.json files.
+//
+// Places left for other parts of the program:
+// - Pictures: SetPictures(side, top) puts the side view and the top view into the area under
+//   the answer (they then belong to the window). They read Answer() whenever answerChanged()
+//   is emitted; the answer's tracks are sampled every kAnswerTrackEvery steps.
+// - File menu entries such as exporting a briefing or printing: AddFileAction(action) puts
+//   the action into the File menu, in the group after Save As.
+class LoadPlannerWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  enum class SaveChoice { Save, Discard, Cancel };
+
+  explicit LoadPlannerWindow(QWidget* parent = nullptr);
+  ~LoadPlannerWindow() override;
+
+  // A new history on `load`, not saved anywhere yet (it may come from the data entry window).
+  // A load that cannot be flown is refused with the reason (showError); false then.
+  bool StartWith(const load::Load& load);
+  // Opens a load file; on failure says why (showError) and keeps the load that was open.
+  bool OpenFile(const QString& path);
+  // File > Open...: asks for the file (askOpenFileName), after the unsaved-changes question.
+  bool OpenWithDialog();
+  bool Save();
+  bool SaveAs();
+  bool SaveTo(const QString& path);
+  // The unsaved-changes question, when there are any: false when the user cancelled or the
+  // save failed, so whatever was about to replace the load must not happen.
+  bool MaybeSave();
+  // The program is ending and cannot be held up: offers to save, without a Cancel.
+  void SaveOrDiscardBeforeExit();
+
+  void SetPictures(QWidget* side, QWidget* top);
+  void AddFileAction(QAction* action);
+
+  LoadDocument& Document() { return *document_; }
+  // The answer for the load as it was at the latest finished computation; null before the
+  // first one. Equal to the current load once no computation is pending.
+  std::shared_ptr<const LoadAnswer> Answer() const { return answer_; }
+  bool AnswerPending() const { return live_.Busy(); }
+  // Computes every answer at once on the interface thread: for measurements and tests of
+  // what is shown rather than of the threading.
+  void SetSynchronous(bool synchronous);
+
+  GroupTableModel& Groups() { return *groups_; }
+  WindTableModel& Winds() { return *winds_; }
+  GroupResultsModel& GroupResults() { return *groupResults_; }
+  PairResultsModel& PairResults() { return *pairResults_; }
+  QTableView* GroupView() const { return groupView_; }
+  QTableView* WindView() const { return windView_; }
+  QStringList WarningTexts() const;
+  QString BestOrderText() const;
+
+  // The planning commands, as the buttons and menu entries do them.
+  void RecommendDelays();
+  void FindBestOrder();
+  void UseBestOrder();
+  void MoveSelectedGroup(int by);
+
+  // Dialogs and questions, replaced by tests so that nothing modal ever waits for a click.
+  std::function<SaveChoice(QWidget* parent, bool mayCancel)> askSaveChanges;
+  std::function<QString(QWidget* parent)> askOpenFileName;
+  std::function<QString(QWidget* parent, const QString& suggested)> askSaveFileName;
+  std::function<void(QWidget* parent, const QString& message)> showError;
+
+ signals:
+  void answerChanged();
+  // The best order's search finished (shown beside the current order).
+  void bestOrderShown();
+  void closed();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  struct PlanResult {
+    enum class Kind { Recommendation, BestOrder } kind = Kind::Recommendation;
+    load::Load load;  // the load the plan was made for
+    load::DelayPlan current;
+    load::BestOrder best;
+  };
+
+  void BuildMenus();
+  QWidget* BuildInputs();
+  QWidget* BuildAnswer();
+  void Recompute();
+  void ShowAnswer(std::shared_ptr<const LoadAnswer> answer);
+  void ShowPlan(const PlanResult& plan);
+  void UpdateTitle();
+  void FillRecentMenu();
+  void Report(const QString& message);
+  void SelectGroup(int row);
+
+  std::unique_ptr<LoadDocument> document_;
+  GroupTableModel* groups_ = nullptr;
+  WindTableModel* winds_ = nullptr;
+  GroupResultsModel* groupResults_ = nullptr;
+  PairResultsModel* pairResults_ = nullptr;
+  std::shared_ptr<const LoadAnswer> answer_;
+  LatestOnly<std::shared_ptr<const LoadAnswer>> live_;
+  LatestOnly<PlanResult> planner_;
+  std::optional<load::BestOrder> shownBestOrder_;
+
+  QMenu* fileMenu_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  QAction* fileActionsEnd_ = nullptr;  // the separator that ends the group after Save As
+  QTableView* windView_ = nullptr;
+  QTableView* groupView_ = nullptr;
+  QListWidget* warnings_ = nullptr;
+  QLabel* currentOrder_ = nullptr;
+  QLabel* bestOrder_ = nullptr;
+  QLabel* planNote_ = nullptr;
+  QPushButton* useBestOrder_ = nullptr;
+  QPushButton* recommendButton_ = nullptr;
+  QPushButton* bestOrderButton_ = nullptr;
+  QComboBox* lengthUnit_ = nullptr;
+  QComboBox* speedUnit_ = nullptr;
+  QSplitter* picturesArea_ = nullptr;
+  QWidget* picturesPlaceholder_ = nullptr;
+};
+
+}  // namespace tarnwick
