@@ -103,11 +103,10 @@ void AddWindSwitches(Rules& rules) {
 
 // The modes without a value of their own.
 void AddModeFlags(Rules& rules) {
-  const std::pair<const char*, Mode> flags[] = {
-      {"--report", Mode::Report},
-      {"--help", Mode::Help},
-      {"--version", Mode::Version},
-      {"--load-planner", Mode::LoadPlanner}};
+  const std::pair<const char*, Mode> flags[] = {{"--report", Mode::Report},
+                                                {"--help", Mode::Help},
+                                                {"--version", Mode::Version},
+                                                {"--load-planner", Mode::LoadPlanner}};
   for (const auto& [name, mode] : flags) {
     rules.push_back(
         {name, OptionRule::Value::None, {}, [mode = mode](Gathered& g, const std::string&) {

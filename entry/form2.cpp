@@ -128,6 +128,7 @@ void Form2::BuildControls() {
   layout->setSizeConstraint(QLayout::SetFixedSize);
   layout->setMenuBar(menuBar_);
   layout->addWidget(client_);
+  layout->activate();  // the client area takes its place under the bar before it is shown
 
   frame1_ = new QGroupBox(QStringLiteral("Data Entry"), client_);
   frame1_->setObjectName(QStringLiteral("Frame1"));

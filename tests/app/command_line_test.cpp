@@ -96,12 +96,28 @@ TEST(CommandLine, RefusesWhatItCannotUse) {
        "-"});
 }
 
+// The planner's one word is its file, never a preset; nothing of the scenario goes with it.
+TEST(CommandLine, TheLoadPlannerTakesOneFileAndNothingOfTheScenario) {
+  EXPECT_EQ(Parse({"--load-planner"}).mode, Mode::LoadPlanner);
+  EXPECT_EQ(Parse({"--load-planner"}).loadPlannerFile, "");
+  const CommandLine line = Parse({"--load-planner", "5"});
+  EXPECT_EQ(line.loadPlannerFile, "5");
+  EXPECT_EQ(line.scenarioArgument, "");
+  EXPECT_EQ(Parse({"sunday.tarnwick-load.json", "--load-planner"}).loadPlannerFile,
+            "sunday.tarnwick-load.json");
+  EXPECT_EQ(Parse({"--load-planner", "--help"}).mode, Mode::Help);
+  ErrorOf({"--load-planner", "a.json", "b.json"});
+  ErrorOf({"--load-planner", "--report"});
+  ErrorOf({"--load-planner", "--ias", "90"});
+  ErrorOf({"--load-planner=a.json"});
+}
+
 TEST(CommandLine, HelpNamesEveryOption) {
   const std::string help = HelpText();
   for (const char* option :
        {"--report", "--ias", "--upper-wind", "--lower-wind", "--wind-change-altitude",
         "--exit-delay", "--upper-headwind", "--upper-tailwind", "--lower-headwind",
-        "--lower-tailwind", "--first", "--second", "--help", "--version"}) {
+        "--lower-tailwind", "--first", "--second", "--help", "--version", "--load-planner"}) {
     EXPECT_NE(help.find(option), std::string::npos) << option;
   }
 }

