@@ -82,6 +82,7 @@ void Canvas::Cls() {
   scales_.erase(scales_.begin(), scales_.end() - 1);
   CurrentX = 0;
   CurrentY = 0;
+  printContinues_ = false;
   ++generation_;
   Changed();
 }
@@ -97,33 +98,43 @@ void Canvas::Changed() {
 }
 
 void Canvas::Line(float x1, float y1, float x2, float y2) {
-  Add(Figure{Figure::Kind::Line, true, 0, x1, y1, x2, y2, ForeColour, 0});
+  Add(Figure{Figure::Kind::Line, true, false, 0, x1, y1, x2, y2, ForeColour, 0});
 }
 
 void Canvas::Line(float x1, float y1, float x2, float y2, Colour colour) {
-  Add(Figure{Figure::Kind::Line, false, 0, x1, y1, x2, y2, colour, 0});
+  Add(Figure{Figure::Kind::Line, false, false, 0, x1, y1, x2, y2, colour, 0});
 }
 
 void Canvas::FilledBox(float x1, float y1, float x2, float y2, Colour colour) {
-  Add(Figure{Figure::Kind::Box, false, 0, x1, y1, x2, y2, colour, 0});
+  Add(Figure{Figure::Kind::Box, false, false, 0, x1, y1, x2, y2, colour, 0});
 }
 
 void Canvas::Circle(float x, float y, float radius, Colour colour) {
-  Add(Figure{Figure::Kind::Circle, false, 0, x, y, radius, 0, colour, 0});
+  Add(Figure{Figure::Kind::Circle, false, false, 0, x, y, radius, 0, colour, 0});
 }
 
 void Canvas::Print(std::string_view text, bool endLine) {
   const CanvasScale& s = Scale();
   if (!text.empty()) {
+    // The text printed just before left the print position here, in this scale: this text
+    // goes on where that one ends on screen, which its width in units only approximates once
+    // the client size changes.
+    const bool continues = printContinues_ && CurrentX == continueX_ && CurrentY == continueY_ &&
+                           !figures_.empty() && figures_.back().kind == Figure::Kind::Text &&
+                           figures_.back().scaleIndex == scales_.size() - 1;
     texts_.emplace_back(text);
-    Add(Figure{Figure::Kind::Text, true, 0, CurrentX, CurrentY, 0, 0, ForeColour,
+    Add(Figure{Figure::Kind::Text, true, continues, 0, CurrentX, CurrentY, 0, 0, ForeColour,
                static_cast<std::uint32_t>(texts_.size() - 1)});
   }
   if (endLine) {
     CurrentX = s.characterCells ? 0.0f : s.left;
     CurrentY = static_cast<float>(CurrentY + metrics_->LineHeightPx() * UnitsPerPxY(s));
+    printContinues_ = false;
   } else {
     CurrentX = static_cast<float>(CurrentX + metrics_->TextWidthPx(text) * UnitsPerPxX(s));
+    printContinues_ = !text.empty() || printContinues_;
+    continueX_ = CurrentX;
+    continueY_ = CurrentY;
   }
 }
 

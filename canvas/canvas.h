@@ -36,6 +36,7 @@ struct Figure {
   enum class Kind : std::uint8_t { Line, Box, Circle, Text };
   Kind kind = Kind::Line;
   bool foreground = false;       // drawn in the canvas's foreground colour
+  bool continuesText = false;    // Text: starts where the text figure just before it ends
   std::uint16_t scaleIndex = 0;  // into Canvas::Scales()
   float x1 = 0, y1 = 0;          // line start, box corner, circle centre, text top-left
   float x2 = 0, y2 = 0;          // line end, opposite box corner; circle: x2 is the radius
@@ -85,7 +86,9 @@ class Canvas {
   // covered or minimised window always repaints in full.
   bool AutoRedraw = true;
   Colour BackColour = kButtonFace;
-  Colour ForeColour = 0;
+  // The default foreground is drawn in the scheme's text colour on the scheme's button face,
+  // so that axes and labels stay legible on a dark scheme.
+  Colour ForeColour = kDefaultForeColour;
 
   const std::vector<Figure>& Figures() const { return figures_; }
   const std::vector<std::string>& Texts() const { return texts_; }
@@ -110,6 +113,11 @@ class Canvas {
   std::vector<Figure> figures_;
   std::vector<std::string> texts_;
   std::uint64_t generation_ = 0;
+  // Where a print that did not end its line left the print position; a print that starts
+  // there continues that text on screen whatever the client size becomes.
+  bool printContinues_ = false;
+  float continueX_ = 0;
+  float continueY_ = 0;
 };
 
 }  // namespace tarnwick

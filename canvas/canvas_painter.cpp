@@ -109,14 +109,34 @@ void CanvasPainter::Paint(QPainter& painter, std::size_t from, std::size_t to) c
   to = std::min(to, figures.size());
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setFont(font_);
-  for (std::size_t i = from; i < to; ++i) PaintFigure(painter, figures[i]);
+  for (std::size_t i = from; i < to; ++i) PaintFigure(painter, i);
 }
 
-void CanvasPainter::PaintFigure(QPainter& painter, const Figure& f) const {
+QColor CanvasPainter::FigureColour(const Figure& f) const {
+  if (f.foreground && f.colour == kDefaultForeColour && canvas_.BackColour == kButtonFace) {
+    return palette_.color(QPalette::WindowText);
+  }
+  return ToQColor(f.colour, palette_);
+}
+
+// A continued text starts where the text it continues ends in the font it is drawn with.
+double CanvasPainter::TextLeftPx(std::size_t index) const {
+  const auto& figures = canvas_.Figures();
+  const Figure& f = figures[index];
+  if (!f.continuesText || index == 0 || figures[index - 1].kind != Figure::Kind::Text) {
+    return canvas_.ToPixelX(canvas_.Scales()[f.scaleIndex], f.x1);
+  }
+  const std::string& before = canvas_.Texts()[figures[index - 1].textIndex];
+  return TextLeftPx(index - 1) +
+         QFontMetricsF(font_).horizontalAdvance(QString::fromStdString(before));
+}
+
+void CanvasPainter::PaintFigure(QPainter& painter, std::size_t index) const {
+  const Figure& f = canvas_.Figures()[index];
   const CanvasScale& s = canvas_.Scales()[f.scaleIndex];
-  const double x1 = canvas_.ToPixelX(s, f.x1);
+  const double x1 = f.kind == Figure::Kind::Text ? TextLeftPx(index) : canvas_.ToPixelX(s, f.x1);
   const double y1 = canvas_.ToPixelY(s, f.y1);
-  const QColor colour = ToQColor(f.colour, palette_);
+  const QColor colour = FigureColour(f);
   const QRectF visible(-kClipMarginPx, -kClipMarginPx, client_.width() + 2 * kClipMarginPx,
                        client_.height() + 2 * kClipMarginPx);
 

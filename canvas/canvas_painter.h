@@ -25,7 +25,9 @@ class CanvasPainter {
   QColor Background() const;
 
  private:
-  void PaintFigure(QPainter& painter, const Figure& figure) const;
+  void PaintFigure(QPainter& painter, std::size_t index) const;
+  QColor FigureColour(const Figure& figure) const;
+  double TextLeftPx(std::size_t index) const;
 
   const Canvas& canvas_;
   const QPalette& palette_;

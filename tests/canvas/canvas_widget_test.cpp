@@ -9,7 +9,9 @@
 #include <QImage>
 #include <QPalette>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 #include "canvas/qt_text_metrics.h"
@@ -103,6 +105,87 @@ class CanvasWidgetTest : public QObject {
     canvas.Print("");  // no text: only down one line
     QVERIFY(std::fabs(canvas.CurrentY - (y + metrics.height() * feetPerPxY)) < 0.5);
     QCOMPARE(canvas.Texts().size(), std::size_t{2});
+  }
+
+  // The note under the plot is two prints, the first continuing the line. Whatever size the
+  // window is given after it was printed, the pair draws exactly what the whole note drawn as
+  // one print at the same place draws.
+  void aContinuedPrintStaysTogetherAtAnySize() {
+    CanvasWidget split;
+    CanvasWidget whole;
+    for (CanvasWidget* widget : {&split, &whole}) {
+      widget->resize(433, 486);
+      widget->SyncClientSize();
+      SetPlotScale(widget->canvas());
+      widget->canvas().CurrentY = 2500;
+      widget->canvas().CurrentX = -6000;
+    }
+    split.canvas().Print(" Points plotted every 2 seconds", false);
+    split.canvas().Print(" after 1st group exits. ");
+    whole.canvas().Print(" Points plotted every 2 seconds after 1st group exits. ");
+    for (const QSize size : {QSize(433, 486), QSize(1000, 600), QSize(700, 486)}) {
+      for (CanvasWidget* widget : {&split, &whole}) {
+        widget->resize(size);
+        widget->SyncClientSize();
+      }
+      const int top = static_cast<int>(split.canvas().ToPixelY(split.canvas().Scale(), 2500));
+      const int height = qCeil(QFontMetricsF(split.font()).height()) + 1;
+      const QImage splitRow = split.Render().copy(0, top, size.width(), height);
+      const QImage wholeRow = whole.Render().copy(0, top, size.width(), height);
+      QVERIFY2(InkWidth(wholeRow) > 0, "the note is drawn");
+      QVERIFY2(splitRow == wholeRow,
+               qPrintable(QStringLiteral("%1 px wide: ink %2 px, the whole note %3 px")
+                              .arg(size.width())
+                              .arg(InkWidth(splitRow))
+                              .arg(InkWidth(wholeRow))));
+    }
+  }
+
+  // A dark colour scheme: the default foreground (axes, labels, text) takes the scheme's text
+  // colour on its button face, while colours given as values are drawn as given.
+  void theDefaultForegroundFollowsADarkScheme() {
+    CanvasWidget widget;
+    QPalette dark = widget.palette();
+    const QColor face(0x30, 0x30, 0x30);
+    const QColor text(0xE8, 0xE8, 0xE8);
+    dark.setColor(QPalette::Window, face);
+    dark.setColor(QPalette::WindowText, text);
+    dark.setColor(QPalette::Text, text);
+    widget.setPalette(dark);
+    widget.resize(433, 486);
+    widget.SyncClientSize();
+    Canvas& canvas = widget.canvas();
+    SetPlotScale(canvas);
+    canvas.Line(-6000, 2600, 6000, 2600);  // the baseline, in the foreground colour
+    canvas.Line(-6000, 5000, 6000, 5000, kNearlyBlack);
+    canvas.CurrentX = -1100;
+    canvas.CurrentY = 14100;
+    canvas.Print("WWWWWWWW");
+    const QImage image = widget.Render();
+    auto px = [&](double x, double y) {
+      return PixelAt(image, canvas.ToPixelX(canvas.Scale(), x), canvas.ToPixelY(canvas.Scale(), y));
+    };
+    QCOMPARE(px(0, 2600), text);
+    QCOMPARE(px(0, 5000), QColor(12, 0, 0));
+    QCOMPARE(px(5000, 12000), face);
+    // The label's brightest pixel is the text colour, not black.
+    int brightest = 0;
+    const int left = static_cast<int>(canvas.ToPixelX(canvas.Scale(), -1100));
+    const int top = static_cast<int>(canvas.ToPixelY(canvas.Scale(), 14100));
+    for (int x = left; x < left + 60; ++x) {
+      for (int y = top; y < top + 16; ++y)
+        brightest = std::max(brightest, qGray(image.pixel(x, y)));
+    }
+    QCOMPARE(brightest, qGray(text.rgb()));
+
+    // On a background of the program's own choosing the foreground stays black.
+    canvas.BackColour = PaletteColor(15);
+    canvas.Cls();
+    canvas.Line(-6000, 2600, 6000, 2600);
+    const QImage white = widget.Render();
+    QCOMPARE(
+        PixelAt(white, canvas.ToPixelX(canvas.Scale(), 0), canvas.ToPixelY(canvas.Scale(), 2600)),
+        QColor(0, 0, 0));
   }
 
   void textHasAUsableFont() {
