@@ -1,5 +1,7 @@
 #include "canvas/canvas.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "canvas/main_window_layout.h"
@@ -10,6 +12,40 @@ namespace {
 
 constexpr double kCellWidthPx = 120.0 / kTwipsPerPixel;
 constexpr double kCellHeightPx = 240.0 / kTwipsPerPixel;
+
+// How far back a new figure looks for figures it hides. A step of a run draws a handful of
+// figures, so the aircraft's boxes and the tracks of the step before are within reach.
+constexpr std::size_t kHiddenLookBack = 16;
+
+struct Bounds {
+  float left, right, bottom, top;
+};
+
+Bounds BoundsOf(const Figure& f) {
+  switch (f.kind) {
+    case Figure::Kind::Circle:
+      return {f.x1 - std::fabs(f.x2), f.x1 + std::fabs(f.x2), f.y1 - std::fabs(f.x2),
+              f.y1 + std::fabs(f.x2)};
+    case Figure::Kind::Text:
+      return {f.x1, f.x1, f.y1, f.y1};
+    default:
+      return {std::min(f.x1, f.x2), std::max(f.x1, f.x2), std::min(f.y1, f.y2),
+              std::max(f.y1, f.y2)};
+  }
+}
+
+// A box's pixels run from the floor of its lower corner to the floor of its upper one, at
+// any client size, so a box inside another in units is inside it in pixels too.
+bool BoxInside(const Figure& inner, const Figure& outer) {
+  const Bounds i = BoundsOf(inner);
+  const Bounds o = BoundsOf(outer);
+  return i.left >= o.left && i.right <= o.right && i.bottom >= o.bottom && i.top <= o.top;
+}
+
+bool SameShape(const Figure& a, const Figure& b) {
+  return a.kind == b.kind && a.foreground == b.foreground && a.x1 == b.x1 && a.y1 == b.y1 &&
+         a.x2 == b.x2 && a.y2 == b.y2 && a.colour == b.colour;
+}
 
 }  // namespace
 
@@ -82,15 +118,52 @@ void Canvas::Cls() {
   scales_.erase(scales_.begin(), scales_.end() - 1);
   CurrentX = 0;
   CurrentY = 0;
+  added_ = 0;
   printContinues_ = false;
   ++generation_;
   Changed();
 }
 
-void Canvas::Add(const Figure& f) {
+void Canvas::Add(const Figure& figure) {
+  Figure f = figure;
+  f.scaleIndex = static_cast<std::uint16_t>(scales_.size() - 1);
+  f.serial = added_++;
+  if (!KeepsHiddenFigures) {
+    if (NeverShows(f)) return;
+    DropFiguresHiddenBy(f);
+  }
   figures_.push_back(f);
-  figures_.back().scaleIndex = static_cast<std::uint16_t>(scales_.size() - 1);
   Changed();
+}
+
+// The area of a user scale is the whole client area whatever its size, so a figure more than
+// a span beyond it lies more than a client width or height outside in pixels. Text is always
+// kept: a continued print needs the text it continues.
+bool Canvas::NeverShows(const Figure& f) const {
+  const CanvasScale& s = scales_[f.scaleIndex];
+  if (s.characterCells || f.kind == Figure::Kind::Text) return false;
+  const Bounds b = BoundsOf(f);
+  const float spanX = std::fabs(s.width);
+  const float spanY = std::fabs(s.height);
+  const float areaLeft = std::min(s.left, s.left + s.width);
+  const float areaBottom = std::min(s.top, s.top + s.height);
+  return b.right < areaLeft - spanX || b.left > areaLeft + 2 * spanX ||
+         b.top < areaBottom - spanY || b.bottom > areaBottom + 2 * spanY;
+}
+
+// An earlier figure whose every pixel a new one paints over again adds nothing to the picture.
+void Canvas::DropFiguresHiddenBy(const Figure& f) {
+  if (f.kind != Figure::Kind::Box && f.kind != Figure::Kind::Line) return;
+  const std::size_t first =
+      figures_.size() > kHiddenLookBack ? figures_.size() - kHiddenLookBack : 0;
+  for (std::size_t i = figures_.size(); i-- > first;) {
+    const Figure& earlier = figures_[i];
+    if (earlier.scaleIndex != f.scaleIndex) continue;
+    const bool hidden =
+        SameShape(earlier, f) ||
+        (f.kind == Figure::Kind::Box && earlier.kind == Figure::Kind::Box && BoxInside(earlier, f));
+    if (hidden) figures_.erase(figures_.begin() + static_cast<std::ptrdiff_t>(i));
+  }
 }
 
 void Canvas::Changed() {

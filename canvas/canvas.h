@@ -42,11 +42,17 @@ struct Figure {
   float x2 = 0, y2 = 0;          // line end, opposite box corner; circle: x2 is the radius
   Colour colour = 0;
   std::uint32_t textIndex = 0;  // into Canvas::Texts() for Kind::Text
+  std::uint32_t serial = 0;     // how many figures were added before it since the last Cls
 };
 
 // A drawing surface that keeps what is drawn on it as a list of figures, so it can be
 // repainted at any time, at any resolution, and inspected by tests. Plain C++: the windows
 // render it, the simulation draws into it.
+//
+// A run that never ends draws for ever, so the list keeps only figures that can still show at
+// some client size: a filled box wholly inside a later one, a line or box drawn again
+// identically, and a figure lying more than a whole client span outside a user scale's area
+// are not kept. None of these changes a pixel of the picture at any size.
 class Canvas {
  public:
   Canvas();
@@ -85,12 +91,16 @@ class Canvas {
   // AutoRedraw is kept as a property; the canvas keeps its drawing whatever its value, so a
   // covered or minimised window always repaints in full.
   bool AutoRedraw = true;
+  // Keeps even the figures that later ones hide, to compare a folded picture against.
+  bool KeepsHiddenFigures = false;
   Colour BackColour = kButtonFace;
   // The default foreground is drawn in the scheme's text colour on the scheme's button face,
   // so that axes and labels stay legible on a dark scheme.
   Colour ForeColour = kDefaultForeColour;
 
   const std::vector<Figure>& Figures() const { return figures_; }
+  // How many figures were added since the last Cls, kept or not; the serial of the next one.
+  std::uint32_t FiguresAdded() const { return added_; }
   const std::vector<std::string>& Texts() const { return texts_; }
   // Incremented by every Cls and every change of scale or client size: a renderer that cached
   // an image of the figures must then render them all again.
@@ -102,6 +112,8 @@ class Canvas {
 
  private:
   void Add(const Figure& f);
+  bool NeverShows(const Figure& f) const;
+  void DropFiguresHiddenBy(const Figure& f);
   void Changed();
   double UnitsPerPxX(const CanvasScale& s) const;
   double UnitsPerPxY(const CanvasScale& s) const;
@@ -113,6 +125,7 @@ class Canvas {
   std::vector<Figure> figures_;
   std::vector<std::string> texts_;
   std::uint64_t generation_ = 0;
+  std::uint32_t added_ = 0;
   // Where a print that did not end its line left the print position; a print that starts
   // there continues that text on screen whatever the client size becomes.
   bool printContinues_ = false;

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <algorithm>
 #include <memory>
 
 #include "canvas/canvas_painter.h"
@@ -54,8 +55,9 @@ void CanvasWidget::BringCacheUpToDate() {
   const QSize device = (QSizeF(logical) * dpr).toSize();
   const auto& figures = canvas_.Figures();
   const bool full = !cacheValid_ || cache_.size() != device || cache_.devicePixelRatio() != dpr ||
-                    cachedGeneration_ != canvas_.Generation() || cachedFigures_ > figures.size();
-  if (!full && cachedFigures_ == figures.size()) return;
+                    cachedGeneration_ != canvas_.Generation() ||
+                    cachedAdded_ > canvas_.FiguresAdded();
+  if (!full && cachedAdded_ == canvas_.FiguresAdded()) return;
 
   const QPalette pal = palette();
   const QFont textFont = font();
@@ -64,13 +66,19 @@ void CanvasWidget::BringCacheUpToDate() {
     cache_ = QImage(device.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     cache_.setDevicePixelRatio(dpr);
     cache_.fill(figurePainter.Background());
-    cachedFigures_ = 0;
+    cachedAdded_ = 0;
     ++fullRenders_;
   }
+  // The canvas drops figures that later ones hide, so the figures still to draw are found by
+  // their serials rather than by their places in the list.
+  const auto firstNew =
+      std::lower_bound(figures.begin(), figures.end(), cachedAdded_,
+                       [](const Figure& f, std::uint32_t serial) { return f.serial < serial; });
+  const auto from = static_cast<std::size_t>(firstNew - figures.begin());
   QPainter painter(&cache_);
-  figurePainter.Paint(painter, cachedFigures_, figures.size());
-  figuresDrawn_ += figures.size() - cachedFigures_;
-  cachedFigures_ = figures.size();
+  figurePainter.Paint(painter, from, figures.size());
+  figuresDrawn_ += figures.size() - from;
+  cachedAdded_ = canvas_.FiguresAdded();
   cachedGeneration_ = canvas_.Generation();
   cacheValid_ = true;
 }

@@ -55,7 +55,7 @@ class CanvasWidget : public QFrame {
   Canvas canvas_;
   QImage cache_;
   std::uint64_t cachedGeneration_ = 0;
-  std::size_t cachedFigures_ = 0;
+  std::uint32_t cachedAdded_ = 0;  // figures added before the last render, kept or not
   bool cacheValid_ = false;
   QElapsedTimer sinceLastUpdate_;
   QTimer trailingUpdate_;

@@ -14,7 +14,9 @@
 #include <cstdlib>
 #include <limits>
 
+#include "canvas/main_window_layout.h"
 #include "canvas/qt_text_metrics.h"
+#include "sim/simulation.h"
 
 using namespace tarnwick;
 
@@ -188,6 +190,37 @@ class CanvasWidgetTest : public QObject {
         QColor(0, 0, 0));
   }
 
+  // The canvas keeps only the figures that can still show; the picture of a whole run, the
+  // aircraft's boxes and their erasing boxes included, must be the one every figure drew, at
+  // the size it was drawn at and after a resize.
+  void foldingHiddenFiguresKeepsThePicture() {
+    CanvasWidget folded;
+    CanvasWidget everyFigure;
+    everyFigure.canvas().KeepsHiddenFigures = true;
+    for (CanvasWidget* widget : {&folded, &everyFigure}) {
+      widget->resize(433, 486);
+      widget->SyncClientSize();
+      widget->canvas().SetUserScale(main_window::kScaleLeft, main_window::kScaleTop,
+                                    main_window::kScaleWidth, main_window::kScaleHeight);
+      Module1 module;
+      module.scenario.ias = 80;
+      module.scenario.upperWind = 20;
+      module.scenario.upperWindSign = 1;
+      module.scenario.lowerWindSign = 1;
+      module.scenario.windChangeAltitude = 6000;
+      module.scenario.exitDelay = 5;
+      module.scenario.firstSlow = 1;
+      RunSimulation(module, &widget->canvas(), nullptr, nullptr);
+    }
+    QVERIFY(folded.canvas().Figures().size() < everyFigure.canvas().Figures().size());
+    QCOMPARE(folded.Render(), everyFigure.Render());
+    for (CanvasWidget* widget : {&folded, &everyFigure}) {
+      widget->resize(900, 700);
+      widget->SyncClientSize();
+    }
+    QCOMPARE(folded.Render(2.0), everyFigure.Render(2.0));
+  }
+
   void textHasAUsableFont() {
     // A machine without a usable font draws every glyph as the same empty box.
     CanvasWidget widget;
@@ -279,6 +312,19 @@ class CanvasWidgetTest : public QObject {
     widget.repaint();
     QCOMPARE(widget.FullRenders(), fullRenders);
     QCOMPARE(widget.FiguresDrawn(), drawn + 1);
+
+    // A box that hides one drawn before takes its place in the list; the cache still draws
+    // just the new one and shows what a full render shows.
+    canvas.FilledBox(200, 100, 220, 120, kRed);
+    widget.repaint();
+    const std::size_t kept = canvas.Figures().size();
+    canvas.FilledBox(190, 90, 230, 130, PaletteColor(2));
+    QCOMPARE(canvas.Figures().size(), kept);
+    widget.repaint();
+    QCOMPARE(widget.FullRenders(), fullRenders);
+    QCOMPARE(widget.FiguresDrawn(), drawn + 3);
+    QCOMPARE(widget.grab().toImage().convertToFormat(QImage::Format_RGB32),
+             widget.Render(widget.devicePixelRatioF()));
 
     // Cls starts a new picture: the old figures are gone from it too.
     canvas.Cls();

@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "canvas/main_window_layout.h"
 #include "sim/report.h"
 
 namespace tarnwick {
@@ -60,6 +61,28 @@ RunOutcome RunOnce(const Scenario& s, Canvas* plot = nullptr, Canvas* results = 
   module.scenario = s;
   return RunSimulation(module, plot, results, nullptr);
 }
+
+// Every figure as the run draws it, before the canvas folds away the ones that later figures
+// hide.
+class DrawnFigures {
+ public:
+  explicit DrawnFigures(Canvas& canvas) : canvas_(canvas) {
+    canvas_.OnChanged = [this] {
+      const auto& kept = canvas_.Figures();
+      if (canvas_.FiguresAdded() != seen_ && !kept.empty() &&
+          kept.back().serial + 1 == canvas_.FiguresAdded()) {
+        figures.push_back(kept.back());
+      }
+      seen_ = canvas_.FiguresAdded();
+    };
+  }
+  ~DrawnFigures() { canvas_.OnChanged = nullptr; }
+  std::vector<Figure> figures;
+
+ private:
+  Canvas& canvas_;
+  std::uint32_t seen_ = 0;
+};
 
 std::vector<std::string> ReportOf(const Scenario& s) {
   Canvas results;
@@ -137,11 +160,12 @@ TEST(Run, TracksMarkersAndTheAngleOnlyWhenLeavingTogetherAlike) {
   };
   for (const Case& c : {Case{0, 1, 1, true}, Case{0, 0, 1, false}, Case{5, 1, 1, false}}) {
     Canvas plot;
+    DrawnFigures drawn(plot);
     const RunResult r =
         RunOnce(MakeScenario(80, 0, 0, c.delay, c.firstSlow, c.secondSlow), &plot).result;
     int markers[2] = {}, anglePoints = 0, sightLines = 0, tracks[2] = {};
     const Figure* firstMarker = nullptr;
-    for (const Figure& f : plot.Figures()) {
+    for (const Figure& f : drawn.figures) {
       const bool white = f.colour == PaletteColor(15), yellow = f.colour == PaletteColor(14);
       if (f.kind == Figure::Kind::Circle && f.x2 == 50) {
         if (!firstMarker) firstMarker = &f;
@@ -169,10 +193,11 @@ TEST(Run, TracksMarkersAndTheAngleOnlyWhenLeavingTogetherAlike) {
 
 TEST(Run, AHeadwindStrongerThanTheAirspeedCarriesTheAircraftBackwards) {
   Canvas plot;
+  DrawnFigures drawn(plot);
   RunOnce(MakeScenario(50, 85, 0, 5, 1, 1), &plot);
   std::vector<float> aircraft;
   float aboardLeftmost = 0;
-  for (const Figure& f : plot.Figures()) {
+  for (const Figure& f : drawn.figures) {
     if (f.kind == Figure::Kind::Box && f.colour == kRed) aircraft.push_back(f.x1);
     if (f.kind == Figure::Kind::Line && f.colour == PaletteColor(14) && f.y2 == 14000) {
       aboardLeftmost = std::min(aboardLeftmost, f.x2);
@@ -182,6 +207,32 @@ TEST(Run, AHeadwindStrongerThanTheAirspeedCarriesTheAircraftBackwards) {
   EXPECT_LT(aircraft[1], aircraft[0]);
   EXPECT_LT(aircraft.back(), -1000);
   EXPECT_LT(aboardLeftmost, -50);
+}
+
+// An exit delay typed huge during the run keeps the second jumper aboard for ever, so the run
+// never ends. What it keeps must stop growing once the aircraft and the first jumper have left
+// the plot's reach: by hand, the aircraft at about 130 ft/s passes 18300 ft within 15000 steps
+// and the first jumper, under canopy at 10 ft/s and drifting back 34 ft/s with the lower wind,
+// passes -18300 ft within 70000.
+TEST(Run, ARunThatNeverEndsKeepsABoundedPicture) {
+  Module1 module;
+  module.scenario = MakeScenario(80, 20, 20, 5, 1, 0);
+  Canvas plot;
+  plot.SetUserScale(main_window::kScaleLeft, main_window::kScaleTop, main_window::kScaleWidth,
+                    main_window::kScaleHeight);
+  std::size_t keptAt150k = 0;
+  RecordingHost host(module, [&](long step, Module1& m) {
+    if (step == 0) m.scenario.exitDelay = 99999999;
+    if (step == 150000) keptAt150k = plot.Figures().size();
+  });
+  host.stopAfterStep = 300000;
+  const RunOutcome o = RunSimulation(module, &plot, nullptr, &host);
+  EXPECT_EQ(o.end, RunEnd::Stopped);
+  EXPECT_GT(module.altitude[2], 13999.0);  // still aboard
+  // Four figures a step were drawn; far fewer are kept, and none after the 150000th step.
+  EXPECT_GT(plot.FiguresAdded(), 4u * 300000);
+  EXPECT_LT(plot.Figures().size(), 2u * 85000);
+  EXPECT_EQ(plot.Figures().size(), keptAt150k);
 }
 
 TEST(Run, EditingTheExitDelayMidRunTakesEffectAtTheNextStep) {
