@@ -29,7 +29,7 @@ class LongSessionTest : public QObject {
     CountingProgram p;
     p.ShowThePlot();
     p.button("btnGo")->click();
-    QVERIFY(p.plot().Figures().size() > 20000);
+    QVERIFY(p.plot().Figures().size() > 10000);
     QVERIFY(!p.plot().Texts().empty());
     QVERIFY(!p.results().Texts().empty());
     p.plot().Cls();
