@@ -331,7 +331,7 @@ Modes (none of them needs a display):
   --plot FILE.png|FILE.svg
                         with --report: draw the finished trajectory plot as the main window
                         shows it
-  --load FILE [--recommend] [--best-order] [--json]
+  --load FILE [--recommend] [--best-order] [--json] [--briefing FILE]
                         plan a whole load from a load file (any number of groups, each with
                         its own fall rate, opening altitude and delay, winds at several
                         altitudes with their directions; see docs/LOAD_FORMAT.md): print each
@@ -345,6 +345,11 @@ Modes (none of them needs a display):
                         slow air must not be on top of the group before it. --best-order adds
                         the exit order with the shortest jump run. --json prints the result as
                         JSON instead of a table.
+  --briefing FILE.pdf|FILE.png|FILE.svg
+                        with --load: also write the load's briefing sheet, one page for the
+                        board: aircraft and winds, the exit order with the delay to call for
+                        each gap, the openings, the separations, the warnings and both
+                        pictures (with --recommend, at the recommended delays)
   --load-planner [FILE]  open the load planner window alone, on FILE (a .tarnwick-load.json
                         file) when one is given; this one needs a display
   --help                show this text

@@ -15,6 +15,7 @@
 #include "app/exit_status.h"
 #include "app/headless.h"
 #include "app/load_planner_start.h"
+#include "app/load_briefing_command.h"
 #include "app/program.h"
 #include "browser/details_command.h"
 #include "load/load_command.h"
@@ -35,9 +36,6 @@ int RefuseCommandLine(const std::string& error) {
   return exit_status::kUnusable;
 }
 
-// The modes without windows. Only those that draw a picture need Qt's painting, and they get it
-// on the offscreen platform whatever display the session has or names: results never wait for,
-// or fail for want of, a screen.
 // Whole-load planning has a command line of its own.
 bool AsksForLoad(const std::vector<std::string>& arguments) {
   for (const std::string& argument : arguments) {
@@ -46,17 +44,10 @@ bool AsksForLoad(const std::vector<std::string>& arguments) {
   return false;
 }
 
-int RunLoad(const std::vector<std::string>& arguments) {
-  DescriptorStreamBuffer standardOutput(STDOUT_FILENO);
-  std::ostream out(&standardOutput);
-  return tarnwick::load::RunLoadCommand(arguments, out, std::cerr);
-}
-
-int RunWithoutWindows(const CommandLine& line) {
-  DescriptorStreamBuffer standardOutput(STDOUT_FILENO);
-  std::ostream out(&standardOutput);
-  if (!DrawsPicture(line)) return RunHeadlessMode(line, out, std::cerr);
-
+// The modes without windows. Only those that draw a picture need Qt's painting, and they get it
+// on the offscreen platform whatever display the session has or names: results never wait for,
+// or fail for want of, a screen.
+void StartOffscreenDrawing(std::optional<QGuiApplication>& application) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   // A desktop theme plugin may want the display the offscreen platform does without.
   qunsetenv("QT_QPA_PLATFORMTHEME");
@@ -65,12 +56,29 @@ int RunWithoutWindows(const CommandLine& line) {
   static int argc = 1;
   static char name[] = "tarnwick";
   static char* argv[] = {name, nullptr};
-  std::optional<QGuiApplication> application;
   {
     const ApplicationStartGuard guard("cannot start Qt's offscreen drawing", "", true);
     application.emplace(argc, argv);
   }
   KeepQtQuietButForErrors();
+}
+
+// Only a briefing sheet draws.
+int RunLoad(const std::vector<std::string>& arguments) {
+  DescriptorStreamBuffer standardOutput(STDOUT_FILENO);
+  std::ostream out(&standardOutput);
+  if (!AsksForBriefing(arguments)) return load::RunLoadCommand(arguments, out, std::cerr);
+  std::optional<QGuiApplication> application;
+  StartOffscreenDrawing(application);
+  return RunLoadBriefingCommand(arguments, out, std::cerr);
+}
+
+int RunWithoutWindows(const CommandLine& line) {
+  DescriptorStreamBuffer standardOutput(STDOUT_FILENO);
+  std::ostream out(&standardOutput);
+  if (!DrawsPicture(line)) return RunHeadlessMode(line, out, std::cerr);
+  std::optional<QGuiApplication> application;
+  StartOffscreenDrawing(application);
   return RunHeadlessMode(line, out, std::cerr);
 }
 

@@ -1,0 +1,80 @@
+#include "briefing/briefing_actions.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "briefing/briefing_file.h"
+#include "briefing/briefing_print.h"
+
+namespace tarnwick {
+namespace {
+
+const QString kExportTitle = QStringLiteral("Export Briefing");
+const QString kPrintTitle = QStringLiteral("Print Briefing");
+
+std::optional<BriefingSheet> SheetOrMessage(QWidget* parent, const BriefingSource& source,
+                                            const QString& title) {
+  QString why;
+  std::optional<BriefingSheet> sheet = source(why);
+  if (!sheet) {
+    QMessageBox::warning(parent, title,
+                         QStringLiteral("The load cannot be briefed yet: %1").arg(why));
+  }
+  return sheet;
+}
+
+void AskAndExport(QWidget* parent, const BriefingSource& source) {
+  const auto sheet = SheetOrMessage(parent, source, kExportTitle);
+  if (!sheet) return;
+  const QString fileName = QFileDialog::getSaveFileName(
+      parent, kExportTitle, QString::fromStdString(sheet->title),
+      QStringLiteral("PDF (*.pdf);;PNG picture (*.png);;SVG picture (*.svg)"));
+  if (fileName.isEmpty()) return;
+  ExportBriefingTo(parent, fileName, *sheet);
+}
+
+void AskAndPrint(QWidget* parent, const BriefingSource& source) {
+  const auto sheet = SheetOrMessage(parent, source, kPrintTitle);
+  if (!sheet) return;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(QString::fromStdString("Briefing: " + sheet->title));
+  QPrintDialog dialog(&printer, parent);
+  dialog.setWindowTitle(kPrintTitle);
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (!PrintBriefing(printer, *sheet)) {
+    QMessageBox::warning(parent, kPrintTitle, QStringLiteral("The printer could not be started."));
+  }
+}
+
+}  // namespace
+
+QString ExportBriefingTo(QWidget* parent, QString fileName, const BriefingSheet& sheet) {
+  const QString suffix = QFileInfo(fileName).suffix().toLower();
+  if (suffix != QLatin1String("pdf") && suffix != QLatin1String("png") &&
+      suffix != QLatin1String("svg")) {
+    fileName += QStringLiteral(".pdf");
+  }
+  std::string error = BriefingFileProblem(fileName.toStdString());
+  if (error.empty() && WriteBriefing(fileName.toStdString(), sheet, error)) return fileName;
+  QMessageBox::warning(parent, kExportTitle, QString::fromStdString(error));
+  return {};
+}
+
+BriefingActions AddBriefingActions(QMenu* menu, QWidget* parent, BriefingSource source) {
+  BriefingActions actions;
+  actions.exportBriefing = menu->addAction(QStringLiteral("Export Briefing..."));
+  actions.print = menu->addAction(QStringLiteral("Print..."));
+  actions.print->setShortcut(QKeySequence::Print);
+  QObject::connect(actions.exportBriefing, &QAction::triggered, parent,
+                   [parent, source] { AskAndExport(parent, source); });
+  QObject::connect(actions.print, &QAction::triggered, parent,
+                   [parent, source] { AskAndPrint(parent, source); });
+  return actions;
+}
+
+}  // namespace tarnwick

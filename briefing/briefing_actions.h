@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "briefing/briefing_sheet.h"
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace tarnwick {
+
+// The sheet of the load as it stands when the user asks for it; empty when the load cannot be
+// flown, and then `why` says what is wrong.
+using BriefingSource = std::function<std::optional<BriefingSheet>(QString& why)>;
+
+struct BriefingActions {
+  QAction* exportBriefing = nullptr;  // "Export Briefing..."
+  QAction* print = nullptr;           // "Print..."
+};
+
+// Adds "Export Briefing..." and "Print..." to `menu`. Both ask `source` for the sheet when
+// triggered; `parent` owns the dialogs and the messages.
+BriefingActions AddBriefingActions(QMenu* menu, QWidget* parent, BriefingSource source);
+
+// Writes the sheet to `fileName` (a name without .pdf, .png or .svg gets .pdf) and tells the
+// user in a message box when that fails. Returns the name written, empty on failure.
+QString ExportBriefingTo(QWidget* parent, QString fileName, const BriefingSheet& sheet);
+
+}  // namespace tarnwick

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "load/load_flight.h"
+#include "load/load_model.h"
+#include "load/load_plan.h"
+#include "load_pictures/load_tracks.h"
+
+namespace tarnwick {
+
+// One group's line of the exit order: what the jumpmaster calls and what the group flies.
+struct BriefingGroupRow {
+  std::string name;
+  std::string call;      // the delay before it, whole seconds ("10 s"); "Go" for the first
+  std::string fallRate;  // "Slow", "Fast", "drag area 3.1 sq ft", "120 mph at 6000 ft"
+  std::string opening;   // "5500 ft"
+  std::string fallTime;  // "48.2 s"
+};
+
+struct BriefingPairRow {
+  std::string first, second;  // group names
+  std::string separation;     // "1234 ft"
+  bool underTarget = false;
+};
+
+// Everything the briefing sheet says, as text in the load's units; the pictures from the same
+// flight. Plain C++, so that the sheet's words are tested without drawing it.
+struct BriefingSheet {
+  std::string title;  // the load's name
+  std::string date;
+  std::string aircraft;            // airspeed, exit altitude, jump run
+  std::vector<std::string> winds;  // one line per layer, from the top down
+  std::string target;              // target separation and minimum delay
+  std::vector<BriefingGroupRow> groups;
+  std::vector<BriefingPairRow> pairs;
+  std::vector<std::string> warnings;
+  std::string jumpRun;  // the time from the first exit to the last
+  LoadTracks tracks;
+};
+
+// The sheet of `load` as flown in `flight` (recorded with PictureFlightOptions()). `name`
+// stands in when the load has none, such as the file's name; `date` is printed as given.
+BriefingSheet MakeBriefingSheet(const load::Load& load, const load::LoadFlight& flight,
+                                const std::vector<load::Warning>& warnings,
+                                const std::string& name, const std::string& date);
+
+// The delay a jumpmaster calls for a gap: whole seconds, a fraction rounded up, as the
+// planner rounds its recommendations.
+int CalledDelaySeconds(double delay);
+
+}  // namespace tarnwick

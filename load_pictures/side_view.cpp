@@ -1,0 +1,105 @@
+#include "load_pictures/side_view.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "canvas/colour.h"
+#include "load_pictures/group_colours.h"
+#include "load_pictures/label_placer.h"
+#include "load_pictures/view_frame.h"
+
+namespace tarnwick {
+namespace {
+
+constexpr double kMarkerRadiusPx = 2.5;
+constexpr double kOpeningRadiusPx = 4;
+constexpr double kAircraftWidthPx = 16;
+constexpr double kAircraftHeightPx = 6;
+constexpr double kMinSegmentPx = 1.0;  // shorter steps are merged: they mark the same pixel
+
+DataRect SideExtent(const LoadTracks& tracks) {
+  DataRect r{std::min(tracks.firstExitAlong, tracks.lastExitAlong),
+             std::max(tracks.firstExitAlong, tracks.lastExitAlong), tracks.exitAltitude,
+             tracks.exitAltitude};
+  for (const GroupTrack& g : tracks.groups) {
+    for (const TrackPoint& p : g.path) {
+      r.left = std::min<double>(r.left, p.along);
+      r.right = std::max<double>(r.right, p.along);
+      r.bottom = std::min<double>(r.bottom, p.altitude);
+    }
+  }
+  // A little air around the tracks, but never below the ground.
+  const double ySpan = std::max(1.0, r.Height());
+  r.top += ySpan * 0.04;
+  r.bottom = std::max(0.0, r.bottom - ySpan * 0.04);
+  const double xSpan = std::max(1.0, r.Width());
+  r.left -= xSpan * 0.03;
+  r.right += xSpan * 0.03;
+  return r;
+}
+
+void DrawTrack(Canvas& canvas, const GroupTrack& g, Colour colour) {
+  const CanvasScale& s = canvas.Scale();
+  const auto markerR = static_cast<float>(UnitsX(canvas, kMarkerRadiusPx));
+  const TrackPoint* from = nullptr;
+  double fromPxX = 0, fromPxY = 0;
+  for (std::size_t i = 0; i < g.path.size(); ++i) {
+    const TrackPoint& p = g.path[i];
+    const double px = canvas.ToPixelX(s, p.along);
+    const double py = canvas.ToPixelY(s, p.altitude);
+    const bool mustReach = i + 1 == g.path.size() || i == g.opening;
+    if (from == nullptr || mustReach || std::hypot(px - fromPxX, py - fromPxY) >= kMinSegmentPx) {
+      if (from != nullptr) canvas.Line(from->along, from->altitude, p.along, p.altitude, colour);
+      from = &p;
+      fromPxX = px;
+      fromPxY = py;
+    }
+    if (p.step % kMarkerSteps == 0) canvas.Circle(p.along, p.altitude, markerR, colour);
+  }
+}
+
+}  // namespace
+
+void DrawLoadSideView(Canvas& canvas, const LoadTracks& tracks) {
+  canvas.Cls();
+  canvas.BackColour = kWhite;
+  canvas.ForeColour = 0;
+  const auto& m = canvas.Metrics();
+  const double lineH = m.LineHeightPx();
+
+  const Margins margins{m.TextWidthPx("000000") + 12, 2 * lineH + 6,
+                        LongestNameWidthPx(canvas, tracks) + 2 * kLabelGapPx, 2 * lineH + 10};
+  const DataRect shown = FitScale(canvas, SideExtent(tracks), margins, false);
+  const double innerW = canvas.ClientWidthPx() - margins.left - margins.right;
+  const double innerH = canvas.ClientHeightPx() - margins.top - margins.bottom;
+  const double xStep = NiceStep(shown.Width(), std::max(2, static_cast<int>(innerW / 70)));
+  const double yStep = NiceStep(shown.Height(), std::max(2, static_cast<int>(innerH / 40)));
+  DrawAxes(canvas, shown, xStep, yStep,
+           {"Downrange (" + tracks.distanceUnit + ")",
+            "Altitude (" + tracks.altitudeUnit + " msl)"});
+
+  // The jump run, and the aircraft where the last group leaves it.
+  canvas.Line(tracks.firstExitAlong, tracks.exitAltitude, tracks.lastExitAlong,
+              tracks.exitAltitude, kRed);
+  const auto halfW = static_cast<float>(UnitsX(canvas, kAircraftWidthPx / 2));
+  const auto halfH = static_cast<float>(UnitsY(canvas, kAircraftHeightPx / 2));
+  canvas.FilledBox(tracks.lastExitAlong - halfW, tracks.exitAltitude - halfH,
+                   tracks.lastExitAlong + halfW, tracks.exitAltitude + halfH, kRed);
+
+  for (std::size_t k = 0; k < tracks.groups.size(); ++k) {
+    DrawTrack(canvas, tracks.groups[k], GroupColour(k));
+  }
+  // The openings last, so that no track covers a name.
+  LabelPlacer labels(canvas);
+  const auto openingR = static_cast<float>(UnitsX(canvas, kOpeningRadiusPx));
+  for (std::size_t k = 0; k < tracks.groups.size(); ++k) {
+    const GroupTrack& g = tracks.groups[k];
+    if (g.opening >= g.path.size()) continue;
+    const TrackPoint& p = g.path[g.opening];
+    canvas.Circle(p.along, p.altitude, openingR, GroupColour(k));
+    canvas.Circle(p.along, p.altitude, openingR / 2, GroupColour(k));
+    labels.Place(p.along, p.altitude, g.name, GroupColour(k));
+  }
+}
+
+}  // namespace tarnwick
