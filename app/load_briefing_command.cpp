@@ -115,13 +115,14 @@ int RunLoadBriefingCommand(const std::vector<std::string>& arguments, std::ostre
   const load::LoadFlight flight = load::FlyLoad(flown, PictureFlightOptions());
   const std::vector<load::Warning> warnings =
       load::LoadWarnings(flown, flight, plan ? &*plan : nullptr);
-  const std::string name = QFileInfo(QString::fromStdString(*loadFile)).completeBaseName()
+  const std::string name = QFileInfo(QString::fromStdString(*loadFile))
+                               .completeBaseName()
                                .remove(QStringLiteral(".tarnwick-load"))
                                .toStdString();
   const std::string date = QDate::currentDate().toString(Qt::ISODate).toStdString();
   std::string error;
-  if (!WriteBriefing(*briefing.value,
-                     MakeBriefingSheet(flown, flight, warnings, name, date), error)) {
+  if (!WriteBriefing(*briefing.value, MakeBriefingSheet(flown, flight, warnings, name, date),
+                     error)) {
     return Refuse(err, "--briefing: " + error);
   }
 

@@ -118,8 +118,8 @@ void PaintPairs(PageWriter& page, const BriefingSheet& sheet, double width) {
       const std::size_t i = c * rows + r;
       if (i >= sheet.pairs.size()) break;
       const BriefingPairRow& p = sheet.pairs[i];
-      const std::string text =
-          p.first + " / " + p.second + ": " + p.separation + (p.underTarget ? "  UNDER TARGET" : "");
+      const std::string text = p.first + " / " + p.second + ": " + p.separation +
+                               (p.underTarget ? "  UNDER TARGET" : "");
       page.Cell(columnWidth * static_cast<double>(c), columnWidth, text,
                 p.underTarget ? marked : normal, p.underTarget ? kUnderTargetColour : Qt::black);
     }

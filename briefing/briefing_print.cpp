@@ -13,7 +13,8 @@ bool PrintBriefing(QPrinter& printer, const BriefingSheet& sheet) {
   if (!painter.begin(&printer)) return false;
   const QRectF page = printer.pageRect(QPrinter::DevicePixel);
   const QSizeF sheetSize = BriefingPageSize();
-  const double scale = std::min(page.width() / sheetSize.width(), page.height() / sheetSize.height());
+  const double scale =
+      std::min(page.width() / sheetSize.width(), page.height() / sheetSize.height());
   painter.scale(scale, scale);
   PaintBriefing(painter, sheet);
   return painter.end();

@@ -55,8 +55,8 @@ int CalledDelaySeconds(double delay) {
 }
 
 BriefingSheet MakeBriefingSheet(const load::Load& load, const load::LoadFlight& flight,
-                                const std::vector<load::Warning>& warnings,
-                                const std::string& name, const std::string& date) {
+                                const std::vector<load::Warning>& warnings, const std::string& name,
+                                const std::string& date) {
   const load::Units& units = load.units;
   BriefingSheet sheet;
   sheet.title = load.name.empty() ? name : load.name;
@@ -80,7 +80,8 @@ BriefingSheet MakeBriefingSheet(const load::Load& load, const load::LoadFlight& 
       const int call = CalledDelaySeconds(g.delay);
       jumpRun += call;
       row.call = std::to_string(call) + " s";
-      if (std::fabs(call - g.delay) > 1e-4) row.call += " (planned " + OneDecimalText(g.delay) + " s)";
+      if (std::fabs(call - g.delay) > 1e-4)
+        row.call += " (planned " + OneDecimalText(g.delay) + " s)";
     }
     row.fallRate = FallRateText(g.fallRate, units);
     row.opening = Length(g.openingAltitude, units.altitude);

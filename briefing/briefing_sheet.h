@@ -43,8 +43,8 @@ struct BriefingSheet {
 // The sheet of `load` as flown in `flight` (recorded with PictureFlightOptions()). `name`
 // stands in when the load has none, such as the file's name; `date` is printed as given.
 BriefingSheet MakeBriefingSheet(const load::Load& load, const load::LoadFlight& flight,
-                                const std::vector<load::Warning>& warnings,
-                                const std::string& name, const std::string& date);
+                                const std::vector<load::Warning>& warnings, const std::string& name,
+                                const std::string& date);
 
 // The delay a jumpmaster calls for a gap: whole seconds, a fraction rounded up, as the
 // planner rounds its recommendations.

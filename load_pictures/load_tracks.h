@@ -32,9 +32,9 @@ struct LoadTracks {
   float exitAltitude = 0;
   float firstExitAlong = 0;  // the aircraft along the jump run at the first and the last exit
   float lastExitAlong = 0;
-  double targetSeparation = 0;   // in the distance unit
-  std::string distanceUnit;      // "ft" or "m"
-  std::string altitudeUnit;      // "ft" or "m"
+  double targetSeparation = 0;  // in the distance unit
+  std::string distanceUnit;     // "ft" or "m"
+  std::string altitudeUnit;     // "ft" or "m"
   // Pairs (indices in exit order) whose separation falls short of the target.
   std::vector<std::pair<std::size_t, std::size_t>> shortPairs;
 };

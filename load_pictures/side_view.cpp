@@ -74,13 +74,13 @@ void DrawLoadSideView(Canvas& canvas, const LoadTracks& tracks) {
   const double innerH = canvas.ClientHeightPx() - margins.top - margins.bottom;
   const double xStep = NiceStep(shown.Width(), std::max(2, static_cast<int>(innerW / 70)));
   const double yStep = NiceStep(shown.Height(), std::max(2, static_cast<int>(innerH / 40)));
-  DrawAxes(canvas, shown, xStep, yStep,
-           {"Downrange (" + tracks.distanceUnit + ")",
-            "Altitude (" + tracks.altitudeUnit + " msl)"});
+  DrawAxes(
+      canvas, shown, xStep, yStep,
+      {"Downrange (" + tracks.distanceUnit + ")", "Altitude (" + tracks.altitudeUnit + " msl)"});
 
   // The jump run, and the aircraft where the last group leaves it.
-  canvas.Line(tracks.firstExitAlong, tracks.exitAltitude, tracks.lastExitAlong,
-              tracks.exitAltitude, kRed);
+  canvas.Line(tracks.firstExitAlong, tracks.exitAltitude, tracks.lastExitAlong, tracks.exitAltitude,
+              kRed);
   const auto halfW = static_cast<float>(UnitsX(canvas, kAircraftWidthPx / 2));
   const auto halfH = static_cast<float>(UnitsY(canvas, kAircraftHeightPx / 2));
   canvas.FilledBox(tracks.lastExitAlong - halfW, tracks.exitAltitude - halfH,

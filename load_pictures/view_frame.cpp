@@ -78,8 +78,7 @@ std::string OneDecimalText(double value) {
   return text == "-0.0" ? "0.0" : text;
 }
 
-void PrintAt(Canvas& canvas, double x, double y, double dxPx, double dyPx,
-             std::string_view text) {
+void PrintAt(Canvas& canvas, double x, double y, double dxPx, double dyPx, std::string_view text) {
   canvas.CurrentX = static_cast<float>(x + UnitsX(canvas, dxPx));
   canvas.CurrentY = static_cast<float>(y + UnitsY(canvas, dyPx));
   canvas.Print(text);

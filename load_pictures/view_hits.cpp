@@ -24,8 +24,8 @@ std::optional<TrackHit> SideViewTrackAt(const Canvas& canvas, const LoadTracks& 
   return best;
 }
 
-std::optional<TrackHit> TopViewOpeningAt(const Canvas& canvas, const LoadTracks& tracks,
-                                         double xPx, double yPx, double reachPx) {
+std::optional<TrackHit> TopViewOpeningAt(const Canvas& canvas, const LoadTracks& tracks, double xPx,
+                                         double yPx, double reachPx) {
   const CanvasScale& s = canvas.Scale();
   std::optional<TrackHit> best;
   double bestDistance = reachPx;

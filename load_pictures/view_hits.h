@@ -21,8 +21,8 @@ std::optional<TrackHit> SideViewTrackAt(const Canvas& canvas, const LoadTracks& 
                                         double yPx, double reachPx);
 
 // The opening nearest to a place on the top view, if one is within `reachPx` logical pixels.
-std::optional<TrackHit> TopViewOpeningAt(const Canvas& canvas, const LoadTracks& tracks,
-                                         double xPx, double yPx, double reachPx);
+std::optional<TrackHit> TopViewOpeningAt(const Canvas& canvas, const LoadTracks& tracks, double xPx,
+                                         double yPx, double reachPx);
 
 // The tooltip's text: "Freefly 3: 23.4 s after its exit, 32.4 s into the load, 7210 ft".
 std::string TrackHitText(const LoadTracks& tracks, const TrackHit& hit);
