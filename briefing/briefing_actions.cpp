@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <utility>
 
 #include "briefing/briefing_file.h"
 #include "briefing/briefing_print.h"
@@ -38,20 +39,33 @@ void AskAndExport(QWidget* parent, const BriefingSource& source) {
   ExportBriefingTo(parent, fileName, *sheet);
 }
 
+bool AskWithPrintDialog(QPrinter& printer, QWidget* parent) {
+  QPrintDialog dialog(&printer, parent);
+  dialog.setWindowTitle(kPrintTitle);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+PrintDialogHook& CurrentPrintDialog() {
+  static PrintDialogHook hook = AskWithPrintDialog;
+  return hook;
+}
+
 void AskAndPrint(QWidget* parent, const BriefingSource& source) {
   const auto sheet = SheetOrMessage(parent, source, kPrintTitle);
   if (!sheet) return;
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(QString::fromStdString("Briefing: " + sheet->title));
-  QPrintDialog dialog(&printer, parent);
-  dialog.setWindowTitle(kPrintTitle);
-  if (dialog.exec() != QDialog::Accepted) return;
+  if (!CurrentPrintDialog()(printer, parent)) return;
   if (!PrintBriefing(printer, *sheet)) {
     QMessageBox::warning(parent, kPrintTitle, QStringLiteral("The printer could not be started."));
   }
 }
 
 }  // namespace
+
+void SetPrintDialogHook(PrintDialogHook hook) {
+  CurrentPrintDialog() = hook ? std::move(hook) : PrintDialogHook(AskWithPrintDialog);
+}
 
 QString ExportBriefingTo(QWidget* parent, QString fileName, const BriefingSheet& sheet) {
   const QString suffix = QFileInfo(fileName).suffix().toLower();

@@ -7,6 +7,7 @@
 #include "briefing/briefing_sheet.h"
 
 class QAction;
+class QPrinter;
 class QMenu;
 class QWidget;
 
@@ -24,6 +25,11 @@ struct BriefingActions {
 // Adds "Export Briefing..." and "Print..." to `menu`. Both ask `source` for the sheet when
 // triggered; `parent` owns the dialogs and the messages.
 BriefingActions AddBriefingActions(QMenu* menu, QWidget* parent, BriefingSource source);
+
+// What "Print..." asks before printing: true to print on `printer` as set up. By default the
+// print dialog; a test sets its own so that nothing waits for a user. Empty restores the dialog.
+using PrintDialogHook = std::function<bool(QPrinter& printer, QWidget* parent)>;
+void SetPrintDialogHook(PrintDialogHook hook);
 
 // Writes the sheet to `fileName` (a name without .pdf, .png or .svg gets .pdf) and tells the
 // user in a message box when that fails. Returns the name written, empty on failure.

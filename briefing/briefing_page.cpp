@@ -25,6 +25,9 @@ QFont SheetFont(int pixelSize, bool bold = false) {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPixelSize(pixelSize);
   font.setBold(bold);
+  // Without ligatures and kerning the PDF's text reads back as written ("first", "5 s"), so a
+  // reader can search and copy it.
+  font.setStyleStrategy(QFont::PreferNoShaping);
   return font;
 }
 
