@@ -1,8 +1,5 @@
 #include "app/load_briefing_command.h"
 
-#include <QDate>
-#include <QFileInfo>
-#include <QString>
 #include <fstream>
 #include <optional>
 #include <ostream>
@@ -115,14 +112,10 @@ int RunLoadBriefingCommand(const std::vector<std::string>& arguments, std::ostre
   const load::LoadFlight flight = load::FlyLoad(flown, PictureFlightOptions());
   const std::vector<load::Warning> warnings =
       load::LoadWarnings(flown, flight, plan ? &*plan : nullptr);
-  const std::string name = QFileInfo(QString::fromStdString(*loadFile))
-                               .completeBaseName()
-                               .remove(QStringLiteral(".tarnwick-load"))
-                               .toStdString();
-  const std::string date = QDate::currentDate().toString(Qt::ISODate).toStdString();
+  const BriefingSheet sheet = MakeBriefingSheet(
+      flown, flight, warnings, BriefingNameForFile(*loadFile), BriefingDateToday());
   std::string error;
-  if (!WriteBriefing(*briefing.value, MakeBriefingSheet(flown, flight, warnings, name, date),
-                     error)) {
+  if (!WriteBriefing(*briefing.value, sheet, error)) {
     return Refuse(err, "--briefing: " + error);
   }
 

@@ -4,6 +4,7 @@
 
 #include "app/data_entry_menus.h"
 #include "app/form1.h"
+#include "app/load_planner_setup.h"
 #include "browser/details_command.h"
 #include "canvas/canvas_widget.h"
 #include "canvas/twips.h"
@@ -113,7 +114,7 @@ void Program::Exit() {
 }
 
 LoadPlannerWindow& Program::Planner() {
-  if (!planner_) planner_ = std::make_unique<LoadPlannerWindow>();
+  if (!planner_) planner_ = MakeLoadPlanner();
   return *planner_;
 }
 

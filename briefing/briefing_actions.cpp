@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -79,10 +78,10 @@ QString ExportBriefingTo(QWidget* parent, QString fileName, const BriefingSheet&
   return {};
 }
 
-BriefingActions AddBriefingActions(QMenu* menu, QWidget* parent, BriefingSource source) {
+BriefingActions MakeBriefingActions(QWidget* parent, BriefingSource source) {
   BriefingActions actions;
-  actions.exportBriefing = menu->addAction(QStringLiteral("Export Briefing..."));
-  actions.print = menu->addAction(QStringLiteral("Print..."));
+  actions.exportBriefing = new QAction(QStringLiteral("Export Briefing..."), parent);
+  actions.print = new QAction(QStringLiteral("Print..."), parent);
   actions.print->setShortcut(QKeySequence::Print);
   QObject::connect(actions.exportBriefing, &QAction::triggered, parent,
                    [parent, source] { AskAndExport(parent, source); });

@@ -8,7 +8,6 @@
 
 class QAction;
 class QPrinter;
-class QMenu;
 class QWidget;
 
 namespace tarnwick {
@@ -22,9 +21,9 @@ struct BriefingActions {
   QAction* print = nullptr;           // "Print..."
 };
 
-// Adds "Export Briefing..." and "Print..." to `menu`. Both ask `source` for the sheet when
-// triggered; `parent` owns the dialogs and the messages.
-BriefingActions AddBriefingActions(QMenu* menu, QWidget* parent, BriefingSource source);
+// "Export Briefing..." and "Print..." for `parent`'s menu, owned by `parent`, which also owns
+// their dialogs and messages. Both ask `source` for the sheet when triggered.
+BriefingActions MakeBriefingActions(QWidget* parent, BriefingSource source);
 
 // What "Print..." asks before printing: true to print on `printer` as set up. By default the
 // print dialog; a test sets its own so that nothing waits for a user. Empty restores the dialog.

@@ -2,6 +2,8 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QDate>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -75,6 +77,19 @@ bool WriteBriefing(const std::string& path, const BriefingSheet& sheet, std::str
   return WritePicture(
       path, *format, page.toSize(), "Briefing: " + sheet.title,
       [&sheet](QPainter& painter) { PaintBriefing(painter, sheet); }, error);
+}
+
+std::string BriefingNameForFile(const std::string& loadFileName) {
+  if (loadFileName.empty()) return "Untitled";
+  QString name = QFileInfo(QString::fromStdString(loadFileName)).fileName();
+  for (const QLatin1String ending : {QLatin1String(".json"), QLatin1String(".tarnwick-load")}) {
+    if (name.endsWith(ending, Qt::CaseInsensitive)) name.chop(ending.size());
+  }
+  return name.toStdString();
+}
+
+std::string BriefingDateToday() {
+  return QDate::currentDate().toString(Qt::ISODate).toStdString();
 }
 
 }  // namespace tarnwick

@@ -8,10 +8,6 @@
 
 namespace tarnwick {
 
-// Every how many 0.01 s steps the tracks of a live answer are sampled: fine enough for smooth
-// pictures, and a divisor of the 2 s between markers.
-inline constexpr int kAnswerTrackEvery = 10;
-
 // The load as flown with its delays: what the results, the pairs, the warnings and the
 // pictures show.
 struct LoadAnswer {
@@ -20,7 +16,8 @@ struct LoadAnswer {
   std::vector<load::Warning> warnings;
 };
 
-// Flies `load` (which passes LoadProblem()) and collects its warnings.
+// Flies `load` (which passes LoadProblem()) with the tracks its pictures show, and collects
+// its warnings.
 LoadAnswer AnswerFor(const load::Load& load);
 
 }  // namespace tarnwick

@@ -35,7 +35,7 @@ class WindTableModel;
 // Places left for other parts of the program:
 // - Pictures: SetPictures(side, top) puts the side view and the top view into the area under
 //   the answer (they then belong to the window). They read Answer() whenever answerChanged()
-//   is emitted; the answer's tracks are sampled every kAnswerTrackEvery steps.
+//   is emitted; the answer's flight is recorded with PictureFlightOptions().
 // - File menu entries such as exporting a briefing or printing: AddFileAction(action) puts
 //   the action into the File menu, in the group after Save As.
 class LoadPlannerWindow : public QMainWindow {

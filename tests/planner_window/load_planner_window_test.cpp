@@ -8,14 +8,20 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/program.h"
+#include "briefing/briefing_actions.h"
 #include "entry/form2.h"
+#include "load_pictures/load_view_widget.h"
 #include "planner_window/group_table_model.h"
 #include "planner_window/load_document.h"
 #include "planner_window/load_file_io.h"
@@ -56,11 +62,6 @@ QAction* MenuAction(QMenuBar* bar, const QString& menu, const QString& entry) {
     }
   }
   return nullptr;
-}
-
-// The load's flight is part of the planning core; until it flies, the comparisons are skipped.
-bool CoreFlies(const LoadPlannerWindow& window) {
-  return window.Answer() && !window.Answer()->flight.groups.empty();
 }
 
 }  // namespace
@@ -119,7 +120,7 @@ class LoadPlannerWindowTest : public QObject {
     QCOMPARE(load.groups[1].fallRate.kind, load::FallRate::Kind::Slow);
     QCOMPARE(load.groups[1].delay, 18.0f);
 
-    if (!CoreFlies(window)) QSKIP("the load's flight is not built yet");
+    QVERIFY(window.Answer() && !window.Answer()->flight.groups.empty());
     // The same scenario run headless, as --report runs it.
     Module1 module;
     module.scenario = program.Module().scenario;
@@ -190,7 +191,7 @@ class LoadPlannerWindowTest : public QObject {
     QCOMPARE(planner.questions, 2);
     QCOMPARE(closed.count(), 1);
 
-    if (!window.OpenFile(saved)) QSKIP("the load file's reader is not built yet");
+    QVERIFY(window.OpenFile(saved));
     QCOMPARE(window.Document().Load().groups[1].name, std::string("Tandem 2"));
     QVERIFY(!window.isWindowModified());
   }
@@ -210,6 +211,60 @@ class LoadPlannerWindowTest : public QObject {
     QVERIFY(!planner.lastMayCancel);
     QCOMPARE(quits, 1);
     QVERIFY(!program.Planner().isVisible());
+  }
+
+  void itsPicturesFollowTheLoadAndItsPrintedSheetCallsEveryDelay() {
+    Program program("", {});
+    LoadPlannerWindow& window = program.Planner();
+    CountingPlanner planner(window);
+    load::Load six;
+    for (const char* name : {"Belly 1", "Belly 2", "Freefly", "Tandem", "Wingsuit", "Student"}) {
+      load::Group group;
+      group.name = name;
+      group.delay = 9;
+      six.groups.push_back(group);
+    }
+    six.groups[2].fallRate.kind = load::FallRate::Kind::Fast;
+    QVERIFY(window.StartWith(six));
+    auto* side = window.findChild<LoadViewWidget*>(QStringLiteral("sideView"));
+    auto* top = window.findChild<LoadViewWidget*>(QStringLiteral("topView"));
+    QVERIFY(side && top);
+    QCOMPARE(side->tracks().groups.size(), std::size_t{6});
+    QCOMPARE(top->tracks().groups.size(), std::size_t{6});
+    QVERIFY(window.Groups().setData(window.Groups().index(5, GroupTableModel::Name),
+                                    QStringLiteral("AFF"), Qt::EditRole));
+    QCOMPARE(side->tracks().groups[5].name, std::string("AFF"));
+
+    // Print... on a PDF printer instead of the print dialog: the sheet names every group and
+    // the whole seconds to call before it.
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    SetPrintDialogHook([&pdf](QPrinter& printer, QWidget*) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(pdf);
+      return true;
+    });
+    QAction* print =
+        MenuAction(window.menuBar(), QStringLiteral("File"), QStringLiteral("Print..."));
+    QVERIFY(print);
+    QVERIFY(
+        MenuAction(window.menuBar(), QStringLiteral("File"), QStringLiteral("Export Briefing...")));
+    print->trigger();
+    SetPrintDialogHook({});
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    QVERIFY2(!pdftotext.isEmpty(), "pdftotext (poppler-utils) is needed");
+    QProcess reader;
+    reader.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY(reader.waitForFinished());
+    const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    QVERIFY2(text.contains(QRegularExpression(QStringLiteral("Belly 1 +first out"))),
+             qPrintable(text));
+    for (const QString& name :
+         {QStringLiteral("Belly 2"), QStringLiteral("Freefly"), QStringLiteral("Tandem"),
+          QStringLiteral("Wingsuit"), QStringLiteral("AFF")}) {
+      QVERIFY2(text.contains(QRegularExpression(name + QStringLiteral(" +9 ?s"))),
+               qPrintable(name + '\n' + text));
+    }
   }
 
  private:
