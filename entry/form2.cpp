@@ -237,8 +237,8 @@ void Form2::ConnectHandlers() {
     connect(lists_[i], &QComboBox::currentIndexChanged, this,
             [this, list] { OnListChanged(*this, list, scenario_); });
   }
-  connect(btnGo_, &QPushButton::clicked, this, &Form2::OnGoClicked);
-  connect(cmdFreeze_, &QPushButton::clicked, this, &Form2::OnFreezeClicked);
+  connect(btnGo_, &QPushButton::clicked, this, &Form2::btnGo_Click);
+  connect(cmdFreeze_, &QPushButton::clicked, this, &Form2::CmdFreeze_Click);
   connect(cmdWeb_, &QPushButton::clicked, this, [] { ShowDetailsBrowser(); });
   connect(cmdExit_, &QPushButton::clicked, this, &Form2::exitRequested);
 }
@@ -304,14 +304,14 @@ void Form2::ResetPause() {
   scenario_.paused = kFalse;
 }
 
-void Form2::OnGoClicked() {
+void Form2::btnGo_Click() {
   ApplyGoLimits(*this, scenario_, [this] {
     if (inputWarning) inputWarning();
   });
   emit goRequested();
 }
 
-void Form2::OnFreezeClicked() {
+void Form2::CmdFreeze_Click() {
   scenario_.paused = static_cast<std::int16_t>(~scenario_.paused);
   cmdFreeze_->setText(scenario_.paused != 0 ? QStringLiteral("Resume") : QStringLiteral("Pause"));
 }

@@ -66,8 +66,8 @@ class Form2 : public QWidget, public EntryControls {
   void BuildControls();
   void SetTabOrder();
   void ConnectHandlers();
-  void OnGoClicked();
-  void OnFreezeClicked();
+  void btnGo_Click();
+  void CmdFreeze_Click();
   QLineEdit* BoxWidget(Box box) const;
   QCheckBox* CheckWidget(CheckBox box) const;
   QComboBox* ListWidget(ListBox list) const;

@@ -14,6 +14,7 @@
 
 using namespace tarnwick;
 using tarnwick::test::CountingProgram;
+using tarnwick::test::DeliverWhatIsQueued;
 using tarnwick::test::PressCloseBox;
 using tarnwick::test::QuitForReal;
 using tarnwick::test::RunEventLoopLikeMain;
@@ -114,7 +115,7 @@ class DetailsBrowserFaultsTest : public QObject {
       QVERIFY2(differences.isEmpty(), qPrintable(differences));
     }
     QCOMPARE(status, 0);
-    QTest::qWait(50);  // what was queued for the windows arrives after they are gone
+    DeliverWhatIsQueued();  // what was queued for the windows arrives after they are gone
   }
 
   // The browser's close box while its page loads, and Details pressed again: at once, before the
@@ -171,7 +172,7 @@ class DetailsBrowserFaultsTest : public QObject {
       return browser != nullptr && BrowsersAlive() == 1 && browser->windowTitle() == kDetailsTitle;
     };
     QTRY_VERIFY_WITH_TIMEOUT(detailsOnScreen(), kPageTimeout);
-    QTest::qWait(100);
+    DeliverWhatIsQueued();
     QVERIFY(detailsOnScreen());
     // Loaded afresh: the list holds only this load's addresses.
     QCOMPARE(VisibleBrowser()->findChild<QComboBox*>("cboAddress")->count(), 2);

@@ -113,7 +113,7 @@ class DetailsPageTextTest : public QObject {
     // the next place reached.
     const int reached = browser.cboAddress->count();
     emit browser.page->anchorClicked(QUrl("file:///etc/hostname"));
-    QTest::qWait(20);
+    QCoreApplication::processEvents();
     QCOMPARE(browser.cboAddress->count(), reached);
     QCOMPARE(browser.top(), kDetails + "#limits");
     emit browser.page->anchorClicked(QUrl("#purpose"));

@@ -15,6 +15,7 @@ class FakeWebEngine : public WebEngine {
   QString url;
   bool busy = false;
   bool hasHistory = false;
+  mutable int busyPolls = 0;  // how often the window asked whether a page is loading
 
   bool Navigate(const QString& address) override {
     navigations << address;
@@ -28,7 +29,10 @@ class FakeWebEngine : public WebEngine {
   bool Stop() override { return Record("Stop", true); }
   QString LocationName() const override { return name; }
   QString LocationURL() const override { return url; }
-  bool Busy() const override { return busy; }
+  bool Busy() const override {
+    ++busyPolls;
+    return busy;
+  }
 
   // Finishes a navigation the way the engine reports one: committed, then fully loaded.
   void Reach(const QString& address, const QString& title) {

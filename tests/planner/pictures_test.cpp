@@ -15,11 +15,13 @@
 
 #include "app/command_line.h"
 #include "app/headless.h"
+#include "entry/scenario_setup.h"
 #include "planner/picture_file.h"
 #include "planner/plot_picture.h"
 #include "planner/recommendation.h"
 #include "planner/separation_chart.h"
 #include "sim/plot_frame.h"
+#include "sim/simulation.h"
 
 namespace tarnwick {
 namespace {
@@ -112,12 +114,16 @@ TEST_F(PicturesTest, PlotPngShowsTheFrameAndBothTracksWhereTheWindowDrawsThem) {
   for (double feet : {4000.0, 8000.0, 12000.0}) {
     EXPECT_TRUE(ColourNear(image, px(AltitudeAxisX(design)), py(feet), kFrameBlack)) << feet;
   }
-  // The default run: the first jumper (white) opens at -573 ft, the second (yellow) at 994 ft;
-  // the second rides along 14000 ft with the aircraft for 5 s before it jumps.
-  EXPECT_TRUE(ColourNear(image, px(-572.5), py(3000), kWhiteTrack));
-  EXPECT_TRUE(ColourNear(image, px(994.1), py(3000), kYellowTrack));
+  // The default run: each jumper's track ends where that run, computed without any picture,
+  // has it open (white the first, yellow the second); the second rides along 14000 ft with
+  // the aircraft for 5 s before it jumps.
+  Module1 module;
+  module.scenario = PrepareScenario("", {}, [] {});
+  const RunResult run = RunSimulation(module, nullptr, nullptr, nullptr).result;
+  EXPECT_TRUE(ColourNear(image, px(run.pullDownrange[1]), py(3000), kWhiteTrack));
+  EXPECT_TRUE(ColourNear(image, px(run.pullDownrange[2]), py(3000), kYellowTrack));
   EXPECT_TRUE(ColourNear(image, px(300), py(14000), kYellowTrack));
-  EXPECT_FALSE(ColourNear(image, px(994.1), py(3000), kWhiteTrack));
+  EXPECT_FALSE(ColourNear(image, px(run.pullDownrange[2]), py(3000), kWhiteTrack));
   EXPECT_GT(CountColour(image, kWhiteTrack), 300);
   EXPECT_GT(CountColour(image, kYellowTrack), 300);
   // The note under the axis, in the frame's black.

