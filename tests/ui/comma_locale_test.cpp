@@ -15,6 +15,8 @@
 #include <cstring>
 #include <string>
 
+#include "entry/scenario_setup.h"
+#include "sim/simulation.h"
 #include "tests/ui/ui_test_support.h"
 
 using namespace tarnwick;
