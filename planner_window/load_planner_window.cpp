@@ -515,8 +515,11 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   picturesArea_->setObjectName(QStringLiteral("picturesArea"));
   picturesPlaceholder_ = new QWidget(picturesArea_);
   split->addWidget(picturesArea_);
-  split->setStretchFactor(0, 3);
-  split->setStretchFactor(1, 2);
+  // The pictures are the answer at a glance: they get about two fifths of the height at first,
+  // and an equal share of any height the window gains.
+  split->setStretchFactor(0, 1);
+  split->setStretchFactor(1, 1);
+  split->setSizes({560, 360});
   return split;
 }
 
