@@ -9,7 +9,9 @@
 
 #include "app/exit_status.h"
 #include "entry/input_table.h"
+#include "load/load_limits.h"
 #include "output/printable_text.h"
+#include "sim/decimal_text.h"
 
 namespace tarnwick {
 namespace {
@@ -239,11 +241,40 @@ std::string StatusNumber(int status) {
   return std::string(text, std::to_chars(text, text + sizeof text, status).ptr);
 }
 
+std::string LongestDelayText() {
+  return ShortestText(kLongestExitDelay) + " s";
+}
+
+// One option of the help, its text starting in the column of the others, on the next line
+// when the option is too long for its own.
+std::string HelpEntry(const std::string& option, std::string_view meaning, std::size_t column) {
+  std::string text = "  " + option;
+  if (text.size() + 1 > column) {
+    text += '\n';
+    text.append(column, ' ');
+  } else {
+    text.append(column - text.size(), ' ');
+  }
+  text += meaning;
+  return text + '\n';
+}
+
+// The scenario's numeric options, from the input table, in the data entry window's order.
+std::string ScenarioOptionsHelp() {
+  std::string text;
+  for (const InputRow& input : kInputTable) {
+    text += HelpEntry("--" + std::string(input.option) + ' ' + std::string(input.valueName),
+                      input.meaning, 33);
+  }
+  return text;
+}
+
 std::string ExitStatusHelp() {
   using namespace exit_status;
-  const std::pair<int, const char*> statuses[] = {
+  const std::pair<int, std::string> statuses[] = {
       {kSuccess, "success"},
-      {kNoDelayReachesTarget, "--recommend-delay found no delay up to 30 s that reaches FEET"},
+      {kNoDelayReachesTarget,
+       "--recommend-delay found no delay up to " + LongestDelayText() + " that reaches FEET"},
       {kUnusable,
        "a command line, a load file, an output file or standard output that cannot be\n"
        "     used;"
@@ -301,7 +332,7 @@ bool DrawsPicture(const CommandLine& line) {
 }
 
 std::string HelpText() {
-  return R"(Usage: tarnwick [ARGUMENT] [options]
+  return std::string(R"(Usage: tarnwick [ARGUMENT] [options]
 
 Simulates the free falls of two jumpers (or groups) who leave the same aircraft one after
 the other, from 14000 ft to 3000 ft msl, and reports how far apart they are when they open.
@@ -315,12 +346,12 @@ Modes (none of them needs a display):
   --sweep FIELD=FROM:TO:STEP
                         run the scenario for every value of one input from FROM to TO in
                         steps of STEP and print CSV: the value, each jumper's downrange and
-                        fall time and the three separations, one decimal. FIELD is
-                        exit-delay, ias, upper-wind, lower-wind or wind-change-altitude; each
-                        value goes through Go's limits as if typed into its box (each run Go
+                        fall time and the three separations, one decimal. FIELD is one of
+                        the numeric scenario options below without its dashes; each value
+                        goes through Go's limits as if typed into its box (each run Go
                         would warn about is named on standard error). Uses every core.
   --recommend-delay FEET
-                        the shortest exit delay, in steps of 0.1 s up to 30 s, from which
+                        the shortest exit delay, in steps of 0.1 s up to )" + LongestDelayText() + R"(, from which
                         every longer delay keeps all three separations at FEET or more (1000
                         is a common minimum between solo jumpers, 1500 between small groups).
                         The first line reads "Recommended exit delay: 7.3 s"; then the
@@ -338,7 +369,8 @@ Modes (none of them needs a display):
                         group's exit, fall time and opening point, every pair's separations
                         (pairs under the target marked) and warnings. --recommend fills in the
                         shortest delay before each group, on a 0.1 s grid from the load's
-                        minimum delay to 60 s, from which every longer one keeps the group at
+                        minimum delay to )" +
+         ShortestText(static_cast<float>(load::kMaxPlannedDelay)) + R"( s, from which every longer one keeps the group at
                         the target from every earlier group, and flies the load at those
                         delays rounded up to whole seconds. The minimum delay exists because a
                         group needs time to leave the door, and a fast group that lands in
@@ -359,12 +391,7 @@ A picture replaces an existing file only once it is wholly written; a folder, a 
 FIFO in its place is refused.
 
 Scenario options (as if typed into the data entry window; Go's limits then apply):
-  --ias KNOTS                    aircraft indicated airspeed
-  --upper-wind KNOTS             wind speed above the wind change altitude
-  --lower-wind KNOTS             wind speed at and below the wind change altitude
-  --wind-change-altitude FEET    altitude (msl) at which the wind changes
-  --exit-delay SECONDS           time between the first and the second exit
-  --upper-headwind, --upper-tailwind    direction of the upper wind
+)" + ScenarioOptionsHelp() + R"(  --upper-headwind, --upper-tailwind    direction of the upper wind
   --lower-headwind, --lower-tailwind    direction of the lower wind
   --first fast|slow              fall rate of the first to exit
   --second fast|slow             fall rate of the second to exit

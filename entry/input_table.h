@@ -24,21 +24,24 @@ struct InputRow {
   std::string_view option;       // the command-line option and sweep field: "ias"
   std::string_view label;        // with its unit, for charts and tables
   std::string_view defaultText;  // the box's text when the window opens
+  std::string_view valueName;    // its value in the command line's help: "KNOTS"
+  std::string_view meaning;      // what it is, for that help
   float lowest;                  // the range Go (for the wind change altitude, the box itself)
   float highest;                 // keeps the value in
 };
 
 inline constexpr std::array<InputRow, kInputCount> kInputTable = {{
     {Box::Ias, &Scenario::ias, "TxtIAS", "Indicated Airspeed (kts)", "ias",
-     "Indicated airspeed (kts)", "80", 0, 200},
+     "Indicated airspeed (kts)", "80", "KNOTS", "aircraft indicated airspeed", 0, 200},
     {Box::UpperWind, &Scenario::upperWind, "TxtUwind", "Upper winds (kts)", "upper-wind",
-     "Upper wind (kts)", "20", 0, 100},
+     "Upper wind (kts)", "20", "KNOTS", "wind speed above the wind change altitude", 0, 100},
     {Box::LowerWind, &Scenario::lowerWind, "TxtLwind", "Lower winds (kts)", "lower-wind",
-     "Lower wind (kts)", "0", 0, 50},
+     "Lower wind (kts)", "0", "KNOTS", "wind speed at and below the wind change altitude", 0, 50},
     {Box::WindChangeAltitude, &Scenario::windChangeAltitude, "TxtWndalt", "Altitude of wind change",
-     "wind-change-altitude", "Altitude of wind change (ft msl)", "6000", 0, 13000},
+     "wind-change-altitude", "Altitude of wind change (ft msl)", "6000", "FEET",
+     "altitude (msl) at which the wind changes", 0, 13000},
     {Box::ExitDelay, &Scenario::exitDelay, "TxtExdelay", "Exit delay (sec)", "exit-delay",
-     "Exit delay (s)", "5", 0, 30},
+     "Exit delay (s)", "5", "SECONDS", "time between the first and the second exit", 0, 30},
 }};
 
 // The row of `box`.

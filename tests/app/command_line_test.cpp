@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "entry/input_table.h"
+
 namespace tarnwick {
 namespace {
 
@@ -120,6 +122,15 @@ TEST(CommandLine, HelpNamesEveryOption) {
         "--lower-tailwind", "--first", "--second", "--help", "--version", "--load-planner"}) {
     EXPECT_NE(help.find(option), std::string::npos) << option;
   }
+  // Each numeric option with its value and meaning, as the input table has them.
+  for (const InputRow& input : kInputTable) {
+    const std::string option =
+        "--" + std::string(input.option) + ' ' + std::string(input.valueName);
+    const std::size_t at = help.find(option);
+    ASSERT_NE(at, std::string::npos) << option;
+    EXPECT_NE(help.find(input.meaning, at), std::string::npos) << option;
+  }
+  EXPECT_NE(help.find("up to 30 s"), std::string::npos);  // the data entry window's delay limit
 }
 
 }  // namespace
