@@ -370,7 +370,7 @@ Modes (none of them needs a display):
                         (pairs under the target marked) and warnings. --recommend fills in the
                         shortest delay before each group, on a 0.1 s grid from the load's
                         minimum delay to )" +
-         ShortestText(static_cast<float>(load::kMaxPlannedDelay)) + R"( s, from which every longer one keeps the group at
+         ShortestText(static_cast<float>(load::limits::kMaxPlannedDelay)) + R"( s, from which every longer one keeps the group at
                         the target from every earlier group, and flies the load at those
                         delays rounded up to whole seconds. The minimum delay exists because a
                         group needs time to leave the door, and a fast group that lands in
