@@ -332,7 +332,7 @@ bool DrawsPicture(const CommandLine& line) {
 }
 
 std::string HelpText() {
-  return std::string(R"(Usage: tarnwick [ARGUMENT] [options]
+  return R"(Usage: tarnwick [ARGUMENT] [options]
 
 Simulates the free falls of two jumpers (or groups) who leave the same aircraft one after
 the other, from 14000 ft to 3000 ft msl, and reports how far apart they are when they open.
