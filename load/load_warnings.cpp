@@ -26,13 +26,17 @@ std::vector<Warning> LoadWarnings(const Load& load, const LoadFlight& flight,
   const auto& groups = load.groups;
   const TrackWind upper = WindAt(load, load.exitAltitude);
 
-  for (std::size_t k = 1; k < groups.size(); ++k) {
-    if (upper.headwind > 0 && DragAreaOf(groups[k - 1].fallRate) < DragAreaOf(groups[k].fallRate)) {
+  // Each slower group is named once, with the nearest faster group out before it: that is the
+  // opening it is blown back towards first, and a load of many groups stays readable.
+  for (std::size_t k = 1; upper.headwind > 0 && k < groups.size(); ++k) {
+    for (std::size_t i = k; i-- > 0;) {
+      if (!(DragAreaOf(groups[i].fallRate) < DragAreaOf(groups[k].fallRate))) continue;
       warnings.push_back(
           {kFastBeforeSlowIntoHeadwind,
-           groups[k - 1].name + " falls faster than " + groups[k].name +
+           groups[i].name + " falls faster than " + groups[k].name +
                " and leaves first into an upper headwind: the slower group is blown back "
                "towards the faster group's opening point"});
+      break;
     }
   }
 
