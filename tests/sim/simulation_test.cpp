@@ -222,7 +222,7 @@ TEST(Run, ARunThatNeverEndsKeepsABoundedPicture) {
                     main_window::kScaleHeight);
   std::size_t keptAt150k = 0;
   RecordingHost host(module, [&](long step, Module1& m) {
-    if (step == 0) m.scenario.exitDelay = 99999999;
+    if (step == 0) m.scenario.exitDelay = 1e8f;
     if (step == 150000) keptAt150k = plot.Figures().size();
   });
   host.stopAfterStep = 300000;
