@@ -5,10 +5,11 @@
 namespace tarnwick {
 namespace {
 
-// 0x00BBGGRR: blue, orange, green, red, purple, brown, pink, olive, cyan.
-constexpr std::array<Colour, 9> kGroupColours = {0x00B4771Fu, 0x000E7FFFu, 0x002CA02Cu,
-                                                 0x002827D6u, 0x00BD6794u, 0x004B568Cu,
-                                                 0x00C277E3u, 0x0022BDBCu, 0x00CFBE17u};
+// 0x00BBGGRR: blue, orange, green, purple, brown, pink, olive, cyan. No red: red is the
+// aircraft's and the jump run's, and a group's track must not be taken for either.
+constexpr std::array<Colour, 8> kGroupColours = {0x00B4771Fu, 0x000E7FFFu, 0x002CA02Cu,
+                                                 0x00BD6794u, 0x004B568Cu, 0x00C277E3u,
+                                                 0x0022BDBCu, 0x00CFBE17u};
 
 }  // namespace
 
