@@ -351,7 +351,8 @@ Modes (none of them needs a display):
                         goes through Go's limits as if typed into its box (each run Go
                         would warn about is named on standard error). Uses every core.
   --recommend-delay FEET
-                        the shortest exit delay, in steps of 0.1 s up to )" + LongestDelayText() + R"(, from which
+                        the shortest exit delay, in steps of 0.1 s up to )" +
+         LongestDelayText() + R"(, from which
                         every longer delay keeps all three separations at FEET or more (1000
                         is a common minimum between solo jumpers, 1500 between small groups).
                         The first line reads "Recommended exit delay: 7.3 s"; then the
@@ -370,7 +371,8 @@ Modes (none of them needs a display):
                         (pairs under the target marked) and warnings. --recommend fills in the
                         shortest delay before each group, on a 0.1 s grid from the load's
                         minimum delay to )" +
-         ShortestText(static_cast<float>(load::limits::kMaxPlannedDelay)) + R"( s, from which every longer one keeps the group at
+         ShortestText(static_cast<float>(load::limits::kMaxPlannedDelay)) +
+         R"( s, from which every longer one keeps the group at
                         the target from every earlier group, and flies the load at those
                         delays rounded up to whole seconds. The minimum delay exists because a
                         group needs time to leave the door, and a fast group that lands in
@@ -391,7 +393,8 @@ A picture replaces an existing file only once it is wholly written; a folder, a 
 FIFO in its place is refused.
 
 Scenario options (as if typed into the data entry window; Go's limits then apply):
-)" + ScenarioOptionsHelp() + R"(  --upper-headwind, --upper-tailwind    direction of the upper wind
+)" + ScenarioOptionsHelp() +
+         R"(  --upper-headwind, --upper-tailwind    direction of the upper wind
   --lower-headwind, --lower-tailwind    direction of the lower wind
   --first fast|slow              fall rate of the first to exit
   --second fast|slow             fall rate of the second to exit

@@ -40,7 +40,8 @@ TEST(HeadlessReport, TheDesignScenarioWithItsHeadwind) {
   design.scenario.firstSlow = kTrue;
   design.scenario.secondSlow = 0;
   std::string expected;
-  for (const std::string& line : ReportLines(RunSimulation(design, nullptr, nullptr, nullptr).result))
+  for (const std::string& line :
+       ReportLines(RunSimulation(design, nullptr, nullptr, nullptr).result))
     expected += line + '\n';
   const Output r = RunTarnwick({"--report"});
   EXPECT_EQ(r.status, 0);
