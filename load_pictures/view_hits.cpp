@@ -5,42 +5,51 @@
 #include "load_pictures/view_frame.h"
 
 namespace tarnwick {
+namespace {
+
+// The candidate nearest to (xPx, yPx) within `reachPx`: `each` calls its argument with every
+// candidate hit and the candidate's place in pixels.
+template <typename EachCandidate>
+std::optional<TrackHit> NearestWithin(double xPx, double yPx, double reachPx, EachCandidate each) {
+  std::optional<TrackHit> best;
+  double bestDistance = reachPx;
+  each([&](TrackHit hit, double candidateX, double candidateY) {
+    const double d = std::hypot(candidateX - xPx, candidateY - yPx);
+    if (d <= bestDistance) {
+      bestDistance = d;
+      best = hit;
+    }
+  });
+  return best;
+}
+
+}  // namespace
+
 std::optional<TrackHit> SideViewTrackAt(const Canvas& canvas, const LoadTracks& tracks, double xPx,
                                         double yPx, double reachPx) {
   const CanvasScale& s = canvas.Scale();
-  std::optional<TrackHit> best;
-  double bestDistance = reachPx;
-  for (std::size_t k = 0; k < tracks.groups.size(); ++k) {
-    const auto& path = tracks.groups[k].path;
-    for (std::size_t i = 0; i < path.size(); ++i) {
-      const double d = std::hypot(canvas.ToPixelX(s, path[i].along) - xPx,
-                                  canvas.ToPixelY(s, path[i].altitude) - yPx);
-      if (d <= bestDistance) {
-        bestDistance = d;
-        best = TrackHit{k, i};
+  return NearestWithin(xPx, yPx, reachPx, [&](auto&& consider) {
+    for (std::size_t k = 0; k < tracks.groups.size(); ++k) {
+      const auto& path = tracks.groups[k].path;
+      for (std::size_t i = 0; i < path.size(); ++i) {
+        consider(TrackHit{k, i}, canvas.ToPixelX(s, path[i].along),
+                 canvas.ToPixelY(s, path[i].altitude));
       }
     }
-  }
-  return best;
+  });
 }
 
 std::optional<TrackHit> TopViewOpeningAt(const Canvas& canvas, const LoadTracks& tracks, double xPx,
                                          double yPx, double reachPx) {
   const CanvasScale& s = canvas.Scale();
-  std::optional<TrackHit> best;
-  double bestDistance = reachPx;
-  for (std::size_t k = 0; k < tracks.groups.size(); ++k) {
-    const GroupTrack& g = tracks.groups[k];
-    if (g.opening >= g.path.size()) continue;
-    const TrackPoint& p = g.path[g.opening];
-    const double d =
-        std::hypot(canvas.ToPixelX(s, p.along) - xPx, canvas.ToPixelY(s, p.across) - yPx);
-    if (d <= bestDistance) {
-      bestDistance = d;
-      best = TrackHit{k, g.opening};
+  return NearestWithin(xPx, yPx, reachPx, [&](auto&& consider) {
+    for (std::size_t k = 0; k < tracks.groups.size(); ++k) {
+      const GroupTrack& g = tracks.groups[k];
+      if (g.opening >= g.path.size()) continue;
+      const TrackPoint& p = g.path[g.opening];
+      consider(TrackHit{k, g.opening}, canvas.ToPixelX(s, p.along), canvas.ToPixelY(s, p.across));
     }
-  }
-  return best;
+  });
 }
 
 std::string TrackHitText(const LoadTracks& tracks, const TrackHit& hit) {
