@@ -12,6 +12,7 @@
 #include "load/load_file.h"
 #include "load/load_flight.h"
 #include "load/load_plan.h"
+#include "load/load_warnings.h"
 #include "load_pictures/tracks_of_flight.h"
 
 namespace tarnwick {

@@ -6,6 +6,7 @@
 #include "load/load_flight.h"
 #include "load/load_model.h"
 #include "load/load_plan.h"
+#include "load/load_warnings.h"
 #include "load_pictures/load_tracks.h"
 
 namespace tarnwick {

@@ -7,8 +7,9 @@
 #include <sstream>
 
 #include "load/load_file.h"
-#include "load/load_flight.h"
-#include "load/load_plan.h"
+#include "load/load_outcome.h"
+#include "load/load_table.h"
+#include "load/result_json.h"
 
 namespace tarnwick::load {
 namespace {
@@ -22,100 +23,6 @@ struct LoadOptions {
   bool bestOrder = false;
   bool json = false;
 };
-
-// Rounded to `decimals` for the table; locale-independent.
-std::string Fixed(double value, int decimals) {
-  char buffer[64];
-  const auto written =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-  std::string text(buffer, written.ptr);
-  return text == "-0" ? "0" : text;
-}
-
-std::string Padded(std::string text, std::size_t width) {
-  if (text.size() < width) text.insert(0, width - text.size(), ' ');
-  return text;
-}
-
-std::string Left(std::string text, std::size_t width) {
-  if (text.size() < width) text.append(width - text.size(), ' ');
-  return text;
-}
-
-std::string GapText(const GapRecommendation& gap, const Load& load) {
-  if (!gap.reachable) {
-    return "cannot be met up to 60 s; in the way: " + load.groups[*gap.inTheWay].name;
-  }
-  return Fixed(*gap.delay, 1) + " s, call " + Fixed(*gap.roundedDelay, 0) + " s (" +
-         (gap.decidedBy ? "separation from " + load.groups[*gap.decidedBy].name
-                        : std::string("minimum delay")) +
-         ")";
-}
-
-void WriteTable(std::ostream& out, const Load& load, const LoadFlight& flight,
-                const std::vector<Warning>& warnings, const DelayPlan* plan, const BestOrder* best,
-                const Load& given) {
-  const Units& u = load.units;
-  const std::string d = std::string(UnitName(u.distance));
-  const std::string a = std::string(UnitName(u.altitude));
-  if (!load.name.empty()) out << "Load: " << load.name << "\n";
-  out << Left("Group", 20) << Padded("Delay", 8) << Padded("Exit", 8) << Padded("Fall", 8)
-      << Padded("Opens", 9) << Padded("Downrange", 11) << Padded("Crossrange", 11) << "\n";
-  out << Left("", 20) << Padded("s", 8) << Padded("s", 8) << Padded("s", 8) << Padded(a, 9)
-      << Padded(d, 11) << Padded(d, 11) << "\n";
-  for (std::size_t k = 0; k < flight.groups.size(); ++k) {
-    const GroupResult& g = flight.groups[k];
-    out << Left(load.groups[k].name, 20) << Padded(k == 0 ? "-" : Fixed(load.groups[k].delay, 1), 8)
-        << Padded(Fixed(g.exitTime, 2), 8) << Padded(Fixed(g.fallTime, 1), 8)
-        << Padded(Fixed(FromFeet(load.groups[k].openingAltitude, u.altitude), 0), 9)
-        << Padded(Fixed(FromFeet(g.openingDownrange, u.distance), 0), 11)
-        << Padded(Fixed(FromFeet(g.openingCrossrange, u.distance), 0), 11) << "\n";
-  }
-  out << "\nSeparations (" << d << "): when the first opens, between deployment points, when "
-      << "the second opens\n";
-  for (const PairResult& p : flight.pairs) {
-    out << "  " << Left(load.groups[p.first].name + " / " + load.groups[p.second].name, 36)
-        << Padded(Fixed(FromFeet(p.whenFirstOpens, u.distance), 0), 8)
-        << Padded(Fixed(FromFeet(p.betweenDeploymentPoints, u.distance), 0), 8)
-        << Padded(Fixed(FromFeet(p.whenSecondOpens, u.distance), 0), 8)
-        << (p.meetsTarget ? "" : "  * under the target") << "\n";
-  }
-  out << "Least separation: " << Fixed(FromFeet(flight.minimumSeparation, u.distance), 0) << " "
-      << d << " (target " << Fixed(FromFeet(load.targetSeparation, u.distance), 0) << " " << d
-      << ")\n";
-  if (plan != nullptr) {
-    out << "\nRecommended delays (flown above at the called ones):\n";
-    for (std::size_t k = 1; k < plan->gaps.size(); ++k) {
-      out << "  before " << Left(load.groups[k].name, 20) << GapText(plan->gaps[k], load) << "\n";
-    }
-    out << "  jump run: "
-        << (plan->totalTime ? Fixed(*plan->totalTime, 0) + " s"
-                            : std::string("not every gap can be met"))
-        << "\n";
-  }
-  if (best != nullptr) {
-    out << "\nBest exit order"
-        << (best->heuristic ? " (heuristic: too many groups to try every order)" : "") << ":\n";
-    if (!best->found) {
-      out << "  no order meets every gap\n";
-    } else {
-      for (std::size_t k = 0; k < best->order.size(); ++k) {
-        out << "  " << k + 1 << ". " << given.groups[best->order[k]].name;
-        if (k > 0) out << "  after " << Fixed(*best->plan.gaps[k].roundedDelay, 0) << " s";
-        out << "\n";
-      }
-      const DelayPlan givenPlan = RecommendDelays(given);
-      out << "  jump run: " << Fixed(*best->plan.totalTime, 0) << " s; the given order: "
-          << (givenPlan.totalTime ? Fixed(*givenPlan.totalTime, 0) + " s"
-                                  : std::string("not every gap can be met"))
-          << "\n";
-    }
-  }
-  if (!warnings.empty()) {
-    out << "\nWarnings:\n";
-    for (const Warning& w : warnings) out << "  - " << w.message << "\n";
-  }
-}
 
 }  // namespace
 
@@ -166,28 +73,11 @@ int RunLoadCommand(const std::vector<std::string>& arguments, std::ostream& out,
     err << "tarnwick: " << options.file << ": " << read.error << "\n";
     return kUnusable;
   }
-  const Load& given = *read.load;
-
-  std::optional<DelayPlan> plan;
-  Load flown = given;
-  if (options.recommend) {
-    plan = RecommendDelays(given);
-    flown = WithRoundedDelays(given, *plan);
-  }
-  std::optional<BestOrder> best;
-  if (options.bestOrder) best = FindBestOrder(given);
-  const LoadFlight flight = FlyLoad(flown);
-  const std::vector<Warning> warnings = LoadWarnings(flown, flight, plan ? &*plan : nullptr);
-
-  std::ostringstream text_out;
-  if (options.json) {
-    text_out << WriteResultJson(flown, flight, warnings, plan ? &*plan : nullptr,
-                                best ? &*best : nullptr);
-  } else {
-    WriteTable(text_out, flown, flight, warnings, plan ? &*plan : nullptr, best ? &*best : nullptr,
-               given);
-  }
-  out << text_out.str();
+  LoadRequest request;
+  request.recommend = options.recommend;
+  request.bestOrder = options.bestOrder;
+  const LoadOutcome outcome = PlanLoad(*read.load, request);
+  out << (options.json ? ResultJsonText(outcome) : LoadTableText(outcome));
   out.flush();
   if (!out) {
     err << "tarnwick: the results could not be written\n";

@@ -4,10 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "load/load_flight.h"
 #include "load/load_model.h"
-#include "load/load_plan.h"
-#include "load/number_text.h"
 
 namespace tarnwick::load {
 
@@ -24,10 +21,5 @@ ReadLoad ReadLoadText(std::string_view text);
 
 // The load as a file's text, in its own units; ReadLoadText gives it back.
 std::string WriteLoadText(const Load& load);
-
-// What --json prints: the flight, and the recommendation and best order when asked for.
-std::string WriteResultJson(const Load& load, const LoadFlight& flight,
-                            const std::vector<Warning>& warnings, const DelayPlan* recommendation,
-                            const BestOrder* bestOrder);
 
 }  // namespace tarnwick::load

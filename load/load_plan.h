@@ -49,20 +49,4 @@ BestOrder FindBestOrder(const Load& load);
 // The load's groups in `order` (indices into load.groups).
 Load Reordered(const Load& load, const std::vector<int>& order);
 
-struct Warning {
-  std::string code;
-  std::string message;
-};
-// Warning codes.
-inline constexpr const char* kFastBeforeSlowIntoHeadwind = "fast-before-slow-into-headwind";
-inline constexpr const char* kLowerWindsOpposite = "lower-winds-opposite";
-inline constexpr const char* kPairUnderTarget = "pair-under-target";
-inline constexpr const char* kDelayAtMinimum = "delay-at-minimum";
-inline constexpr const char* kOpeningAbovePath = "opening-above-path";
-
-// What a jumpmaster should hear about the load as flown, each with its reason. `plan` is the
-// recommendation the flight was flown at, if any.
-std::vector<Warning> LoadWarnings(const Load& load, const LoadFlight& flight,
-                                  const DelayPlan* plan);
-
 }  // namespace tarnwick::load

@@ -1,6 +1,7 @@
+#include "load/load_warnings.h"
+
 #include <cmath>
 
-#include "load/load_plan.h"
 #include "load/number_text.h"
 #include "load/shifted_flight.h"
 

@@ -5,6 +5,7 @@
 #include "load/load_flight.h"
 #include "load/load_model.h"
 #include "load/load_plan.h"
+#include "load/load_warnings.h"
 
 namespace tarnwick {
 

@@ -1,5 +1,7 @@
 // The warnings a jumpmaster gets with a load, each on a load built to raise it (or to just
 // miss it), the expected counts worked out by hand from the groups and winds.
+#include "load/load_warnings.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>

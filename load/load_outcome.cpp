@@ -1,0 +1,27 @@
+#include "load/load_outcome.h"
+
+namespace tarnwick::load {
+
+LoadOutcome PlanLoad(const Load& load, const LoadRequest& request) {
+  LoadOutcome outcome;
+  outcome.given = load;
+  outcome.flown = load;
+  if (load.groups.empty()) return outcome;
+  if (request.recommend || request.bestOrder) {
+    const DelayPlan plan = RecommendDelays(load);
+    if (request.recommend) {
+      outcome.recommendation = plan;
+      outcome.flown = WithRoundedDelays(load, plan);
+    }
+    if (request.bestOrder) {
+      outcome.givenPlan = plan;
+      outcome.bestOrder = FindBestOrder(load);
+    }
+  }
+  outcome.flight = FlyLoad(outcome.flown, request.flight);
+  outcome.warnings = LoadWarnings(outcome.flown, outcome.flight,
+                                  outcome.recommendation ? &*outcome.recommendation : nullptr);
+  return outcome;
+}
+
+}  // namespace tarnwick::load

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "load/load_flight.h"
+#include "load/load_model.h"
+#include "load/load_plan.h"
+
+namespace tarnwick::load {
+
+struct Warning {
+  std::string code;
+  std::string message;
+};
+// Warning codes.
+inline constexpr const char* kFastBeforeSlowIntoHeadwind = "fast-before-slow-into-headwind";
+inline constexpr const char* kLowerWindsOpposite = "lower-winds-opposite";
+inline constexpr const char* kPairUnderTarget = "pair-under-target";
+inline constexpr const char* kDelayAtMinimum = "delay-at-minimum";
+inline constexpr const char* kOpeningAbovePath = "opening-above-path";
+
+// What a jumpmaster should hear about the load as flown, each with its reason. `plan` is the
+// recommendation the flight was flown at, if any.
+std::vector<Warning> LoadWarnings(const Load& load, const LoadFlight& flight,
+                                  const DelayPlan* plan);
+
+}  // namespace tarnwick::load

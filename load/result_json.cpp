@@ -1,0 +1,100 @@
+#include "load/result_json.h"
+
+#include <nlohmann/json.hpp>
+#include <tuple>
+
+namespace tarnwick::load {
+namespace {
+
+using Json = nlohmann::ordered_json;  // fields in the documented order
+
+// Numbers go out as the shortest text that reads back the same: nlohmann's own output does
+// exactly that, independently of the locale.
+Json Number(double value) {
+  return value;
+}
+
+}  // namespace
+
+std::string ResultJsonText(const LoadOutcome& outcome) {
+  const Load& load = outcome.flown;
+  const LoadFlight& flight = outcome.flight;
+  const std::vector<Warning>& warnings = outcome.warnings;
+  const DelayPlan* recommendation = outcome.recommendation ? &*outcome.recommendation : nullptr;
+  const BestOrder* bestOrder = outcome.bestOrder ? &*outcome.bestOrder : nullptr;
+  const Units& u = load.units;
+  const auto distance = [&](double feet) { return Number(FromFeet(feet, u.distance)); };
+  Json root;
+  root["units"] = {{"altitude", UnitName(u.altitude)},
+                   {"distance", UnitName(u.distance)},
+                   {"speed", UnitName(u.speed)}};
+  Json groups = Json::array();
+  for (std::size_t k = 0; k < flight.groups.size(); ++k) {
+    const GroupResult& g = flight.groups[k];
+    groups.push_back({{"name", load.groups[k].name},
+                      {"delay", k == 0 ? Json(nullptr) : Json(double(load.groups[k].delay))},
+                      {"exitTime", g.exitTime},
+                      {"fallTime", static_cast<double>(g.fallTime)},
+                      {"openingAltitude", FromFeet(load.groups[k].openingAltitude, u.altitude)},
+                      {"opening",
+                       {{"downrange", distance(g.openingDownrange)},
+                        {"crossrange", distance(g.openingCrossrange)}}}});
+  }
+  root["groups"] = groups;
+  Json pairs = Json::array();
+  for (const PairResult& p : flight.pairs) {
+    pairs.push_back({{"first", p.first},
+                     {"second", p.second},
+                     {"whenFirstOpens", distance(p.whenFirstOpens)},
+                     {"betweenDeploymentPoints", distance(p.betweenDeploymentPoints)},
+                     {"whenSecondOpens", distance(p.whenSecondOpens)},
+                     {"separation", distance(p.separation)},
+                     {"meetsTarget", p.meetsTarget}});
+  }
+  root["pairs"] = pairs;
+  root["minimumSeparation"] = distance(flight.minimumSeparation);
+  Json warningList = Json::array();
+  for (const Warning& w : warnings)
+    warningList.push_back({{"code", w.code}, {"message", w.message}});
+  root["warnings"] = warningList;
+
+  const auto planJson = [](const DelayPlan& plan) {
+    Json delays = Json::array(), rounded = Json::array(), decided = Json::array();
+    for (std::size_t k = 0; k < plan.gaps.size(); ++k) {
+      const GapRecommendation& gap = plan.gaps[k];
+      const bool shown = k > 0 && gap.reachable;
+      delays.push_back(shown ? Json(*gap.delay) : Json(nullptr));
+      rounded.push_back(shown ? Json(*gap.roundedDelay) : Json(nullptr));
+      if (!shown) {
+        decided.push_back(nullptr);
+      } else if (gap.decidedBy) {
+        decided.push_back(*gap.decidedBy);
+      } else {
+        decided.push_back("minimumDelay");
+      }
+    }
+    return std::tuple{delays, rounded, decided};
+  };
+  root["recommendation"] = nullptr;
+  if (recommendation != nullptr) {
+    auto [delays, rounded, decided] = planJson(*recommendation);
+    root["recommendation"] = {
+        {"delays", delays},
+        {"roundedDelays", rounded},
+        {"decidedBy", decided},
+        {"reachable", recommendation->reachable},
+        {"totalTime",
+         recommendation->totalTime ? Json(*recommendation->totalTime) : Json(nullptr)}};
+  }
+  root["bestOrder"] = nullptr;
+  if (bestOrder != nullptr && bestOrder->found) {
+    auto [delays, rounded, decided] = planJson(bestOrder->plan);
+    root["bestOrder"] = {{"order", bestOrder->order},
+                         {"roundedDelays", rounded},
+                         {"totalTime", *bestOrder->plan.totalTime},
+                         {"heuristic", bestOrder->heuristic}};
+  }
+  return root.dump(2) + "\n";
+}
+
+}  // namespace tarnwick::load
