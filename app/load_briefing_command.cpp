@@ -104,17 +104,11 @@ int RunLoadBriefingCommand(const std::vector<std::string>& arguments, std::ostre
   if (!text) return Refuse(err, "cannot read \"" + *loadFile + "\"");
   load::ReadLoad read = load::ReadLoadText(*text);
   if (!read.load) return Refuse(err, *loadFile + ": " + read.error);
-  load::Load flown = *read.load;
-  std::optional<load::DelayPlan> plan;
-  if (HasSwitch(loadArguments, "--recommend")) {
-    plan = load::RecommendDelays(flown);
-    flown = load::WithRoundedDelays(flown, *plan);
-  }
-  const load::LoadFlight flight = load::FlyLoad(flown, PictureFlightOptions());
-  const std::vector<load::Warning> warnings =
-      load::LoadWarnings(flown, flight, plan ? &*plan : nullptr);
+  load::LoadRequest request;
+  request.recommend = HasSwitch(loadArguments, "--recommend");
+  request.flight = PictureFlightOptions();
   const BriefingSheet sheet = MakeBriefingSheet(
-      flown, flight, warnings, BriefingNameForFile(*loadFile), BriefingDateToday());
+      load::PlanLoad(*read.load, request), BriefingNameForFile(*loadFile), BriefingDateToday());
   std::string error;
   if (!WriteBriefing(*briefing.value, sheet, error)) {
     return Refuse(err, "--briefing: " + error);

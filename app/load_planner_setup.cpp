@@ -24,8 +24,7 @@ std::optional<BriefingSheet> SheetOf(LoadPlannerWindow& planner, QString& why) {
   if (!answer || planner.AnswerPending()) {
     answer = std::make_shared<const LoadAnswer>(AnswerFor(load));
   }
-  return MakeBriefingSheet(answer->load, answer->flight, answer->warnings,
-                           BriefingNameForFile(planner.Document().Path().toStdString()),
+  return MakeBriefingSheet(*answer, BriefingNameForFile(planner.Document().Path().toStdString()),
                            BriefingDateToday());
 }
 
@@ -43,8 +42,8 @@ std::unique_ptr<LoadPlannerWindow> MakeLoadPlanner() {
   QObject::connect(window, &LoadPlannerWindow::answerChanged, side, [window, side, top] {
     const std::shared_ptr<const LoadAnswer> answer = window->Answer();
     if (!answer) return;
-    side->setFlight(answer->load, answer->flight);
-    top->setFlight(answer->load, answer->flight);
+    side->setFlight(answer->flown, answer->flight);
+    top->setFlight(answer->flown, answer->flight);
   });
 
   const BriefingActions briefing =

@@ -54,9 +54,11 @@ int CalledDelaySeconds(double delay) {
   return static_cast<int>(std::ceil(delay));
 }
 
-BriefingSheet MakeBriefingSheet(const load::Load& load, const load::LoadFlight& flight,
-                                const std::vector<load::Warning>& warnings, const std::string& name,
+BriefingSheet MakeBriefingSheet(const load::LoadOutcome& outcome, const std::string& name,
                                 const std::string& date) {
+  const load::Load& load = outcome.flown;
+  const load::LoadFlight& flight = outcome.flight;
+  const std::vector<load::Warning>& warnings = outcome.warnings;
   const load::Units& units = load.units;
   BriefingSheet sheet;
   sheet.title = load.name.empty() ? name : load.name;

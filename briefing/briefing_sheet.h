@@ -5,8 +5,8 @@
 
 #include "load/load_flight.h"
 #include "load/load_model.h"
+#include "load/load_outcome.h"
 #include "load/load_plan.h"
-#include "load/load_warnings.h"
 #include "load_pictures/load_tracks.h"
 
 namespace tarnwick {
@@ -43,8 +43,7 @@ struct BriefingSheet {
 
 // The sheet of `load` as flown in `flight` (recorded with PictureFlightOptions()). `name`
 // stands in when the load has none, such as the file's name; `date` is printed as given.
-BriefingSheet MakeBriefingSheet(const load::Load& load, const load::LoadFlight& flight,
-                                const std::vector<load::Warning>& warnings, const std::string& name,
+BriefingSheet MakeBriefingSheet(const load::LoadOutcome& outcome, const std::string& name,
                                 const std::string& date);
 
 // The delay a jumpmaster calls for a gap: whole seconds, a fraction rounded up, as the

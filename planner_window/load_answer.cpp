@@ -5,11 +5,9 @@
 namespace tarnwick {
 
 LoadAnswer AnswerFor(const load::Load& load) {
-  LoadAnswer answer;
-  answer.load = load;
-  answer.flight = load::FlyLoad(load, PictureFlightOptions());
-  answer.warnings = load::LoadWarnings(load, answer.flight, nullptr);
-  return answer;
+  load::LoadRequest request;
+  request.flight = PictureFlightOptions();
+  return load::PlanLoad(load, request);
 }
 
 }  // namespace tarnwick

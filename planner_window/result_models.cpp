@@ -59,7 +59,7 @@ QVariant GroupResultsModel::data(const QModelIndex& index, int role) const {
   }
   if (role != Qt::DisplayRole) return {};
   const std::size_t row = static_cast<std::size_t>(index.row());
-  const load::Load& load = answer_->load;
+  const load::Load& load = answer_->flown;
   const load::GroupResult& result = answer_->flight.groups[row];
   const load::Units& units = load.units;
   switch (index.column()) {
@@ -84,7 +84,7 @@ QVariant GroupResultsModel::data(const QModelIndex& index, int role) const {
 
 QVariant GroupResultsModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-  const load::Units units = answer_ ? answer_->load.units : load::Units{};
+  const load::Units units = answer_ ? answer_->flown.units : load::Units{};
   const QString distance = DistanceUnitName(units);
   switch (section) {
     case Name:
@@ -140,7 +140,7 @@ QVariant PairResultsModel::data(const QModelIndex& index, int role) const {
     return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
   }
   if (role != Qt::DisplayRole) return {};
-  const load::Load& load = answer_->load;
+  const load::Load& load = answer_->flown;
   const auto distance = [&load](double feet) {
     return Whole(load::FromFeet(feet, load.units.distance));
   };
@@ -164,7 +164,7 @@ QVariant PairResultsModel::data(const QModelIndex& index, int role) const {
 
 QVariant PairResultsModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-  const QString unit = DistanceUnitName(answer_ ? answer_->load.units : load::Units{});
+  const QString unit = DistanceUnitName(answer_ ? answer_->flown.units : load::Units{});
   switch (section) {
     case First:
       return QStringLiteral("First out");
