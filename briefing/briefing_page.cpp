@@ -169,6 +169,8 @@ void PaintBriefing(QPainter& painter, const BriefingSheet& sheet) {
   page.Line(sheet.jumpRun, normal);
 
   page.Heading("Separations");
+  // Each pair's line shows its separation; a load of one group has no pair to show.
+  if (sheet.pairs.empty()) page.Line(sheet.leastSeparation, normal, 20);
   PaintPairs(page, sheet, width);
 
   page.Heading("Warnings");

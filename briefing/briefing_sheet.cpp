@@ -1,24 +1,14 @@
 #include "briefing/briefing_sheet.h"
 
-#include <cmath>
-
+#include "load/load_report.h"
+#include "load/quantity_text.h"
 #include "load_pictures/tracks_of_flight.h"
-#include "load_pictures/view_frame.h"
 
 namespace tarnwick {
 namespace {
 
-std::string Length(double feet, load::LengthUnit unit) {
-  return WholeNumberText(load::FromFeet(feet, unit)) + " " + std::string(load::UnitName(unit));
-}
-
-std::string Speed(double knots, load::SpeedUnit unit) {
-  return WholeNumberText(load::FromKnots(knots, unit)) + " " + std::string(load::UnitName(unit));
-}
-
-std::string Degrees(double degrees) {
-  return WholeNumberText(degrees) + " deg";
-}
+using load::Quantity;
+using load::QuantityText;
 
 std::string FallRateText(const load::FallRate& rate, const load::Units& units) {
   switch (rate.kind) {
@@ -27,82 +17,71 @@ std::string FallRateText(const load::FallRate& rate, const load::Units& units) {
     case load::FallRate::Kind::Fast:
       return "Fast";
     case load::FallRate::Kind::DragArea:
-      return "drag area " + OneDecimalText(rate.dragArea) + " sq ft";
+      return "drag area " + QuantityText(Quantity::DragArea, rate.dragArea, units);
     case load::FallRate::Kind::TerminalSpeed:
-      return Speed(rate.terminalSpeed, rate.unit.value_or(units.speed)) + " at " +
-             Length(rate.atAltitude, units.altitude);
+      break;
   }
-  return {};
+  load::Units own = units;  // the terminal speed in the unit it was given in
+  own.speed = rate.unit.value_or(units.speed);
+  return QuantityText(Quantity::Speed, rate.terminalSpeed, own) + " at " +
+         QuantityText(Quantity::Altitude, rate.atAltitude, units);
 }
 
 std::string WindText(const load::WindLayer& layer, const load::Units& units) {
-  std::string where = layer.above ? "Above " + Length(*layer.above, units.altitude)
+  std::string where = layer.above ? "Above " + QuantityText(Quantity::Altitude, *layer.above, units)
                                   : std::string("Down to the ground");
   if (layer.hasDirection) {
-    return where + ": " + Speed(layer.speed, units.speed) + " from " + Degrees(layer.from);
+    return where + ": " + QuantityText(Quantity::Speed, layer.speed, units) + " from " +
+           QuantityText(Quantity::Direction, layer.from, units);
   }
-  if (layer.headwind < 0) return where + ": tailwind " + Speed(-layer.headwind, units.speed);
-  return where + ": headwind " + Speed(layer.headwind, units.speed);
+  if (layer.headwind < 0) {
+    return where + ": tailwind " + QuantityText(Quantity::Speed, -layer.headwind, units);
+  }
+  return where + ": headwind " + QuantityText(Quantity::Speed, layer.headwind, units);
 }
 
 }  // namespace
 
-int CalledDelaySeconds(double delay) {
-  // A delay already whole within float precision is called as it is, not a second longer.
-  const double nearest = std::round(delay);
-  if (std::fabs(delay - nearest) < 1e-4) return static_cast<int>(nearest);
-  return static_cast<int>(std::ceil(delay));
-}
-
 BriefingSheet MakeBriefingSheet(const load::LoadOutcome& outcome, const std::string& name,
                                 const std::string& date) {
   const load::Load& load = outcome.flown;
-  const load::LoadFlight& flight = outcome.flight;
-  const std::vector<load::Warning>& warnings = outcome.warnings;
+  const load::LoadReport report = load::MakeLoadReport(outcome);
   const load::Units& units = load.units;
   BriefingSheet sheet;
   sheet.title = load.name.empty() ? name : load.name;
   sheet.date = date;
-  sheet.aircraft = Speed(load.indicatedAirspeed, units.speed) + " indicated, exit at " +
-                   Length(load.exitAltitude, units.altitude) + " msl";
-  if (load.jumpRunHeading) sheet.aircraft += ", jump run " + Degrees(*load.jumpRunHeading);
+  sheet.aircraft = QuantityText(Quantity::Speed, load.indicatedAirspeed, units) +
+                   " indicated, exit at " +
+                   QuantityText(Quantity::Altitude, load.exitAltitude, units) + " msl";
+  if (load.jumpRunHeading) {
+    sheet.aircraft +=
+        ", jump run " + QuantityText(Quantity::Direction, *load.jumpRunHeading, units);
+  }
   for (const load::WindLayer& layer : load.winds) sheet.winds.push_back(WindText(layer, units));
   if (sheet.winds.empty()) sheet.winds.push_back("Calm");
-  sheet.target = "Target separation " + Length(load.targetSeparation, units.distance) +
-                 ", minimum delay " + WholeNumberText(load.minimumDelay) + " s";
+  sheet.target = "Target separation " + report.target.text + ", minimum delay " +
+                 QuantityText(Quantity::Delay, load.minimumDelay, units);
 
-  int jumpRun = 0;
-  for (std::size_t k = 0; k < load.groups.size(); ++k) {
-    const load::Group& g = load.groups[k];
+  for (std::size_t k = 0; k < report.groups.size(); ++k) {
+    const load::GroupRow& g = report.groups[k];
     BriefingGroupRow row;
     row.name = g.name;
-    if (k == 0) {
-      row.call = "first out";
-    } else {
-      const int call = CalledDelaySeconds(g.delay);
-      jumpRun += call;
-      row.call = std::to_string(call) + " s";
-      if (std::fabs(call - g.delay) > 1e-4)
-        row.call += " (planned " + OneDecimalText(g.delay) + " s)";
-    }
-    row.fallRate = FallRateText(g.fallRate, units);
-    row.opening = Length(g.openingAltitude, units.altitude);
-    if (k < flight.groups.size() && flight.groups[k].opened) {
-      row.fallTime = OneDecimalText(flight.groups[k].fallTime) + " s";
-    }
+    row.call = g.call ? g.call->text : std::string("first out");
+    if (g.callRounds) row.call += " (planned " + g.delay->text + ")";
+    row.fallRate = FallRateText(load.groups[k].fallRate, units);
+    row.opening = g.opening.text;
+    if (g.opened) row.fallTime = g.fallTime.text;
     sheet.groups.push_back(std::move(row));
   }
-  sheet.jumpRun = "Jump run " + std::to_string(jumpRun) + " s from the first exit to the last";
+  sheet.jumpRun = "Jump run " + report.jumpRun.text + " from the first exit to the last";
 
-  for (const load::PairResult& pair : flight.pairs) {
-    const auto first = static_cast<std::size_t>(pair.first);
-    const auto second = static_cast<std::size_t>(pair.second);
-    if (first >= load.groups.size() || second >= load.groups.size()) continue;
-    sheet.pairs.push_back({load.groups[first].name, load.groups[second].name,
-                           Length(pair.separation, units.distance), !pair.meetsTarget});
+  for (const load::PairRow& pair : report.pairs) {
+    sheet.pairs.push_back(
+        {pair.firstName, pair.secondName, pair.separation.text, !pair.meetsTarget});
   }
-  for (const load::Warning& w : warnings) sheet.warnings.push_back(w.message);
-  sheet.tracks = TracksOfFlight(load, flight);
+  sheet.leastSeparation = report.leastSeparationLine;
+  sheet.warnings = report.warnings;
+  sheet.tracks = TracksOfFlight(load, outcome.flight);
   return sheet;
 }
 

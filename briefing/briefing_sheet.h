@@ -26,8 +26,9 @@ struct BriefingPairRow {
   bool underTarget = false;
 };
 
-// Everything the briefing sheet says, as text in the load's units; the pictures from the same
-// flight. Plain C++, so that the sheet's words are tested without drawing it.
+// Everything the briefing sheet says, as text in the load's units (the outcome's LoadReport
+// and the load's own inputs); the pictures from the same flight. Plain C++, so that the
+// sheet's words are tested without drawing it.
 struct BriefingSheet {
   std::string title;  // the load's name
   std::string date;
@@ -36,18 +37,16 @@ struct BriefingSheet {
   std::string target;              // target separation and minimum delay
   std::vector<BriefingGroupRow> groups;
   std::vector<BriefingPairRow> pairs;
+  // "Least separation: 475 ft (target 1000 ft)", or "... none (one group)" without pairs.
+  std::string leastSeparation;
   std::vector<std::string> warnings;
   std::string jumpRun;  // the time from the first exit to the last
   LoadTracks tracks;
 };
 
-// The sheet of `load` as flown in `flight` (recorded with PictureFlightOptions()). `name`
-// stands in when the load has none, such as the file's name; `date` is printed as given.
+// The sheet of the outcome's load as flown (its flight recorded with PictureFlightOptions()).
+// `name` stands in when the load has none, such as the file's name; `date` is printed as given.
 BriefingSheet MakeBriefingSheet(const load::LoadOutcome& outcome, const std::string& name,
                                 const std::string& date);
-
-// The delay a jumpmaster calls for a gap: whole seconds, a fraction rounded up, as the
-// planner rounds its recommendations.
-int CalledDelaySeconds(double delay);
 
 }  // namespace tarnwick

@@ -115,8 +115,8 @@ LoadFlight FlyLoad(const Load& load, const FlightOptions& options) {
     for (const GroupState& other : states)
       atOpening[k].push_back({other.downrange, other.crossrange});
   }
-  flight.pairs =
-      PairSeparations(flight.groups, atOpening, load.targetSeparation, &flight.minimumSeparation);
+  flight.pairs = PairSeparations(flight.groups, atOpening, load.targetSeparation);
+  flight.minimumSeparation = LeastSeparation(flight.pairs);
   return flight;
 }
 

@@ -48,9 +48,9 @@ struct PairResult {
 };
 
 struct LoadFlight {
-  std::vector<GroupResult> groups;  // in exit order
-  std::vector<PairResult> pairs;    // every pair, (0,1), (0,2), ..., (1,2), ...
-  double minimumSeparation = 0;     // over all pairs; 0 with fewer than two groups
+  std::vector<GroupResult> groups;          // in exit order
+  std::vector<PairResult> pairs;            // every pair, (0,1), (0,2), ..., (1,2), ...
+  std::optional<double> minimumSeparation;  // over all pairs; none with fewer than two groups
   long steps = 0;
   double trueAirspeed = 0;                       // ft/s
   double aircraftGroundSpeed = 0;                // ft/s along the jump run

@@ -1,115 +1,164 @@
 #include "load/load_table.h"
 
-#include <charconv>
-#include <ostream>
+#include <algorithm>
+#include <array>
 #include <sstream>
+
+#include "load/load_report.h"
+#include "output/printable_text.h"
+#include "output/text_columns.h"
 
 namespace tarnwick::load {
 namespace {
 
-// Rounded to `decimals` for the table; locale-independent.
-std::string Fixed(double value, int decimals) {
-  char buffer[64];
-  const auto written =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-  std::string text(buffer, written.ptr);
-  return text == "-0" ? "0" : text;
+// The table keeps to a terminal's 80 columns; the group columns' widths, the name's first.
+constexpr std::size_t kLineWidth = 80;
+constexpr std::array<std::size_t, 7> kGroupWidths{20, 8, 8, 8, 9, 11, 11};
+constexpr std::size_t kNameWidth = kGroupWidths[0] - 1;  // a name never touches what follows
+constexpr std::size_t kPairNamesWidth = 36;
+constexpr std::size_t kDistanceWidth = 8;
+
+// A name as the table shows it: escaped, as every echoed text is, and at most kNameWidth wide.
+std::string Name(const std::string& name, std::size_t width = kNameWidth) {
+  return Shortened(PrintableText(name), std::min(width, kNameWidth));
 }
 
-std::string Padded(std::string text, std::size_t width) {
-  if (text.size() < width) text.insert(0, width - text.size(), ' ');
-  return text;
+// Both names of a pair with " / " between them, within the pair column, the longer one
+// shortened first.
+std::string PairNames(const PairRow& pair) {
+  const std::string first = PrintableText(pair.firstName);
+  const std::string second = PrintableText(pair.secondName);
+  const std::size_t room = kPairNamesWidth - 1 - 3;
+  const std::size_t a = TextWidth(first), b = TextWidth(second), half = room / 2;
+  std::size_t firstRoom = half, secondRoom = room - half;
+  if (a + b <= room) {
+    firstRoom = a, secondRoom = b;
+  } else if (a < half) {
+    firstRoom = a, secondRoom = room - a;
+  } else if (b < secondRoom) {
+    secondRoom = b, firstRoom = room - b;
+  }
+  return Shortened(first, firstRoom) + " / " + Shortened(second, secondRoom);
 }
 
-std::string Left(std::string text, std::size_t width) {
-  if (text.size() < width) text.append(width - text.size(), ' ');
-  return text;
+std::string LowerFirst(std::string title) {
+  if (!title.empty() && title[0] >= 'A' && title[0] <= 'Z') title[0] += 'a' - 'A';
+  return title;
 }
 
-std::string GapText(const GapRecommendation& gap, const Load& load) {
+void WriteGroups(std::ostream& out, const LoadReport& report) {
+  std::string titles, units;
+  for (std::size_t c = 0; c < kGroupWidths.size(); ++c) {
+    const ReportColumn& column = report.groupColumns[c];
+    titles += c == 0 ? LeftColumn(column.title, kGroupWidths[c])
+                     : RightColumn(column.title, kGroupWidths[c]);
+    units += c == 0 ? LeftColumn(column.unit, kGroupWidths[c])
+                    : RightColumn(column.unit, kGroupWidths[c]);
+  }
+  out << titles << "\n" << units << "\n";
+  for (const GroupRow& g : report.groups) {
+    const std::array<std::string, 6> numbers{g.delay ? g.delay->number : "-",
+                                             g.exitTime.number,
+                                             g.fallTime.number,
+                                             g.opening.number,
+                                             g.downrange.number,
+                                             g.crossrange.number};
+    out << LeftColumn(Name(g.name), kGroupWidths[0]);
+    for (std::size_t c = 0; c < numbers.size(); ++c) {
+      out << RightColumn(numbers[c], kGroupWidths[c + 1]);
+    }
+    out << "\n";
+  }
+}
+
+void WritePairs(std::ostream& out, const LoadReport& report) {
+  const auto& columns = report.pairColumns;
+  out << "\n";
+  if (!report.pairs.empty()) {
+    out << "Separations (" << columns[2].unit << "): " << LowerFirst(columns[2].title) << ", "
+        << LowerFirst(columns[3].title) << ", " << LowerFirst(columns[4].title) << "\n";
+  }
+  for (const PairRow& p : report.pairs) {
+    out << "  " << LeftColumn(PairNames(p), kPairNamesWidth)
+        << RightColumn(p.whenFirstOpens.number, kDistanceWidth)
+        << RightColumn(p.betweenOpenings.number, kDistanceWidth)
+        << RightColumn(p.whenSecondOpens.number, kDistanceWidth)
+        << (p.meetsTarget ? "" : "  * under target") << "\n";
+  }
+  out << report.leastSeparationLine << "\n";
+}
+
+// One gap's line: the group in the name column, then the delay and what decided it, the name
+// there shortened to end the line within the table's width.
+std::string GapLine(const GapRow& gap, const LoadReport& report) {
+  std::string line = "  before " + LeftColumn(Name(gap.group), kGroupWidths[0]);
+  const auto fitted = [&line](const std::string& name, std::size_t after) {
+    const std::size_t used = TextWidth(line) + after;
+    return Name(name, kLineWidth > used ? kLineWidth - used : 1);
+  };
   if (!gap.reachable) {
-    return "cannot be met up to 60 s; in the way: " + load.groups[*gap.inTheWay].name;
+    line += "cannot be met up to " + report.longestDelay.text;
+    if (gap.inTheWay) {
+      line += "; in the way: ";
+      line += fitted(*gap.inTheWay, 0);
+    }
+  } else {
+    line += gap.delay->text + ", call " + gap.call->text + " (";
+    if (gap.decidedBy) {
+      line += "separation from ";
+      line += fitted(*gap.decidedBy, 1);
+    } else {
+      line += "minimum delay";
+    }
+    line += ")";
   }
-  return Fixed(*gap.delay, 1) + " s, call " + Fixed(*gap.roundedDelay, 0) + " s (" +
-         (gap.decidedBy ? "separation from " + load.groups[*gap.decidedBy].name
-                        : std::string("minimum delay")) +
-         ")";
+  return line + "\n";
 }
 
-void WriteTable(std::ostream& out, const LoadOutcome& outcome) {
-  const Load& load = outcome.flown;
-  const Load& given = outcome.given;
-  const LoadFlight& flight = outcome.flight;
-  const std::vector<Warning>& warnings = outcome.warnings;
-  const DelayPlan* plan = outcome.recommendation ? &*outcome.recommendation : nullptr;
-  const BestOrder* best = outcome.bestOrder ? &*outcome.bestOrder : nullptr;
-  const Units& u = load.units;
-  const std::string d = std::string(UnitName(u.distance));
-  const std::string a = std::string(UnitName(u.altitude));
-  if (!load.name.empty()) out << "Load: " << load.name << "\n";
-  out << Left("Group", 20) << Padded("Delay", 8) << Padded("Exit", 8) << Padded("Fall", 8)
-      << Padded("Opens", 9) << Padded("Downrange", 11) << Padded("Crossrange", 11) << "\n";
-  out << Left("", 20) << Padded("s", 8) << Padded("s", 8) << Padded("s", 8) << Padded(a, 9)
-      << Padded(d, 11) << Padded(d, 11) << "\n";
-  for (std::size_t k = 0; k < flight.groups.size(); ++k) {
-    const GroupResult& g = flight.groups[k];
-    out << Left(load.groups[k].name, 20) << Padded(k == 0 ? "-" : Fixed(load.groups[k].delay, 1), 8)
-        << Padded(Fixed(g.exitTime, 2), 8) << Padded(Fixed(g.fallTime, 1), 8)
-        << Padded(Fixed(FromFeet(load.groups[k].openingAltitude, u.altitude), 0), 9)
-        << Padded(Fixed(FromFeet(g.openingDownrange, u.distance), 0), 11)
-        << Padded(Fixed(FromFeet(g.openingCrossrange, u.distance), 0), 11) << "\n";
+std::string JumpRunText(const std::optional<ShownQuantity>& jumpRun) {
+  return jumpRun ? jumpRun->text : std::string("not every gap can be met");
+}
+
+void WriteRecommendation(std::ostream& out, const LoadReport& report) {
+  const PlanReport& plan = *report.recommendation;
+  out << "\nRecommended delays (flown above at the called ones):\n";
+  for (const GapRow& gap : plan.gaps) out << GapLine(gap, report);
+  out << "  jump run: " << JumpRunText(plan.jumpRun) << "\n";
+}
+
+void WriteBestOrder(std::ostream& out, const BestOrderReport& best) {
+  out << "\nBest exit order"
+      << (best.heuristic ? " (heuristic: too many groups to try every order)" : "") << ":\n";
+  if (!best.found) {
+    out << "  no order meets every gap\n";
+    return;
   }
-  out << "\nSeparations (" << d << "): when the first opens, between deployment points, when "
-      << "the second opens\n";
-  for (const PairResult& p : flight.pairs) {
-    out << "  " << Left(load.groups[p.first].name + " / " + load.groups[p.second].name, 36)
-        << Padded(Fixed(FromFeet(p.whenFirstOpens, u.distance), 0), 8)
-        << Padded(Fixed(FromFeet(p.betweenDeploymentPoints, u.distance), 0), 8)
-        << Padded(Fixed(FromFeet(p.whenSecondOpens, u.distance), 0), 8)
-        << (p.meetsTarget ? "" : "  * under the target") << "\n";
+  for (std::size_t k = 0; k < best.order.size(); ++k) {
+    const OrderRow& row = best.order[k];
+    out << "  " << RoundedText(static_cast<double>(k + 1), 0) << ". " << Name(row.name);
+    if (row.call) out << "  after " << row.call->text;
+    out << "\n";
   }
-  out << "Least separation: " << Fixed(FromFeet(flight.minimumSeparation, u.distance), 0) << " "
-      << d << " (target " << Fixed(FromFeet(load.targetSeparation, u.distance), 0) << " " << d
-      << ")\n";
-  if (plan != nullptr) {
-    out << "\nRecommended delays (flown above at the called ones):\n";
-    for (std::size_t k = 1; k < plan->gaps.size(); ++k) {
-      out << "  before " << Left(load.groups[k].name, 20) << GapText(plan->gaps[k], load) << "\n";
-    }
-    out << "  jump run: "
-        << (plan->totalTime ? Fixed(*plan->totalTime, 0) + " s"
-                            : std::string("not every gap can be met"))
-        << "\n";
-  }
-  if (best != nullptr) {
-    out << "\nBest exit order"
-        << (best->heuristic ? " (heuristic: too many groups to try every order)" : "") << ":\n";
-    if (!best->found) {
-      out << "  no order meets every gap\n";
-    } else {
-      for (std::size_t k = 0; k < best->order.size(); ++k) {
-        out << "  " << k + 1 << ". " << given.groups[best->order[k]].name;
-        if (k > 0) out << "  after " << Fixed(*best->plan.gaps[k].roundedDelay, 0) << " s";
-        out << "\n";
-      }
-      const DelayPlan& givenPlan = *outcome.givenPlan;
-      out << "  jump run: " << Fixed(*best->plan.totalTime, 0) << " s; the given order: "
-          << (givenPlan.totalTime ? Fixed(*givenPlan.totalTime, 0) + " s"
-                                  : std::string("not every gap can be met"))
-          << "\n";
-    }
-  }
-  if (!warnings.empty()) {
-    out << "\nWarnings:\n";
-    for (const Warning& w : warnings) out << "  - " << w.message << "\n";
-  }
+  out << "  jump run: " << best.jumpRun->text
+      << "; the given order: " << JumpRunText(best.givenJumpRun) << "\n";
 }
 
 }  // namespace
 
 std::string LoadTableText(const LoadOutcome& outcome) {
+  const LoadReport report = MakeLoadReport(outcome);
   std::ostringstream out;
-  WriteTable(out, outcome);
+  if (!report.name.empty()) out << Wrapped("Load: " + PrintableText(report.name), kLineWidth, 6);
+  WriteGroups(out, report);
+  WritePairs(out, report);
+  if (report.recommendation) WriteRecommendation(out, report);
+  if (report.bestOrder) WriteBestOrder(out, *report.bestOrder);
+  if (!report.warnings.empty()) {
+    out << "\nWarnings:\n";
+    for (const std::string& w : report.warnings) {
+      out << Wrapped("  - " + PrintableText(w), kLineWidth, 4);
+    }
+  }
   return out.str();
 }
 

@@ -2,20 +2,18 @@
 
 #include <cmath>
 
-#include "load/number_text.h"
+#include "load/quantity_text.h"
 #include "load/shifted_flight.h"
 
 namespace tarnwick::load {
 namespace {
 
 std::string DistanceText(double feet, const Units& units) {
-  return NumberText(std::round(FromFeet(feet, units.distance))) + " " +
-         std::string(UnitName(units.distance));
+  return QuantityText(Quantity::Distance, feet, units);
 }
 
 std::string AltitudeText(double feet, const Units& units) {
-  return NumberText(std::round(FromFeet(feet, units.altitude))) + " " +
-         std::string(UnitName(units.altitude));
+  return QuantityText(Quantity::Altitude, feet, units);
 }
 
 }  // namespace

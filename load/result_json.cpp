@@ -52,7 +52,9 @@ std::string ResultJsonText(const LoadOutcome& outcome) {
                      {"meetsTarget", p.meetsTarget}});
   }
   root["pairs"] = pairs;
-  root["minimumSeparation"] = distance(flight.minimumSeparation);
+  // With fewer than two groups there is no pair, so no least separation.
+  root["minimumSeparation"] =
+      flight.minimumSeparation ? distance(*flight.minimumSeparation) : Json(nullptr);
   Json warningList = Json::array();
   for (const Warning& w : warnings)
     warningList.push_back({{"code", w.code}, {"message", w.message}});

@@ -34,21 +34,25 @@ PairResult PairOf(int first, int second, long firstOpeningStep, long secondOpeni
 
 std::vector<PairResult> PairSeparations(const std::vector<GroupResult>& groups,
                                         const std::vector<std::vector<Position>>& atOpening,
-                                        double target, double* minimum) {
+                                        double target) {
   const int count = static_cast<int>(groups.size());
   std::vector<PairResult> pairs;
-  double least = 0;
   for (int i = 0; i < count; ++i) {
     for (int j = i + 1; j < count; ++j) {
       pairs.push_back(PairOf(i, j, groups[i].openingStep, groups[j].openingStep, atOpening[i][i],
                              atOpening[i][j], atOpening[j][i], atOpening[j][j], atOpening[i][i],
                              atOpening[j][j], target));
-      least =
-          pairs.size() == 1 ? pairs.back().separation : std::min(least, pairs.back().separation);
     }
   }
-  if (minimum != nullptr) *minimum = least;
   return pairs;
+}
+
+std::optional<double> LeastSeparation(const std::vector<PairResult>& pairs) {
+  std::optional<double> least;
+  for (const PairResult& pair : pairs) {
+    if (!least || pair.separation < *least) least = pair.separation;
+  }
+  return least;
 }
 
 }  // namespace tarnwick::load

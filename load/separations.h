@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "load/load_flight.h"
@@ -35,6 +36,9 @@ PairResult PairOf(int first, int second, long firstOpeningStep, long secondOpeni
 // (`atOpening[k][j]`: group j when group k opened).
 std::vector<PairResult> PairSeparations(const std::vector<GroupResult>& groups,
                                         const std::vector<std::vector<Position>>& atOpening,
-                                        double target, double* minimum);
+                                        double target);
+
+// The least separation of `pairs`; none without a pair.
+std::optional<double> LeastSeparation(const std::vector<PairResult>& pairs);
 
 }  // namespace tarnwick::load

@@ -44,8 +44,14 @@ std::optional<CodePoint> DecodeUtf8(std::string_view text) {
   return CodePoint{value, length};
 }
 
+// C1 controls (U+009B starts a terminal sequence as ESC [ does), the line and paragraph
+// separators, and the bidirectional controls, which reorder what follows them on the line
+// (U+202E can make "exe.txt" read "txt.exe").
 bool BreaksOrSteers(std::uint32_t codePoint) {
-  return (codePoint >= 0x80 && codePoint <= 0x9F) || codePoint == 0x2028 || codePoint == 0x2029;
+  return (codePoint >= 0x80 && codePoint <= 0x9F) || codePoint == 0x2028 || codePoint == 0x2029 ||
+         codePoint == 0x061C || codePoint == 0x200E || codePoint == 0x200F ||
+         (codePoint >= 0x202A && codePoint <= 0x202E) ||
+         (codePoint >= 0x2066 && codePoint <= 0x2069);
 }
 
 }  // namespace

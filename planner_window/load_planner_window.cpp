@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "load/load_report.h"
 #include "planner_window/cell_delegates.h"
 #include "planner_window/cell_text.h"
 #include "planner_window/group_table_model.h"
@@ -80,45 +81,39 @@ QTableView* MakeTable(QAbstractItemModel* model, QWidget* parent) {
   return view;
 }
 
-QString Names(const load::Load& load, const std::vector<int>& order) {
+QString Text(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+template <typename Rows>
+QString Names(const Rows& rows) {
   QStringList names;
-  for (const int i : order) names << QString::fromStdString(load.groups[i].name);
+  for (const auto& row : rows) names << Text(row.name);
   return names.join(QStringLiteral(", "));
 }
 
-QString Total(const load::DelayPlan& plan) {
-  return plan.totalTime ? QStringLiteral("jump run %1 s").arg(NumberCell(*plan.totalTime))
-                        : QStringLiteral("a gap cannot be met");
-}
-
-QString GroupName(const load::Load& load, int index) {
-  return QString::fromStdString(load.groups[static_cast<std::size_t>(index)].name);
+QString JumpRun(const std::optional<load::ShownQuantity>& jumpRun) {
+  return jumpRun ? QStringLiteral("jump run %1").arg(Text(jumpRun->text))
+                 : QStringLiteral("a gap cannot be met");
 }
 
 // What decided each gap, in the words a jumpmaster reads out.
-QString PlanSummary(const load::Load& load, const load::DelayPlan& plan) {
+QString PlanSummary(const load::LoadReport& report) {
   QStringList lines;
-  for (std::size_t k = 1; k < plan.gaps.size() && k < load.groups.size(); ++k) {
-    const load::GapRecommendation& gap = plan.gaps[k];
-    const QString name = GroupName(load, static_cast<int>(k));
-    if (!gap.reachable || !gap.roundedDelay) {
-      lines << QStringLiteral("%1: no delay up to 60 s keeps the target; %2 is in the way")
-                   .arg(name, gap.inTheWay ? GroupName(load, *gap.inTheWay) : QStringLiteral("?"));
+  for (const load::GapRow& gap : report.recommendation->gaps) {
+    if (!gap.reachable) {
+      lines << QStringLiteral("%1: no delay up to %2 keeps the target%3")
+                   .arg(Text(gap.group), Text(report.longestDelay.text),
+                        gap.inTheWay ? QStringLiteral("; %1 is in the way").arg(Text(*gap.inTheWay))
+                                     : QString());
       continue;
     }
-    const QString why = gap.decidedBy
-                            ? QStringLiteral("from %1").arg(GroupName(load, *gap.decidedBy))
-                            : QStringLiteral("the minimum delay");
-    lines << QStringLiteral("%1: %2 s (%3 s; %4)")
-                 .arg(name, NumberCell(*gap.roundedDelay), NumberCell(*gap.delay), why);
+    const QString why = gap.decidedBy ? QStringLiteral("from %1").arg(Text(*gap.decidedBy))
+                                      : QStringLiteral("the minimum delay");
+    lines << QStringLiteral("%1: %2 (%3; %4)")
+                 .arg(Text(gap.group), Text(gap.call->text), Text(gap.delay->text), why);
   }
   return lines.join(QLatin1Char('\n'));
-}
-
-std::vector<int> GivenOrder(const load::Load& load) {
-  std::vector<int> order(load.groups.size());
-  for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
-  return order;
 }
 
 }  // namespace
@@ -461,6 +456,9 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   pairs->verticalHeader()->hide();
   pairs->setEditTriggers(QAbstractItemView::NoEditTriggers);
   pairsColumn->addWidget(pairs);
+  leastSeparation_ = new QLabel(pairsBox);
+  leastSeparation_->setObjectName(QStringLiteral("leastSeparation"));
+  pairsColumn->addWidget(leastSeparation_);
 
   auto* lower = new QHBoxLayout;
   auto* warningsBox = new QGroupBox(QStringLiteral("Warnings"), tables);
@@ -558,13 +556,15 @@ void LoadPlannerWindow::Recompute() {
 
 void LoadPlannerWindow::ShowAnswer(std::shared_ptr<const LoadAnswer> answer) {
   answer_ = std::move(answer);
-  groupResults_->SetAnswer(answer_);
-  pairResults_->SetAnswer(answer_);
+  std::shared_ptr<const load::LoadReport> report;
+  if (answer_) report = std::make_shared<const load::LoadReport>(load::MakeLoadReport(*answer_));
+  groupResults_->SetReport(report);
+  pairResults_->SetReport(report);
   warnings_->clear();
-  if (answer_) {
-    for (const load::Warning& warning : answer_->warnings) {
-      warnings_->addItem(QString::fromStdString(warning.message));
-    }
+  leastSeparation_->clear();
+  if (report) {
+    for (const std::string& warning : report->warnings) warnings_->addItem(Text(warning));
+    leastSeparation_->setText(Text(report->leastSeparationLine));
   }
   emit answerChanged();
 }
@@ -582,33 +582,35 @@ QString LoadPlannerWindow::BestOrderText() const {
 void LoadPlannerWindow::RecommendDelays() {
   if (document_->Load().groups.size() < 2) return;
   planNote_->setText(QStringLiteral("Working out the delays..."));
-  planner_.Run([load = document_->Load()] {
-    PlanResult result;
-    result.kind = PlanResult::Kind::Recommendation;
-    result.load = load;
-    result.current = load::RecommendDelays(load);
-    return result;
-  });
+  load::LoadRequest request;
+  request.recommend = true;
+  Plan(PlanResult::Kind::Recommendation, request);
 }
 
 void LoadPlannerWindow::FindBestOrder() {
   if (document_->Load().groups.size() < 2) return;
   bestOrder_->setText(QStringLiteral("Trying the orders..."));
-  planner_.Run([load = document_->Load()] {
+  load::LoadRequest request;
+  request.bestOrder = true;
+  Plan(PlanResult::Kind::BestOrder, request);
+}
+
+void LoadPlannerWindow::Plan(PlanResult::Kind kind, const load::LoadRequest& request) {
+  planner_.Run([kind, request, load = document_->Load()] {
     PlanResult result;
-    result.kind = PlanResult::Kind::BestOrder;
-    result.load = load;
-    result.current = load::RecommendDelays(load);
-    result.best = load::FindBestOrder(load);
+    result.kind = kind;
+    result.outcome = load::PlanLoad(load, request);
+    result.report = load::MakeLoadReport(result.outcome);
     return result;
   });
 }
 
 void LoadPlannerWindow::ShowPlan(const PlanResult& plan) {
+  const load::LoadReport& report = plan.report;
   if (plan.kind == PlanResult::Kind::Recommendation) {
-    const QString summary = PlanSummary(plan.load, plan.current);
-    const QString refused = document_->Propose(load::WithRoundedDelays(plan.load, plan.current),
-                                               QStringLiteral("Recommend delays"));
+    const QString summary = PlanSummary(report);
+    const QString refused =
+        document_->Propose(plan.outcome.flown, QStringLiteral("Recommend delays"));
     // Applying the delays recomputes, which clears the plan labels; the note comes after.
     planNote_->setText(refused.isEmpty()
                            ? QStringLiteral("Recommended delays filled in:\n") + summary
@@ -616,18 +618,19 @@ void LoadPlannerWindow::ShowPlan(const PlanResult& plan) {
                                  QLatin1Char('\n') + summary);
     return;
   }
+  const load::BestOrderReport& best = *report.bestOrder;
   currentOrder_->setText(QStringLiteral("Current order: %1; %2")
-                             .arg(Names(plan.load, GivenOrder(plan.load)), Total(plan.current)));
-  if (!plan.best.found) {
+                             .arg(Names(report.groups), JumpRun(best.givenJumpRun)));
+  if (!best.found) {
     bestOrder_->setText(QStringLiteral("Best order: no order meets every gap"));
     useBestOrder_->setEnabled(false);
   } else {
     bestOrder_->setText(QStringLiteral("Best order: %1; %2%3")
-                            .arg(Names(plan.load, plan.best.order), Total(plan.best.plan),
-                                 plan.best.heuristic
+                            .arg(Names(best.order), JumpRun(best.jumpRun),
+                                 best.heuristic
                                      ? QStringLiteral(" (searched, not every order tried)")
                                      : QString()));
-    shownBestOrder_ = plan.best;
+    shownBestOrder_ = *plan.outcome.bestOrder;
     useBestOrder_->setEnabled(true);
   }
   emit bestOrderShown();

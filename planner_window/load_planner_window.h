@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "load/load_plan.h"
+#include "load/load_report.h"
 #include "planner_window/latest_only.h"
 #include "planner_window/load_answer.h"
 
@@ -108,9 +109,8 @@ class LoadPlannerWindow : public QMainWindow {
  private:
   struct PlanResult {
     enum class Kind { Recommendation, BestOrder } kind = Kind::Recommendation;
-    load::Load load;  // the load the plan was made for
-    load::DelayPlan current;
-    load::BestOrder best;
+    load::LoadOutcome outcome;  // of the load as it was when asked
+    load::LoadReport report;    // of `outcome`
   };
 
   void BuildMenus();
@@ -118,6 +118,8 @@ class LoadPlannerWindow : public QMainWindow {
   QWidget* BuildAnswer();
   void Recompute();
   void ShowAnswer(std::shared_ptr<const LoadAnswer> answer);
+  // Plans the load as it stands off the interface thread; ShowPlan shows what comes back.
+  void Plan(PlanResult::Kind kind, const load::LoadRequest& request);
   void ShowPlan(const PlanResult& plan);
   void UpdateTitle();
   void FillRecentMenu();
@@ -140,6 +142,7 @@ class LoadPlannerWindow : public QMainWindow {
   QTableView* windView_ = nullptr;
   QTableView* groupView_ = nullptr;
   QListWidget* warnings_ = nullptr;
+  QLabel* leastSeparation_ = nullptr;
   QLabel* currentOrder_ = nullptr;
   QLabel* bestOrder_ = nullptr;
   QLabel* planNote_ = nullptr;

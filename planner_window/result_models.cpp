@@ -1,28 +1,32 @@
 #include "planner_window/result_models.h"
 
 #include <QColor>
-#include <QLocale>
-#include <cmath>
-
-#include "planner_window/cell_text.h"
 
 namespace tarnwick {
 namespace {
 
-// Results are read at a glance: whole feet or metres, tenths of seconds.
-QString Whole(double value) {
-  const double rounded = std::round(value);
-  return QLocale::c().toString(rounded == 0 ? 0.0 : rounded, 'f', 0);
-}
-QString Tenths(double value) {
-  return QLocale::c().toString(value, 'f', 1);
+static_assert(GroupResultsModel::ColumnCount ==
+              std::tuple_size_v<decltype(load::LoadReport::groupColumns)>);
+static_assert(PairResultsModel::ColumnCount ==
+              std::tuple_size_v<decltype(load::LoadReport::pairColumns)>);
+
+QString Text(const std::string& text) {
+  return QString::fromStdString(text);
 }
 
-int GroupRows(const LoadAnswer* a) {
-  return a ? static_cast<int>(a->flight.groups.size()) : 0;
+// The header of `section` from the report's `columns` (of a load in feet and knots before the
+// first report).
+template <std::size_t N>
+QVariant Header(const std::array<load::ReportColumn, N>& columns, int section, int role,
+                Qt::Orientation orientation) {
+  if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
+  if (section < 0 || static_cast<std::size_t>(section) >= N) return {};
+  return ColumnTitle(columns[static_cast<std::size_t>(section)]);
 }
-int PairRows(const LoadAnswer* a) {
-  return a ? static_cast<int>(a->flight.pairs.size()) : 0;
+
+const load::LoadReport& EmptyReport() {
+  static const load::LoadReport empty = load::MakeLoadReport({});
+  return empty;
 }
 
 }  // namespace
@@ -31,105 +35,75 @@ QColor PairColour(bool meetsTarget) {
   return meetsTarget ? QColor(0xC8, 0xEE, 0xC8) : QColor(0xF6, 0xB8, 0xB8);
 }
 
-void GroupResultsModel::SetAnswer(std::shared_ptr<const LoadAnswer> answer) {
-  if (GroupRows(answer_.get()) == GroupRows(answer.get())) {
-    answer_ = std::move(answer);
-    const int n = GroupRows(answer_.get());
-    if (n > 0) emit dataChanged(index(0, 0), index(n - 1, ColumnCount - 1));
-    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+QString ColumnTitle(const load::ReportColumn& column) {
+  return column.unit.empty() ? Text(column.title)
+                             : QStringLiteral("%1 (%2)").arg(Text(column.title), Text(column.unit));
+}
+
+void ReportTableModel::SetReport(std::shared_ptr<const load::LoadReport> report) {
+  const int before = report_ ? RowsOf(*report_) : 0;
+  const int after = report ? RowsOf(*report) : 0;
+  if (before != after) {
+    beginResetModel();
+    report_ = std::move(report);
+    endResetModel();
     return;
   }
-  beginResetModel();
-  answer_ = std::move(answer);
-  endResetModel();
+  report_ = std::move(report);
+  if (after > 0) emit dataChanged(index(0, 0), index(after - 1, Columns() - 1));
+  emit headerDataChanged(Qt::Horizontal, 0, Columns() - 1);
 }
 
-int GroupResultsModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : GroupRows(answer_.get());
+int ReportTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() || !report_ ? 0 : RowsOf(*report_);
 }
 
-int GroupResultsModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : ColumnCount;
+int ReportTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : Columns();
+}
+
+int GroupResultsModel::RowsOf(const load::LoadReport& report) const {
+  return static_cast<int>(report.groups.size());
 }
 
 QVariant GroupResultsModel::data(const QModelIndex& index, int role) const {
-  if (!answer_ || !index.isValid() || index.row() >= rowCount()) return {};
+  if (!report_ || !index.isValid() || index.row() >= rowCount()) return {};
   if (role == Qt::TextAlignmentRole && index.column() != Name) {
     return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
   }
   if (role != Qt::DisplayRole) return {};
-  const std::size_t row = static_cast<std::size_t>(index.row());
-  const load::Load& load = answer_->flown;
-  const load::GroupResult& result = answer_->flight.groups[row];
-  const load::Units& units = load.units;
+  const load::GroupRow& row = report_->groups[static_cast<std::size_t>(index.row())];
   switch (index.column()) {
     case Name:
-      return QString::fromStdString(load.groups[row].name);
+      return Text(row.name);
     case Delay:
-      return row == 0 ? QString() : Tenths(load.groups[row].delay);
+      return row.delay ? Text(row.delay->number) : QString();
     case ExitTime:
-      return Tenths(result.exitTime);
+      return Text(row.exitTime.number);
     case FallTime:
-      return Tenths(result.fallTime);
+      return Text(row.fallTime.number);
     case Opening:
-      return Whole(load::FromFeet(load.groups[row].openingAltitude, units.altitude));
+      return Text(row.opening.number);
     case Downrange:
-      return Whole(load::FromFeet(result.openingDownrange, units.distance));
+      return Text(row.downrange.number);
     case Crossrange:
-      return Whole(load::FromFeet(result.openingCrossrange, units.distance));
+      return Text(row.crossrange.number);
     default:
       return {};
   }
 }
 
 QVariant GroupResultsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-  const load::Units units = answer_ ? answer_->flown.units : load::Units{};
-  const QString distance = DistanceUnitName(units);
-  switch (section) {
-    case Name:
-      return QStringLiteral("Group");
-    case Delay:
-      return QStringLiteral("Delay (s)");
-    case ExitTime:
-      return QStringLiteral("Exit (s)");
-    case FallTime:
-      return QStringLiteral("Fall time (s)");
-    case Opening:
-      return QStringLiteral("Opens at (%1)").arg(AltitudeUnitName(units));
-    case Downrange:
-      return QStringLiteral("Downrange (%1)").arg(distance);
-    case Crossrange:
-      return QStringLiteral("Right of run (%1)").arg(distance);
-    default:
-      return {};
-  }
+  return Header((report_ ? *report_ : EmptyReport()).groupColumns, section, role, orientation);
 }
 
-void PairResultsModel::SetAnswer(std::shared_ptr<const LoadAnswer> answer) {
-  if (PairRows(answer_.get()) == PairRows(answer.get())) {
-    answer_ = std::move(answer);
-    const int n = PairRows(answer_.get());
-    if (n > 0) emit dataChanged(index(0, 0), index(n - 1, ColumnCount - 1));
-    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
-    return;
-  }
-  beginResetModel();
-  answer_ = std::move(answer);
-  endResetModel();
-}
-
-int PairResultsModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : PairRows(answer_.get());
-}
-
-int PairResultsModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : ColumnCount;
+int PairResultsModel::RowsOf(const load::LoadReport& report) const {
+  return static_cast<int>(report.pairs.size());
 }
 
 QVariant PairResultsModel::data(const QModelIndex& index, int role) const {
-  if (!answer_ || !index.isValid() || index.row() >= rowCount()) return {};
-  const load::PairResult& pair = answer_->flight.pairs[static_cast<std::size_t>(index.row())];
+  if (!report_ || !index.isValid() || index.row() >= rowCount()) return {};
+  const load::PairRow& pair = report_->pairs[static_cast<std::size_t>(index.row())];
   if (role == Qt::BackgroundRole) return PairColour(pair.meetsTarget);
   if (role == Qt::ForegroundRole) return QColor(Qt::black);
   if (role == Qt::ToolTipRole) {
@@ -140,47 +114,26 @@ QVariant PairResultsModel::data(const QModelIndex& index, int role) const {
     return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
   }
   if (role != Qt::DisplayRole) return {};
-  const load::Load& load = answer_->flown;
-  const auto distance = [&load](double feet) {
-    return Whole(load::FromFeet(feet, load.units.distance));
-  };
   switch (index.column()) {
     case First:
-      return QString::fromStdString(load.groups[static_cast<std::size_t>(pair.first)].name);
+      return Text(pair.firstName);
     case Second:
-      return QString::fromStdString(load.groups[static_cast<std::size_t>(pair.second)].name);
+      return Text(pair.secondName);
     case WhenFirstOpens:
-      return distance(pair.whenFirstOpens);
+      return Text(pair.whenFirstOpens.number);
     case BetweenDeploymentPoints:
-      return distance(pair.betweenDeploymentPoints);
+      return Text(pair.betweenOpenings.number);
     case WhenSecondOpens:
-      return distance(pair.whenSecondOpens);
+      return Text(pair.whenSecondOpens.number);
     case Separation:
-      return distance(pair.separation) + (pair.meetsTarget ? QString() : QStringLiteral(" *"));
+      return Text(pair.separation.number) + (pair.meetsTarget ? QString() : QStringLiteral(" *"));
     default:
       return {};
   }
 }
 
 QVariant PairResultsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-  const QString unit = DistanceUnitName(answer_ ? answer_->flown.units : load::Units{});
-  switch (section) {
-    case First:
-      return QStringLiteral("First out");
-    case Second:
-      return QStringLiteral("Second out");
-    case WhenFirstOpens:
-      return QStringLiteral("When first opens (%1)").arg(unit);
-    case BetweenDeploymentPoints:
-      return QStringLiteral("Between openings (%1)").arg(unit);
-    case WhenSecondOpens:
-      return QStringLiteral("When second opens (%1)").arg(unit);
-    case Separation:
-      return QStringLiteral("Separation (%1)").arg(unit);
-    default:
-      return {};
-  }
+  return Header((report_ ? *report_ : EmptyReport()).pairColumns, section, role, orientation);
 }
 
 }  // namespace tarnwick

@@ -3,35 +3,53 @@
 #include <QAbstractTableModel>
 #include <memory>
 
-#include "planner_window/load_answer.h"
+#include "load/load_report.h"
 
 namespace tarnwick {
 
-// What the load's answer says about each group in exit order: delay, exit time, fall time and
-// where it opens, in the load's units. Read only.
-class GroupResultsModel : public QAbstractTableModel {
+// A read-only table over a part of the load's report. A new report with the same number of
+// rows changes them in place, so that the selection and the scroll position stay.
+class ReportTableModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  enum Column { Name, Delay, ExitTime, FallTime, Opening, Downrange, Crossrange, ColumnCount };
   using QAbstractTableModel::QAbstractTableModel;
 
-  void SetAnswer(std::shared_ptr<const LoadAnswer> answer);
+  void SetReport(std::shared_ptr<const load::LoadReport> report);
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
+
+ protected:
+  virtual int RowsOf(const load::LoadReport& report) const = 0;
+  virtual int Columns() const = 0;
+  std::shared_ptr<const load::LoadReport> report_;
+};
+
+// What the load's report says about each group in exit order: delay, exit time, fall time and
+// where it opens, in the load's units.
+class GroupResultsModel : public ReportTableModel {
+  Q_OBJECT
+
+ public:
+  // In the order of the report's group columns.
+  enum Column { Name, Delay, ExitTime, FallTime, Opening, Downrange, Crossrange, ColumnCount };
+  using ReportTableModel::ReportTableModel;
+
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
- private:
-  std::shared_ptr<const LoadAnswer> answer_;
+ protected:
+  int RowsOf(const load::LoadReport& report) const override;
+  int Columns() const override { return ColumnCount; }
 };
 
 // Every pair of groups with its three distances and the least of them, green where it keeps
 // the target separation and red where it falls short.
-class PairResultsModel : public QAbstractTableModel {
+class PairResultsModel : public ReportTableModel {
   Q_OBJECT
 
  public:
+  // In the order of the report's pair columns.
   enum Column {
     First,
     Second,
@@ -41,19 +59,20 @@ class PairResultsModel : public QAbstractTableModel {
     Separation,
     ColumnCount
   };
-  using QAbstractTableModel::QAbstractTableModel;
+  using ReportTableModel::ReportTableModel;
 
-  void SetAnswer(std::shared_ptr<const LoadAnswer> answer);
-  int rowCount(const QModelIndex& parent = {}) const override;
-  int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
- private:
-  std::shared_ptr<const LoadAnswer> answer_;
+ protected:
+  int RowsOf(const load::LoadReport& report) const override;
+  int Columns() const override { return ColumnCount; }
 };
 
 // The colours of a pair that meets the target and of one that does not.
 QColor PairColour(bool meetsTarget);
+
+// A report column's title with its unit, as a header shows it: "Delay (s)", "Group".
+QString ColumnTitle(const load::ReportColumn& column);
 
 }  // namespace tarnwick

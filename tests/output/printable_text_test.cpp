@@ -22,6 +22,21 @@ TEST(PrintableText, ControlCharactersNeverReachTheTerminal) {
             "a\\u2028b\\u2029");
 }
 
+// The bidirectional controls from Unicode's Bidi_Control list: an override or isolate would
+// make the rest of the line read backwards ("\u202e" before "txt.exe" shows "exe.txt").
+TEST(PrintableText, BidirectionalControlsCannotReorderTheLine) {
+  EXPECT_EQ(PrintableText("a\xe2\x80\xae"
+                          "gpj.exe"),
+            "a\\u202egpj.exe");  // right-to-left override
+  EXPECT_EQ(PrintableText("\xe2\x80\xaa\xe2\x80\xab\xe2\x80\xac\xe2\x80\xad"),
+            "\\u202a\\u202b\\u202c\\u202d");  // embeddings, pop, left-to-right override
+  EXPECT_EQ(PrintableText("\xe2\x81\xa6\xe2\x81\xa9"), "\\u2066\\u2069");  // isolates
+  EXPECT_EQ(PrintableText("\xe2\x80\x8e\xe2\x80\x8f\xd8\x9c"),
+            "\\u200e\\u200f\\u061c");  // the marks
+  // Their neighbours are ordinary: an en dash (U+2013) and the per mille sign (U+2030).
+  EXPECT_EQ(PrintableText("\xe2\x80\x93\xe2\x80\xb0"), "\xe2\x80\x93\xe2\x80\xb0");
+}
+
 TEST(PrintableText, OrdinaryTextStaysAndEveryEscapeIsUnambiguous) {
   EXPECT_EQ(PrintableText("chart 1.png"), "chart 1.png");
   EXPECT_EQ(PrintableText("Höhe \xe2\x82\xac"), "Höhe \xe2\x82\xac");  // ö and the euro sign

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
@@ -265,6 +266,61 @@ class LoadPlannerWindowTest : public QObject {
       QVERIFY2(text.contains(QRegularExpression(name + QStringLiteral(" +9 ?s"))),
                qPrintable(name + '\n' + text));
     }
+  }
+
+  // Recommend Delays and Best Order show and apply the outcome the core plans for the load,
+  // each as one undoable change; a load of one group has no least separation.
+  void planningAppliesTheOutcomeOfOneRequest() {
+    LoadPlannerWindow window;
+    CountingPlanner planner(window);
+    // A fast group out first into a 25 kt headwind aloft: the best order moves it.
+    load::Load three;
+    three.groups.resize(3);
+    three.groups[0].name = "Freefly";
+    three.groups[0].fallRate.kind = load::FallRate::Kind::Fast;
+    three.groups[1].name = "Belly";
+    three.groups[2].name = "Tandem";
+    three.groups[1].delay = three.groups[2].delay = 5;
+    three.winds.resize(2);
+    three.winds[0].above = 6000;
+    three.winds[0].headwind = 25;
+    QVERIFY(window.StartWith(three));
+    QCOMPARE(
+        window.GroupResults().headerData(GroupResultsModel::Delay, Qt::Horizontal, Qt::DisplayRole),
+        QVariant(QStringLiteral("Delay (s)")));
+    auto* least = window.findChild<QLabel*>(QStringLiteral("leastSeparation"));
+    QVERIFY(least);
+    QVERIFY(least->text().startsWith(QStringLiteral("Least separation: ")));
+
+    load::LoadRequest request;
+    request.recommend = request.bestOrder = true;
+    const load::LoadOutcome planned = load::PlanLoad(three, request);
+    window.RecommendDelays();
+    for (std::size_t k = 1; k < three.groups.size(); ++k) {
+      QCOMPARE(window.Document().Load().groups[k].delay, planned.flown.groups[k].delay);
+    }
+    QCOMPARE(window.Document().UndoStack().count(), 1);
+    window.Document().UndoStack().undo();
+    QCOMPARE(window.Document().Load().groups[1].delay, 5.0f);
+
+    QSignalSpy shown(&window, &LoadPlannerWindow::bestOrderShown);
+    window.FindBestOrder();
+    QCOMPARE(shown.count(), 1);
+    QVERIFY2(window.BestOrderText().contains(QStringLiteral("Best order: ")),
+             qPrintable(window.BestOrderText()));
+    window.UseBestOrder();
+    QVERIFY(planned.bestOrder && planned.bestOrder->found);
+    for (std::size_t k = 0; k < three.groups.size(); ++k) {
+      const int from = planned.bestOrder->order[k];
+      QCOMPARE(window.Document().Load().groups[k].name, three.groups[from].name);
+    }
+    QCOMPARE(window.Document().UndoStack().count(), 1);
+
+    load::Load one = three;
+    one.groups.resize(1);
+    QVERIFY(window.StartWith(one));
+    QCOMPARE(least->text(), QStringLiteral("Least separation: none (one group)"));
+    QCOMPARE(window.PairResults().rowCount(), 0);
   }
 
  private:

@@ -1,0 +1,140 @@
+#include "load/load_report.h"
+
+#include <cmath>
+
+#include "load/load_limits.h"
+
+namespace tarnwick::load {
+namespace {
+
+std::string NameOf(const Load& load, std::optional<int> index) {
+  return load.groups[static_cast<std::size_t>(*index)].name;
+}
+
+PlanReport PlanReportOf(const Load& load, const DelayPlan& plan) {
+  const Units& u = load.units;
+  PlanReport report;
+  for (std::size_t k = 1; k < plan.gaps.size(); ++k) {
+    const GapRecommendation& gap = plan.gaps[k];
+    GapRow row;
+    row.group = load.groups[k].name;
+    row.reachable = gap.reachable && gap.delay && gap.roundedDelay;
+    if (row.reachable) {
+      row.delay = Show(Quantity::Delay, *gap.delay, u);
+      row.call = Show(Quantity::Call, *gap.roundedDelay, u);
+      if (gap.decidedBy) row.decidedBy = NameOf(load, gap.decidedBy);
+    } else if (gap.inTheWay) {
+      row.inTheWay = NameOf(load, gap.inTheWay);
+    }
+    report.gaps.push_back(std::move(row));
+  }
+  if (plan.totalTime) report.jumpRun = Show(Quantity::Call, *plan.totalTime, u);
+  return report;
+}
+
+BestOrderReport BestOrderReportOf(const Load& given, const BestOrder& best,
+                                  const std::optional<DelayPlan>& givenPlan) {
+  const Units& u = given.units;
+  BestOrderReport report;
+  report.found = best.found;
+  report.heuristic = best.heuristic;
+  if (givenPlan && givenPlan->totalTime) {
+    report.givenJumpRun = Show(Quantity::Call, *givenPlan->totalTime, u);
+  }
+  if (!best.found) return report;
+  for (std::size_t k = 0; k < best.order.size(); ++k) {
+    OrderRow row;
+    row.name = NameOf(given, best.order[k]);
+    if (k > 0) row.call = Show(Quantity::Call, *best.plan.gaps[k].roundedDelay, u);
+    report.order.push_back(std::move(row));
+  }
+  report.jumpRun = Show(Quantity::Call, *best.plan.totalTime, u);
+  return report;
+}
+
+GroupRow GroupRowOf(const Load& load, const LoadFlight& flight, std::size_t k) {
+  const Units& u = load.units;
+  const Group& group = load.groups[k];
+  const GroupResult& result = flight.groups[k];
+  GroupRow row;
+  row.name = group.name;
+  row.exitTime = Show(Quantity::Time, result.exitTime, u);
+  row.fallTime = Show(Quantity::Time, result.fallTime, u);
+  row.opening = Show(Quantity::Altitude, group.openingAltitude, u);
+  row.downrange = Show(Quantity::Distance, result.openingDownrange, u);
+  row.crossrange = Show(Quantity::Distance, result.openingCrossrange, u);
+  row.opened = result.opened;
+  if (k > 0) {
+    row.delay = Show(Quantity::Delay, group.delay, u);
+    row.call = Show(Quantity::Call, group.delay, u);
+    row.callRounds = std::fabs(CalledSeconds(group.delay) - group.delay) > 1e-4;
+  }
+  return row;
+}
+
+PairRow PairRowOf(const Load& load, const PairResult& p) {
+  const auto distance = [&load](double feet) { return Show(Quantity::Distance, feet, load.units); };
+  PairRow row;
+  row.first = p.first;
+  row.second = p.second;
+  row.firstName = NameOf(load, p.first);
+  row.secondName = NameOf(load, p.second);
+  row.whenFirstOpens = distance(p.whenFirstOpens);
+  row.betweenOpenings = distance(p.betweenDeploymentPoints);
+  row.whenSecondOpens = distance(p.whenSecondOpens);
+  row.separation = distance(p.separation);
+  row.meetsTarget = p.meetsTarget;
+  return row;
+}
+
+}  // namespace
+
+LoadReport MakeLoadReport(const LoadOutcome& outcome) {
+  const Load& load = outcome.flown;
+  const LoadFlight& flight = outcome.flight;
+  const Units& u = load.units;
+  LoadReport report;
+  report.name = load.name;
+  report.units = u;
+  const std::string distance = UnitOf(Quantity::Distance, u);
+  report.groupColumns = {{{"Group", ""},
+                          {"Delay", UnitOf(Quantity::Delay, u)},
+                          {"Exit", UnitOf(Quantity::Time, u)},
+                          {"Fall", UnitOf(Quantity::Time, u)},
+                          {"Opens", UnitOf(Quantity::Altitude, u)},
+                          {"Downrange", distance},
+                          {"Crossrange", distance}}};
+  report.pairColumns = {{{"First out", ""},
+                         {"Second out", ""},
+                         {"When first opens", distance},
+                         {"Between openings", distance},
+                         {"When second opens", distance},
+                         {"Separation", distance}}};
+
+  int jumpRun = 0;
+  for (std::size_t k = 0; k < flight.groups.size(); ++k) {
+    report.groups.push_back(GroupRowOf(load, flight, k));
+    if (k > 0) jumpRun += CalledSeconds(load.groups[k].delay);
+  }
+  report.jumpRun = Show(Quantity::Call, jumpRun, u);
+  for (const PairResult& p : flight.pairs) report.pairs.push_back(PairRowOf(load, p));
+  report.target = Show(Quantity::Distance, load.targetSeparation, u);
+  if (flight.minimumSeparation) {
+    report.leastSeparation = Show(Quantity::Distance, *flight.minimumSeparation, u);
+    report.leastSeparationLine = "Least separation: " + report.leastSeparation->text + " (target " +
+                                 report.target.text + ")";
+  } else {
+    report.leastSeparationLine = std::string("Least separation: none (") +
+                                 (load.groups.size() == 1 ? "one group" : "no groups") + ")";
+  }
+  report.longestDelay = Show(Quantity::Call, limits::kMaxPlannedDelay, u);
+
+  if (outcome.recommendation) report.recommendation = PlanReportOf(load, *outcome.recommendation);
+  if (outcome.bestOrder) {
+    report.bestOrder = BestOrderReportOf(outcome.given, *outcome.bestOrder, outcome.givenPlan);
+  }
+  for (const Warning& w : outcome.warnings) report.warnings.push_back(w.message);
+  return report;
+}
+
+}  // namespace tarnwick::load

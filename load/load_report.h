@@ -1,0 +1,92 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "load/load_outcome.h"
+#include "load/quantity_text.h"
+
+namespace tarnwick::load {
+
+// A column of the report's tables: its title and the unit of its numbers, each given once
+// here for every view (empty for a column of names).
+struct ReportColumn {
+  std::string title;
+  std::string unit;
+};
+
+// One group as flown, in exit order.
+struct GroupRow {
+  std::string name;                    // as given; each view makes it safe and short for its medium
+  std::optional<ShownQuantity> delay;  // none for the first group
+  std::optional<ShownQuantity> call;   // the whole seconds called before it; none for the first
+  bool callRounds = false;             // the call is longer than the delay flown
+  ShownQuantity exitTime, fallTime, opening, downrange, crossrange;
+  bool opened = false;  // it passed below its opening altitude
+};
+
+// One pair, first and second in exit order.
+struct PairRow {
+  int first = 0, second = 0;
+  std::string firstName, secondName;
+  ShownQuantity whenFirstOpens, betweenOpenings, whenSecondOpens;
+  ShownQuantity separation;  // the least of the three
+  bool meetsTarget = false;
+};
+
+// One gap of a recommendation: the delay before `group`.
+struct GapRow {
+  std::string group;
+  bool reachable = true;
+  std::optional<ShownQuantity> delay;  // on the 0.1 s grid; none when the gap cannot be met
+  std::optional<ShownQuantity> call;
+  std::optional<std::string> decidedBy;  // the earlier group it keeps from; none: minimum delay
+  std::optional<std::string> inTheWay;   // unmet: the group closest at the longest delay
+};
+
+struct PlanReport {
+  std::vector<GapRow> gaps;              // one per group after the first
+  std::optional<ShownQuantity> jumpRun;  // the sum of the calls; none when a gap is unmet
+};
+
+// One place of the best order.
+struct OrderRow {
+  std::string name;
+  std::optional<ShownQuantity> call;  // none for the first out
+};
+
+struct BestOrderReport {
+  bool found = false;
+  bool heuristic = false;  // too many groups to try every order
+  std::vector<OrderRow> order;
+  std::optional<ShownQuantity> jumpRun;       // when found
+  std::optional<ShownQuantity> givenJumpRun;  // the given order's; none when a gap is unmet
+};
+
+// What every view of a load's outcome shows (the text table, the window, the briefing sheet),
+// in the load's display units with each number written once by its quantity's rule.
+struct LoadReport {
+  std::string name;  // the load's, possibly empty
+  Units units;
+  // Group, Delay, Exit, Fall, Opens, Downrange, Crossrange.
+  std::array<ReportColumn, 7> groupColumns;
+  // First out, Second out, When first opens, Between openings, When second opens, Separation.
+  std::array<ReportColumn, 6> pairColumns;
+  std::vector<GroupRow> groups;
+  std::vector<PairRow> pairs;
+  std::optional<ShownQuantity> leastSeparation;  // none with fewer than two groups
+  ShownQuantity target;
+  // "Least separation: 475 ft (target 1000 ft)", or "Least separation: none (one group)".
+  std::string leastSeparationLine;
+  ShownQuantity jumpRun;       // the sum of the calls as flown, from the first exit to the last
+  ShownQuantity longestDelay;  // what an unmet gap was tried up to
+  std::optional<PlanReport> recommendation;
+  std::optional<BestOrderReport> bestOrder;  // names in the given load's order
+  std::vector<std::string> warnings;
+};
+
+LoadReport MakeLoadReport(const LoadOutcome& outcome);
+
+}  // namespace tarnwick::load
