@@ -38,11 +38,12 @@ std::string FallRateText(const load::FallRate& rate, const load::Units& units) {
 std::string WindText(const load::WindLayer& layer, const load::Units& units) {
   std::string where = layer.above ? "Above " + Length(*layer.above, units.altitude)
                                   : std::string("Down to the ground");
-  if (layer.hasDirection) {
-    return where + ": " + Speed(layer.speed, units.speed) + " from " + Degrees(layer.from);
+  if (const auto* directed = std::get_if<load::DirectedWind>(&layer.wind)) {
+    return where + ": " + Speed(directed->speed, units.speed) + " from " + Degrees(directed->from);
   }
-  if (layer.headwind < 0) return where + ": tailwind " + Speed(-layer.headwind, units.speed);
-  return where + ": headwind " + Speed(layer.headwind, units.speed);
+  const double headwind = std::get<load::Headwind>(layer.wind).component;
+  if (headwind < 0) return where + ": tailwind " + Speed(-headwind, units.speed);
+  return where + ": headwind " + Speed(headwind, units.speed);
 }
 
 }  // namespace

@@ -113,8 +113,8 @@ class LoadPlannerWindowTest : public QObject {
     QCOMPARE(load.indicatedAirspeed, 200.0);  // Go's limit on the airspeed
     QCOMPARE(load.winds.size(), std::size_t{2});
     QCOMPARE(load.winds[0].above, std::optional<double>(4500));
-    QCOMPARE(load.winds[0].headwind, 50.0);
-    QCOMPARE(load.winds[1].headwind, 10.0);
+    QCOMPARE(std::get<load::Headwind>(load.winds[0].wind).component, 50.0);
+    QCOMPARE(std::get<load::Headwind>(load.winds[1].wind).component, 10.0);
     QCOMPARE(load.groups.size(), std::size_t{2});
     QCOMPARE(load.groups[0].fallRate.kind, load::FallRate::Kind::Fast);
     QCOMPARE(load.groups[1].fallRate.kind, load::FallRate::Kind::Slow);
