@@ -15,14 +15,12 @@ Load EightGroups() {
   load.jumpRunHeading = 270;
   WindLayer top;
   top.above = 9000;
-  top.hasDirection = true;
-  top.speed = 30;
-  top.from = 250;
+  top.wind = DirectedWind{30, 250};
   WindLayer middle;
   middle.above = 4000;
-  middle.headwind = 15;
+  middle.wind = Headwind{15};
   WindLayer ground;
-  ground.headwind = 5;
+  ground.wind = Headwind{5};
   load.winds = {top, middle, ground};
   const FallRate::Kind kinds[] = {FallRate::Kind::Slow, FallRate::Kind::Slow, FallRate::Kind::Fast,
                                   FallRate::Kind::Slow, FallRate::Kind::Fast, FallRate::Kind::Slow,

@@ -22,14 +22,12 @@ load::Load SixGroups() {
   load.jumpRunHeading = 270;
   load::WindLayer upper;
   upper.above = 9000;
-  upper.hasDirection = true;
-  upper.speed = 35;
-  upper.from = 250;
+  upper.wind = load::DirectedWind{35, 250};
   load::WindLayer middle;
   middle.above = 3000;
-  middle.headwind = 12;
+  middle.wind = load::Headwind{12};
   load::WindLayer ground;
-  ground.headwind = 5;
+  ground.wind = load::Headwind{5};
   load.winds = {upper, middle, ground};
   const char* names[] = {"Belly 8", "Belly 4", "Freefly 3", "Freefly 2", "Student", "Tandem"};
   for (int i = 0; i < 6; ++i) {

@@ -30,14 +30,13 @@ std::string FallRateText(const load::FallRate& rate, const load::Units& units) {
 std::string WindText(const load::WindLayer& layer, const load::Units& units) {
   std::string where = layer.above ? "Above " + QuantityText(Quantity::Altitude, *layer.above, units)
                                   : std::string("Down to the ground");
-  if (layer.hasDirection) {
-    return where + ": " + QuantityText(Quantity::Speed, layer.speed, units) + " from " +
-           QuantityText(Quantity::Direction, layer.from, units);
+  if (const auto* directed = std::get_if<load::DirectedWind>(&layer.wind)) {
+    return where + ": " + QuantityText(Quantity::Speed, directed->speed, units) + " from " +
+           QuantityText(Quantity::Direction, directed->from, units);
   }
-  if (layer.headwind < 0) {
-    return where + ": tailwind " + QuantityText(Quantity::Speed, -layer.headwind, units);
-  }
-  return where + ": headwind " + QuantityText(Quantity::Speed, layer.headwind, units);
+  const double headwind = std::get<load::Headwind>(layer.wind).component;
+  if (headwind < 0) return where + ": tailwind " + QuantityText(Quantity::Speed, -headwind, units);
+  return where + ": headwind " + QuantityText(Quantity::Speed, headwind, units);
 }
 
 }  // namespace

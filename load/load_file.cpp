@@ -1,5 +1,6 @@
 #include "load/load_file.h"
 
+#include <charconv>
 #include <cmath>
 #include <nlohmann/json.hpp>
 
@@ -147,12 +148,10 @@ Load ReadLoadJson(const Json& root) {
       const auto from = OptionalNumber(object, "from", field + ".");
       if (headwind && (speed || from)) Fail(field, "has a headwind and a speed; give one");
       if (headwind) {
-        layer.headwind = ToKnots(*headwind, units.speed);
+        layer.wind = Headwind{ToKnots(*headwind, units.speed)};
       } else {
         if (!speed || !from) Fail(field, "needs \"headwind\", or \"speed\" with \"from\"");
-        layer.hasDirection = true;
-        layer.speed = ToKnots(*speed, units.speed);
-        layer.from = *from;
+        layer.wind = DirectedWind{ToKnots(*speed, units.speed), *from};
       }
       load.winds.push_back(layer);
     }
@@ -190,10 +189,18 @@ Load ReadLoadJson(const Json& root) {
   return load;
 }
 
-// Numbers go out as the shortest text that reads back the same: nlohmann's own output does
-// exactly that, independently of the locale.
+// A number converted from feet or knots into the file's units goes out with at most 15
+// significant digits, as the shortest text that reads back the same (nlohmann's own output,
+// independent of the locale). 15 digits keep every number typed in those units as typed and
+// drop the last bits of the conversion: 914 m stays 914, never 913.9999999999999.
 Json Number(double value) {
-  return value;
+  constexpr int kDigits = 15;
+  char text[32];
+  const auto written =
+      std::to_chars(text, text + sizeof text, value, std::chars_format::general, kDigits);
+  double rounded = value;
+  if (written.ec == std::errc()) std::from_chars(text, written.ptr, rounded);
+  return rounded;
 }
 
 }  // namespace
@@ -229,17 +236,17 @@ std::string WriteLoadText(const Load& load) {
   Json winds = Json::array();
   for (const WindLayer& layer : load.winds) {
     Json object = Json::object();
-    if (layer.above) object["above"] = FromFeet(*layer.above, u.altitude);
-    if (layer.hasDirection) {
-      object["speed"] = FromKnots(layer.speed, u.speed);
-      object["from"] = layer.from;
+    if (layer.above) object["above"] = Number(FromFeet(*layer.above, u.altitude));
+    if (const auto* directed = std::get_if<DirectedWind>(&layer.wind)) {
+      object["speed"] = Number(FromKnots(directed->speed, u.speed));
+      object["from"] = directed->from;
     } else {
-      object["headwind"] = FromKnots(layer.headwind, u.speed);
+      object["headwind"] = Number(FromKnots(std::get<Headwind>(layer.wind).component, u.speed));
     }
     winds.push_back(object);
   }
   root["winds"] = winds;
-  root["targetSeparation"] = FromFeet(load.targetSeparation, u.distance);
+  root["targetSeparation"] = Number(FromFeet(load.targetSeparation, u.distance));
   root["minimumDelay"] = load.minimumDelay;
   Json groups = Json::array();
   for (std::size_t i = 0; i < load.groups.size(); ++i) {
@@ -258,13 +265,13 @@ std::string WriteLoadText(const Load& load) {
         break;
       case FallRate::Kind::TerminalSpeed: {
         const SpeedUnit unit = rate.unit.value_or(u.speed);
-        object["fallRate"] = {{"terminalSpeed", FromKnots(rate.terminalSpeed, unit)},
+        object["fallRate"] = {{"terminalSpeed", Number(FromKnots(rate.terminalSpeed, unit))},
                               {"unit", UnitName(unit)},
-                              {"atAltitude", FromFeet(rate.atAltitude, u.altitude)}};
+                              {"atAltitude", Number(FromFeet(rate.atAltitude, u.altitude))}};
         break;
       }
     }
-    object["openingAltitude"] = FromFeet(group.openingAltitude, u.altitude);
+    object["openingAltitude"] = Number(FromFeet(group.openingAltitude, u.altitude));
     if (i > 0) object["delay"] = static_cast<double>(group.delay);
     groups.push_back(object);
   }

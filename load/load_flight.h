@@ -58,6 +58,15 @@ struct LoadFlight {
   std::vector<AircraftSample> aircraft;          // when recorded
 };
 
+// How the aircraft moves on the jump run, in ft/s.
+struct AircraftMotion {
+  double trueAirspeed = 0;
+  double alongAirSpeed = 0;  // the part of the true airspeed along the jump run
+  double crossAirSpeed = 0;  // what cancels the crosswind
+  double groundSpeed = 0;    // along the jump run
+};
+AircraftMotion AircraftMotionOf(const Load& load);
+
 // Flies the load step by step, every group in exit order in every step, until every group is
 // at or below its opening altitude. The load must pass LoadProblem().
 LoadFlight FlyLoad(const Load& load, const FlightOptions& options = {});

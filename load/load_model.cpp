@@ -61,13 +61,14 @@ std::optional<std::string> WindProblem(const Load& load) {
         return field + ".above: bases must fall strictly from the top down";
       }
     }
-    if (layer.hasDirection) {
-      if (!Within(layer.speed, 0, limits::kMaxLayerSpeed)) {
+    if (const auto* directed = std::get_if<DirectedWind>(&layer.wind)) {
+      if (!Within(directed->speed, 0, limits::kMaxLayerSpeed)) {
         return field + ".speed: must lie from 0 to " + SpeedText(limits::kMaxLayerSpeed, units);
       }
-      if (!Within(layer.from, 0, kFullCircle)) return field + ".from: must lie from 0 to 360";
+      if (!Within(directed->from, 0, kFullCircle)) return field + ".from: must lie from 0 to 360";
       if (!load.jumpRunHeading) return field + ".from: a wind direction needs jumpRunHeading";
-    } else if (!Within(layer.headwind, -limits::kMaxLayerSpeed, limits::kMaxLayerSpeed)) {
+    } else if (!Within(std::get<Headwind>(layer.wind).component, -limits::kMaxLayerSpeed,
+                       limits::kMaxLayerSpeed)) {
       return field + ".headwind: must lie from -" + SpeedText(limits::kMaxLayerSpeed, units) +
              " to " + SpeedText(limits::kMaxLayerSpeed, units);
     }
@@ -95,9 +96,12 @@ double DragAreaOf(const FallRate& fallRate) {
 }
 
 TrackWind TrackWindOf(const WindLayer& layer, std::optional<double> jumpRunHeading) {
-  if (!layer.hasDirection) return {KnotsToFeetPerSecond(layer.headwind), 0};
-  const double angle = (layer.from - jumpRunHeading.value_or(0)) * std::numbers::pi / 180;
-  const double speed = KnotsToFeetPerSecond(layer.speed);
+  if (const auto* headwind = std::get_if<Headwind>(&layer.wind)) {
+    return {KnotsToFeetPerSecond(headwind->component), 0};
+  }
+  const auto& directed = std::get<DirectedWind>(layer.wind);
+  const double angle = (directed.from - jumpRunHeading.value_or(0)) * std::numbers::pi / 180;
+  const double speed = KnotsToFeetPerSecond(directed.speed);
   return {speed * std::cos(angle), -speed * std::sin(angle)};
 }
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "load/units.h"
@@ -15,17 +16,24 @@ inline constexpr double kDefaultTerminalAltitude = 6000;  // ft msl, of a termin
 inline constexpr double kDefaultTargetSeparation = 1000;  // ft
 inline constexpr double kDefaultMinimumDelay = 5;         // s
 
+// How a layer's wind is given: a signed component along the jump run, or a speed with the
+// direction it blows from. A layer holds exactly one of them, so nothing can read a headwind
+// that was never given or a direction of a headwind.
+struct Headwind {
+  double component = 0;  // kt against the aircraft's direction of flight, negative: tailwind
+};
+struct DirectedWind {
+  double speed = 0;  // kt
+  double from = 0;   // degrees true the wind blows from; needs the jump-run heading
+};
+using LayerWind = std::variant<Headwind, DirectedWind>;
+
 // One layer of the winds aloft. Layers are listed from the top down; a point at altitude h is
 // in the first layer whose base is strictly below h. The last layer has no base and reaches
 // the ground.
 struct WindLayer {
   std::optional<double> above;  // base, ft msl
-  // Either a signed headwind component along the jump run (kt, negative for a tailwind) or a
-  // speed with the direction the wind blows from (degrees), which needs the jump-run heading.
-  bool hasDirection = false;
-  double headwind = 0;  // kt, when !hasDirection
-  double speed = 0;     // kt, when hasDirection
-  double from = 0;      // degrees, when hasDirection
+  LayerWind wind;               // calm unless given
 };
 
 struct FallRate {

@@ -18,15 +18,6 @@ struct Position {
 // the two-jumper report takes them.
 double Distance(Position a, Position b);
 
-// How the aircraft moves on the jump run, in ft/s.
-struct AircraftMotion {
-  double trueAirspeed = 0;
-  double alongAirSpeed = 0;  // the part of the true airspeed along the jump run
-  double crossAirSpeed = 0;  // what cancels the crosswind
-  double groundSpeed = 0;    // along the jump run
-};
-AircraftMotion AircraftMotionOf(const Load& load);
-
 // The three distances of one pair from where the two were when each opened.
 PairResult PairOf(int first, int second, long firstOpeningStep, long secondOpeningStep,
                   Position firstAtFirst, Position secondAtFirst, Position firstAtSecond,

@@ -1,5 +1,7 @@
 #include "load/units.h"
 
+#include <cmath>
+
 #include "sim/constants.h"
 
 namespace tarnwick::load {
@@ -24,7 +26,35 @@ double FeetPerSecond(SpeedUnit unit) {
   return model::kFeetPerSecondPerKnot;
 }
 
+// Steps per unit: a whole number, so that dividing by it gives the nearest double to the
+// decimal (10.3 rather than 103 x 0.1).
+double StepsPer(LengthUnit /*unit*/) {
+  return 1;
+}
+
+double StepsPer(SpeedUnit unit) {
+  switch (unit) {
+    case SpeedUnit::KilometresPerHour:
+      return 1;
+    case SpeedUnit::Knots:
+    case SpeedUnit::MetresPerSecond:
+    case SpeedUnit::MilesPerHour:
+      return 10;
+  }
+  return 10;
+}
+
 }  // namespace
+
+double RoundedFeet(double feet, LengthUnit unit) {
+  const double steps = StepsPer(unit);
+  return ToFeet(std::round(FromFeet(feet, unit) * steps) / steps, unit);
+}
+
+double RoundedKnots(double knots, SpeedUnit unit) {
+  const double steps = StepsPer(unit);
+  return ToKnots(std::round(FromKnots(knots, unit) * steps) / steps, unit);
+}
 
 double ToFeet(double value, LengthUnit unit) {
   return unit == LengthUnit::Metres ? value / 0.3048 : value;

@@ -24,6 +24,12 @@ double ToKnots(double value, SpeedUnit unit);
 double FromKnots(double knots, SpeedUnit unit);
 double KnotsToFeetPerSecond(double knots);
 
+// Each unit is entered in steps: 1 ft, 1 m; 0.1 kt, 1 km/h, 0.1 m/s, 0.1 mph. A value
+// converted into a unit is rounded to its step, so that what is shown is what is kept: a length
+// in feet to the nearest step of `unit` (given back in feet), a speed in knots likewise.
+double RoundedFeet(double feet, LengthUnit unit);
+double RoundedKnots(double knots, SpeedUnit unit);
+
 // The names used in files and printed after numbers: "ft", "m"; "kt", "km/h", "m/s", "mph".
 std::string_view UnitName(LengthUnit unit);
 std::string_view UnitName(SpeedUnit unit);

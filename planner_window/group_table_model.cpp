@@ -1,7 +1,6 @@
 #include "planner_window/group_table_model.h"
 
 #include <QMimeData>
-#include <numeric>
 
 #include "planner_window/cell_text.h"
 #include "planner_window/load_document.h"
@@ -10,7 +9,6 @@ namespace tarnwick {
 namespace {
 
 const QString kRowMime = QStringLiteral("application/x-tarnwick-group-row");
-constexpr int kMergeNone = -1;
 
 QString DelayCell(float delay) {
   return NumberCell(delay);
@@ -19,34 +17,12 @@ QString DelayCell(float delay) {
 }  // namespace
 
 GroupTableModel::GroupTableModel(LoadDocument& document, QObject* parent)
-    : QAbstractTableModel(parent), document_(document) {
-  rows_ = static_cast<int>(document_.Load().groups.size());
-  connect(&document_, &LoadDocument::loadChanged, this, &GroupTableModel::OnLoadChanged);
-  connect(&document_, &LoadDocument::loadReset, this, [this] { problems_.ClearAll(); });
-}
-
-void GroupTableModel::OnLoadChanged() {
-  const int rows = static_cast<int>(document_.Load().groups.size());
-  if (rows != rows_) {
-    // Rows came or went (an add, a removal, or the undo of one): views start afresh.
-    beginResetModel();
-    rows_ = rows;
-    endResetModel();
-    return;
-  }
-  if (rows > 0) emit dataChanged(index(0, 0), index(rows - 1, ColumnCount - 1));
-}
-
-int GroupTableModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : rows_;
-}
-
-int GroupTableModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : ColumnCount;
-}
+    : LoadRowsModel(
+          document, ColumnCount, [](const load::Load& load) { return load.groups.size(); },
+          parent) {}
 
 QVariant GroupTableModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= rows_) return {};
+  if (!index.isValid() || index.row() >= rowCount()) return {};
   const load::Load& load = document_.Load();
   const load::Group& group = load.groups[static_cast<std::size_t>(index.row())];
   const CellProblems::Entry* problem = problems_.Find(index.row(), index.column());
@@ -101,15 +77,11 @@ Qt::ItemFlags GroupTableModel::flags(const QModelIndex& index) const {
 }
 
 bool GroupTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-  if (role != Qt::EditRole || !index.isValid() || index.row() >= rows_) return false;
-  const int row = index.row();
+  if (role != Qt::EditRole || !index.isValid() || index.row() >= rowCount()) return false;
   const QString text = value.toString();
-  // Leaving a cell as it reads changes nothing, also where the unit conversion is inexact.
-  if (!problems_.Find(row, index.column()) && text == data(index, Qt::EditRole).toString()) {
-    return false;
-  }
+  if (Unchanged(index, text)) return false;
   load::Load next = document_.Load();
-  load::Group& group = next.groups[static_cast<std::size_t>(row)];
+  load::Group& group = next.groups[static_cast<std::size_t>(index.row())];
   QString reason;
   QString what;
   switch (index.column()) {
@@ -148,61 +120,25 @@ bool GroupTableModel::setData(const QModelIndex& index, const QVariant& value, i
     default:
       return false;
   }
-  if (reason.isEmpty()) reason = document_.Propose(next, what, kMergeNone);
-  if (reason.isEmpty()) {
-    problems_.Clear(row, index.column());
-  } else {
-    problems_.Set(row, index.column(), text, reason);
-  }
-  emit dataChanged(index, index);
-  return reason.isEmpty();
+  return ProposeCellEdit(index, text, reason, next, what);
 }
 
-QString GroupTableModel::AddGroup(int after) {
-  load::Load next = document_.Load();
-  const int at = std::clamp(after + 1, 0, static_cast<int>(next.groups.size()));
-  load::Group group;
-  group.name = "Group " + std::to_string(next.groups.size() + 1);
-  group.delay = static_cast<float>(next.minimumDelay);
-  next.groups.insert(next.groups.begin() + at, group);
-  std::vector<int> newRowOf(static_cast<std::size_t>(rows_));
-  std::iota(newRowOf.begin(), newRowOf.end(), 0);
-  for (int& r : newRowOf) {
-    if (r >= at) ++r;
-  }
-  const QString reason = document_.Propose(next, QStringLiteral("Add group"));
-  if (reason.isEmpty()) problems_.Renumber(newRowOf);
-  return reason;
+QString GroupTableModel::AddGroup(int selected) {
+  return ProposeRowEdit(load::InsertGroup(document_.Load(), RowOrNone(selected)),
+                        QStringLiteral("Add group"));
 }
 
 QString GroupTableModel::RemoveGroup(int row) {
-  load::Load next = document_.Load();
-  if (row < 0 || row >= static_cast<int>(next.groups.size())) return {};
-  next.groups.erase(next.groups.begin() + row);
-  std::vector<int> newRowOf(static_cast<std::size_t>(rows_));
-  for (int r = 0; r < rows_; ++r) newRowOf[r] = r < row ? r : (r == row ? -1 : r - 1);
-  const QString reason = document_.Propose(next, QStringLiteral("Remove group"));
-  if (reason.isEmpty()) problems_.Renumber(newRowOf);
-  return reason;
+  if (row < 0) return {};
+  return ProposeRowEdit(load::RemoveGroup(document_.Load(), static_cast<std::size_t>(row)),
+                        QStringLiteral("Remove group"));
 }
 
 QString GroupTableModel::MoveGroup(int from, int to) {
-  const int count = static_cast<int>(document_.Load().groups.size());
-  if (from < 0 || from >= count || to < 0 || to >= count || from == to) return {};
-  std::vector<int> order(static_cast<std::size_t>(count));
-  std::iota(order.begin(), order.end(), 0);
-  order.erase(order.begin() + from);
-  order.insert(order.begin() + to, from);
-  load::Load next = document_.Load();
-  for (int i = 0; i < count; ++i) next.groups[i] = document_.Load().groups[order[i]];
-  // The delays belong to the gaps, not to the groups: the gap before each place keeps its
-  // delay, so moving a group changes the order and nothing else.
-  for (int i = 0; i < count; ++i) next.groups[i].delay = document_.Load().groups[i].delay;
-  std::vector<int> newRowOf(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) newRowOf[order[i]] = i;
-  const QString reason = document_.Propose(next, QStringLiteral("Move group"));
-  if (reason.isEmpty()) problems_.Renumber(newRowOf);
-  return reason;
+  if (from < 0 || to < 0 || from == to) return {};
+  return ProposeRowEdit(load::MoveGroup(document_.Load(), static_cast<std::size_t>(from),
+                                        static_cast<std::size_t>(to)),
+                        QStringLiteral("Move group"));
 }
 
 Qt::DropActions GroupTableModel::supportedDropActions() const {
@@ -233,9 +169,10 @@ bool GroupTableModel::dropMimeData(const QMimeData* data, Qt::DropAction action,
   const int from = data->data(kRowMime).toInt(&ok);
   if (!ok) return false;
   // Dropped on a row: that place; between rows: before `row`; below the last: at the end.
-  int to = parent.isValid() ? parent.row() : (row < 0 ? rows_ - 1 : row);
+  const int rows = rowCount();
+  int to = parent.isValid() ? parent.row() : (row < 0 ? rows - 1 : row);
   if (!parent.isValid() && row >= 0 && row > from) --to;
-  to = std::clamp(to, 0, rows_ - 1);
+  to = std::clamp(to, 0, rows - 1);
   return MoveGroup(from, to).isEmpty() && from != to;
 }
 

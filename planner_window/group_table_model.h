@@ -1,18 +1,14 @@
 #pragma once
 
-#include <QAbstractTableModel>
-
-#include "planner_window/cell_problems.h"
+#include "planner_window/load_rows_model.h"
 
 namespace tarnwick {
-
-class LoadDocument;
 
 // The load's groups in exit order, one row each: name, fall rate, opening altitude and the
 // delay after the previous exit (none for the first). Edits go to the document as undoable
 // steps; a text the load refuses stays in its cell with the reason and changes nothing.
-// Rows move by drag and drop or by MoveGroup (the window's keyboard commands).
-class GroupTableModel : public QAbstractTableModel {
+// Rows are added, removed and moved (by drag and drop too) by the load edits.
+class GroupTableModel : public LoadRowsModel {
   Q_OBJECT
 
  public:
@@ -20,8 +16,6 @@ class GroupTableModel : public QAbstractTableModel {
 
   explicit GroupTableModel(LoadDocument& document, QObject* parent = nullptr);
 
-  int rowCount(const QModelIndex& parent = {}) const override;
-  int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
@@ -34,17 +28,11 @@ class GroupTableModel : public QAbstractTableModel {
   bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
                     const QModelIndex& parent) override;
 
-  // Each returns the reason when the load refused the change, empty when it was made.
-  QString AddGroup(int after);
+  // The load edits of the same names (`selected` -1: none). Each returns the reason when the
+  // edit or the load refused it, empty when it was made (and rowEdited names the row).
+  QString AddGroup(int selected);
   QString RemoveGroup(int row);
   QString MoveGroup(int from, int to);
-
- private:
-  void OnLoadChanged();
-
-  LoadDocument& document_;
-  CellProblems problems_;
-  int rows_ = 0;
 };
 
 }  // namespace tarnwick

@@ -32,7 +32,7 @@ class LatestOnly {
       deliver_(work());
       return;
     }
-    if (watcher_.isRunning()) {
+    if (computing_) {
       waiting_ = std::move(work);
       return;
     }
@@ -43,7 +43,9 @@ class LatestOnly {
     ++latest_;
     waiting_.reset();
   }
-  bool Busy() const { return watcher_.isRunning() || waiting_.has_value(); }
+  // Until an answer is delivered or dropped, not only until its work ends: the delivery comes
+  // through the event loop, and a caller must not take the previous answer for the latest.
+  bool Busy() const { return computing_ || waiting_.has_value(); }
   // Answers computed but dropped because a newer request had been made.
   int Dropped() const { return dropped_; }
 
@@ -52,9 +54,11 @@ class LatestOnly {
  private:
   void Start(Work work) {
     running_ = latest_;
+    computing_ = true;
     watcher_.setFuture(QtConcurrent::run(std::move(work)));
   }
   void Finished() {
+    computing_ = false;
     if (running_ == latest_) {
       deliver_(watcher_.result());
     } else {
@@ -72,6 +76,7 @@ class LatestOnly {
   std::optional<Work> waiting_;
   std::uint64_t latest_ = 0;
   std::uint64_t running_ = 0;
+  bool computing_ = false;  // started, and its answer not yet delivered or dropped
   int dropped_ = 0;
 };
 

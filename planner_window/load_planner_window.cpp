@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "load/load_edits.h"
 #include "load/load_report.h"
 #include "planner_window/cell_delegates.h"
 #include "planner_window/cell_text.h"
@@ -116,6 +117,19 @@ QString PlanSummary(const load::LoadReport& report) {
   return lines.join(QLatin1Char('\n'));
 }
 
+// The row of a table's current cell, -1 when there is none.
+int CurrentRow(const QTableView* view) {
+  const QModelIndex current = view->currentIndex();
+  return current.isValid() ? current.row() : -1;
+}
+
+// Makes `row` the table's current row, in the column the user was in.
+void SelectRow(QTableView* view, int row) {
+  if (row < 0 || row >= view->model()->rowCount()) return;
+  const QModelIndex current = view->currentIndex();
+  view->setCurrentIndex(view->model()->index(row, current.isValid() ? current.column() : 0));
+}
+
 }  // namespace
 
 LoadPlannerWindow::LoadPlannerWindow(QWidget* parent)
@@ -136,6 +150,7 @@ LoadPlannerWindow::LoadPlannerWindow(QWidget* parent)
 
   auto* split = new QSplitter(Qt::Horizontal, this);
   split->setObjectName(QStringLiteral("plannerSplitter"));
+  BuildEditActions();
   split->addWidget(BuildInputs());
   split->addWidget(BuildAnswer());
   split->setStretchFactor(0, 0);
@@ -154,6 +169,35 @@ LoadPlannerWindow::LoadPlannerWindow(QWidget* parent)
 }
 
 LoadPlannerWindow::~LoadPlannerWindow() = default;
+
+void LoadPlannerWindow::BuildEditActions() {
+  const auto action = [this](const QString& text, const QKeySequence& shortcut, auto slot) {
+    auto* a = new QAction(text, this);
+    a->setShortcut(shortcut);
+    connect(a, &QAction::triggered, this, slot);
+    return a;
+  };
+  addGroup_ = action(QStringLiteral("Add &Group"), QKeySequence(Qt::CTRL | Qt::Key_G),
+                     [this] { Report(groups_->AddGroup(CurrentRow(groupView_))); });
+  removeGroup_ = action(QStringLiteral("Remove Group"), QKeySequence::Delete, [this] {
+    if (CurrentRow(groupView_) >= 0) Report(groups_->RemoveGroup(CurrentRow(groupView_)));
+  });
+  // Delete removes a group only from the groups table; elsewhere it edits text as always.
+  removeGroup_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  moveGroupUp_ = action(QStringLiteral("Move Group &Up"), QKeySequence(Qt::CTRL | Qt::Key_Up),
+                        [this] { MoveSelectedGroup(-1); });
+  moveGroupDown_ = action(QStringLiteral("Move Group &Down"), QKeySequence(Qt::CTRL | Qt::Key_Down),
+                          [this] { MoveSelectedGroup(1); });
+  addLayer_ = action(QStringLiteral("Add &Wind Layer"), QKeySequence(),
+                     [this] { Report(winds_->AddLayer(CurrentRow(windView_))); });
+  removeLayer_ = action(QStringLiteral("Remove Wind Layer"), QKeySequence(), [this] {
+    if (CurrentRow(windView_) >= 0) Report(winds_->RemoveLayer(CurrentRow(windView_)));
+  });
+  // After an add, a removal or a move the selection is on the row the edit concerns.
+  connect(groups_, &LoadRowsModel::rowEdited, this,
+          [this](int row) { SelectRow(groupView_, row); });
+  connect(winds_, &LoadRowsModel::rowEdited, this, [this](int row) { SelectRow(windView_, row); });
+}
 
 void LoadPlannerWindow::BuildMenus() {
   fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
@@ -182,34 +226,9 @@ void LoadPlannerWindow::BuildMenus() {
   edit->addAction(undo);
   edit->addAction(redo);
   edit->addSeparator();
-  const auto selectedGroup = [this] {
-    const QModelIndex current = groupView_->currentIndex();
-    return current.isValid() ? current.row() : -1;
-  };
-  edit->addAction(QStringLiteral("Add &Group"), QKeySequence(Qt::CTRL | Qt::Key_G), this,
-                  [this, selectedGroup] {
-                    const int after =
-                        selectedGroup() < 0 ? groups_->rowCount() - 1 : selectedGroup();
-                    Report(groups_->AddGroup(after));
-                    SelectGroup(after + 1);
-                  });
-  edit->addAction(QStringLiteral("Remove Group"), this,
-                  [this, selectedGroup] { Report(groups_->RemoveGroup(selectedGroup())); });
-  QAction* up =
-      edit->addAction(QStringLiteral("Move Group &Up"), this, [this] { MoveSelectedGroup(-1); });
-  up->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
-  QAction* down =
-      edit->addAction(QStringLiteral("Move Group &Down"), this, [this] { MoveSelectedGroup(1); });
-  down->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
+  edit->addActions({addGroup_, removeGroup_, moveGroupUp_, moveGroupDown_});
   edit->addSeparator();
-  edit->addAction(QStringLiteral("Add &Wind Layer"), this, [this] {
-    const QModelIndex current = windView_->currentIndex();
-    Report(winds_->AddLayer(current.isValid() ? current.row() : winds_->rowCount() - 1));
-  });
-  edit->addAction(QStringLiteral("Remove Wind Layer"), this, [this] {
-    const QModelIndex current = windView_->currentIndex();
-    if (current.isValid()) Report(winds_->RemoveLayer(current.row()));
-  });
+  edit->addActions({addLayer_, removeLayer_});
 
   QMenu* plan = menuBar()->addMenu(QStringLiteral("&Plan"));
   plan->addAction(QStringLiteral("&Recommend Delays"), QKeySequence(Qt::CTRL | Qt::Key_R), this,
@@ -330,22 +349,6 @@ QWidget* LoadPlannerWindow::BuildInputs() {
   units->addWidget(speedUnit_);
   units->addStretch();
   planForm->addRow(units);
-  const auto unitsChosen = [this] {
-    load::Load next = document_->Load();
-    next.units.altitude = static_cast<load::LengthUnit>(lengthUnit_->currentData().toInt());
-    next.units.distance = next.units.altitude;
-    next.units.speed = static_cast<load::SpeedUnit>(speedUnit_->currentData().toInt());
-    if (next.units.altitude == document_->Load().units.altitude &&
-        next.units.distance == document_->Load().units.distance &&
-        next.units.speed == document_->Load().units.speed) {
-      return;
-    }
-    Report(document_->Propose(next, QStringLiteral("Change units")));
-  };
-  connect(lengthUnit_, &QComboBox::activated, this, unitsChosen);
-  connect(speedUnit_, &QComboBox::activated, this, unitsChosen);
-  column->addWidget(planning);
-
   // The labels that name a unit follow the load's units.
   const auto relabel = [this, airspeedLabel, exitLabel, targetLabel] {
     const load::Units& u = document_->Load().units;
@@ -355,20 +358,39 @@ QWidget* LoadPlannerWindow::BuildInputs() {
     lengthUnit_->setCurrentIndex(lengthUnit_->findData(static_cast<int>(u.altitude)));
     speedUnit_->setCurrentIndex(speedUnit_->findData(static_cast<int>(u.speed)));
   };
+  const auto unitsChosen = [this, relabel] {
+    load::Units units;
+    units.altitude = static_cast<load::LengthUnit>(lengthUnit_->currentData().toInt());
+    units.distance = units.altitude;
+    units.speed = static_cast<load::SpeedUnit>(speedUnit_->currentData().toInt());
+    const load::Units& now = document_->Load().units;
+    if (units.altitude == now.altitude && units.distance == now.distance &&
+        units.speed == now.speed) {
+      return;
+    }
+    // Converted values are rounded to their new units' steps: the file holds what is shown.
+    const QString refused = document_->Propose(load::WithUnits(document_->Load(), units),
+                                               QStringLiteral("Change units"));
+    Report(refused);
+    if (!refused.isEmpty()) relabel();  // the lists show the units the load kept
+  };
+  connect(lengthUnit_, &QComboBox::activated, this, unitsChosen);
+  connect(speedUnit_, &QComboBox::activated, this, unitsChosen);
+  column->addWidget(planning);
   connect(document_.get(), &LoadDocument::loadChanged, this, relabel);
   relabel();
 
-  const auto buttons =
-      [panel](std::initializer_list<std::pair<QString, std::function<void()>>> entries) {
-        auto* row = new QHBoxLayout;
-        for (const auto& [caption, action] : entries) {
-          auto* button = new QPushButton(caption, panel);
-          QObject::connect(button, &QPushButton::clicked, panel, action);
-          row->addWidget(button);
-        }
-        row->addStretch();
-        return row;
-      };
+  // Each button does what its menu entry does: it triggers the same action.
+  const auto buttons = [panel](std::initializer_list<std::pair<QString, QAction*>> entries) {
+    auto* row = new QHBoxLayout;
+    for (const auto& [caption, action] : entries) {
+      auto* button = new QPushButton(caption, panel);
+      QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
+      row->addWidget(button);
+    }
+    row->addStretch();
+    return row;
+  };
 
   auto* windsBox = new QGroupBox(QStringLiteral("Winds aloft, from the top down"), panel);
   auto* windsColumn = new QVBoxLayout(windsBox);
@@ -378,18 +400,8 @@ QWidget* LoadPlannerWindow::BuildInputs() {
   windView_->setItemDelegateForColumn(WindTableModel::Kind,
                                       new ChoiceDelegate(WindTableModel::KindNames(), windView_));
   windsColumn->addWidget(windView_);
-  windsColumn->addLayout(buttons({
-      {QStringLiteral("Add Layer"),
-       [this] {
-         const QModelIndex current = windView_->currentIndex();
-         Report(winds_->AddLayer(current.isValid() ? current.row() : winds_->rowCount() - 1));
-       }},
-      {QStringLiteral("Remove Layer"),
-       [this] {
-         const QModelIndex current = windView_->currentIndex();
-         if (current.isValid()) Report(winds_->RemoveLayer(current.row()));
-       }},
-  }));
+  windsColumn->addLayout(buttons(
+      {{QStringLiteral("Add Layer"), addLayer_}, {QStringLiteral("Remove Layer"), removeLayer_}}));
   column->addWidget(windsBox, 2);
 
   auto* groupsBox = new QGroupBox(QStringLiteral("Groups in exit order"), panel);
@@ -409,22 +421,11 @@ QWidget* LoadPlannerWindow::BuildInputs() {
   groupView_->setToolTip(QStringLiteral(
       "Drag a group to its place in the exit order, or move it with Ctrl+Up and Ctrl+Down"));
   groupsColumn->addWidget(groupView_);
-  groupsColumn->addLayout(buttons({
-      {QStringLiteral("Add Group"),
-       [this] {
-         const QModelIndex current = groupView_->currentIndex();
-         const int after = current.isValid() ? current.row() : groups_->rowCount() - 1;
-         Report(groups_->AddGroup(after));
-         SelectGroup(after + 1);
-       }},
-      {QStringLiteral("Remove Group"),
-       [this] {
-         const QModelIndex current = groupView_->currentIndex();
-         if (current.isValid()) Report(groups_->RemoveGroup(current.row()));
-       }},
-      {QStringLiteral("Move Up"), [this] { MoveSelectedGroup(-1); }},
-      {QStringLiteral("Move Down"), [this] { MoveSelectedGroup(1); }},
-  }));
+  groupView_->addAction(removeGroup_);
+  groupsColumn->addLayout(buttons({{QStringLiteral("Add Group"), addGroup_},
+                                   {QStringLiteral("Remove Group"), removeGroup_},
+                                   {QStringLiteral("Move Up"), moveGroupUp_},
+                                   {QStringLiteral("Move Down"), moveGroupDown_}}));
   column->addWidget(groupsBox, 3);
   panel->setMinimumWidth(520);
   return panel;
@@ -646,20 +647,10 @@ void LoadPlannerWindow::UseBestOrder() {
 }
 
 void LoadPlannerWindow::MoveSelectedGroup(int by) {
-  const QModelIndex current = groupView_->currentIndex();
-  if (!current.isValid()) return;
-  const int to = current.row() + by;
-  if (to < 0 || to >= groups_->rowCount()) return;
-  const QString refused = groups_->MoveGroup(current.row(), to);
-  Report(refused);
-  if (refused.isEmpty()) SelectGroup(to);
-}
-
-void LoadPlannerWindow::SelectGroup(int row) {
-  if (row < 0 || row >= groups_->rowCount()) return;
-  const QModelIndex place = groups_->index(
-      row, groupView_->currentIndex().isValid() ? groupView_->currentIndex().column() : 0);
-  groupView_->setCurrentIndex(place);
+  const int from = CurrentRow(groupView_);
+  const int to = from + by;
+  if (from < 0 || to < 0 || to >= groups_->rowCount()) return;
+  Report(groups_->MoveGroup(from, to));
 }
 
 void LoadPlannerWindow::Report(const QString& message) {

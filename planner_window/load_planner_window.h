@@ -113,6 +113,7 @@ class LoadPlannerWindow : public QMainWindow {
     load::LoadReport report;    // of `outcome`
   };
 
+  void BuildEditActions();
   void BuildMenus();
   QWidget* BuildInputs();
   QWidget* BuildAnswer();
@@ -124,7 +125,6 @@ class LoadPlannerWindow : public QMainWindow {
   void UpdateTitle();
   void FillRecentMenu();
   void Report(const QString& message);
-  void SelectGroup(int row);
 
   std::unique_ptr<LoadDocument> document_;
   GroupTableModel* groups_ = nullptr;
@@ -136,6 +136,13 @@ class LoadPlannerWindow : public QMainWindow {
   LatestOnly<PlanResult> planner_;
   std::optional<load::BestOrder> shownBestOrder_;
 
+  // The edits of the groups and the winds, each one action for its menu entry and its button.
+  QAction* addGroup_ = nullptr;
+  QAction* removeGroup_ = nullptr;
+  QAction* moveGroupUp_ = nullptr;
+  QAction* moveGroupDown_ = nullptr;
+  QAction* addLayer_ = nullptr;
+  QAction* removeLayer_ = nullptr;
   QMenu* fileMenu_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   QAction* fileActionsEnd_ = nullptr;  // the separator that ends the group after Save As

@@ -5,9 +5,9 @@
 namespace tarnwick {
 namespace {
 
-load::WindLayer Headwind(float speed, std::int16_t sign) {
+load::WindLayer HeadwindLayer(float speed, std::int16_t sign) {
   load::WindLayer layer;
-  layer.headwind = static_cast<double>(speed) * sign;
+  layer.wind = load::Headwind{static_cast<double>(speed) * sign};
   return layer;
 }
 
@@ -23,9 +23,9 @@ load::Group GroupOf(const char* name, std::int16_t slow) {
 load::Load LoadFromScenario(const Scenario& scenario) {
   load::Load load;
   load.indicatedAirspeed = scenario.ias;
-  load::WindLayer upper = Headwind(scenario.upperWind, scenario.upperWindSign);
+  load::WindLayer upper = HeadwindLayer(scenario.upperWind, scenario.upperWindSign);
   upper.above = scenario.windChangeAltitude;
-  load.winds = {upper, Headwind(scenario.lowerWind, scenario.lowerWindSign)};
+  load.winds = {upper, HeadwindLayer(scenario.lowerWind, scenario.lowerWindSign)};
   load.groups = {GroupOf("Jumper 1", scenario.firstSlow), GroupOf("Jumper 2", scenario.secondSlow)};
   load.groups[1].delay = scenario.exitDelay;
   return load;

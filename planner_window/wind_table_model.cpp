@@ -1,20 +1,18 @@
 #include "planner_window/wind_table_model.h"
 
-#include <cmath>
-
 #include "planner_window/cell_text.h"
 #include "planner_window/load_document.h"
 
 namespace tarnwick {
 namespace {
 
-constexpr int kHeadwind = 0;
-constexpr int kFromDirection = 1;
+// The Kind column's choices, in the order of KindNames().
+constexpr load::WindGiven kGivenAs[] = {load::WindGiven::AsHeadwind,
+                                        load::WindGiven::FromDirection};
 
-// The direction a headwind blows from on this heading, and back.
-double DirectionOfHeadwind(double headwind, std::optional<double> heading) {
-  const double h = heading.value_or(0);
-  return std::fmod(headwind >= 0 ? h : h + 180, 360);
+// A layer's choice in the Kind column: its place in kGivenAs.
+int KindOf(const load::WindLayer& layer) {
+  return std::holds_alternative<load::DirectedWind>(layer.wind) ? 1 : 0;
 }
 
 }  // namespace
@@ -25,41 +23,20 @@ const QStringList& WindTableModel::KindNames() {
 }
 
 WindTableModel::WindTableModel(LoadDocument& document, QObject* parent)
-    : QAbstractTableModel(parent), document_(document) {
-  rows_ = static_cast<int>(document_.Load().winds.size());
-  connect(&document_, &LoadDocument::loadChanged, this, &WindTableModel::OnLoadChanged);
-  connect(&document_, &LoadDocument::loadReset, this, [this] { problems_.ClearAll(); });
-}
-
-void WindTableModel::OnLoadChanged() {
-  const int rows = static_cast<int>(document_.Load().winds.size());
-  if (rows != rows_) {
-    beginResetModel();
-    rows_ = rows;
-    endResetModel();
-    return;
-  }
-  emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
-  if (rows > 0) emit dataChanged(index(0, 0), index(rows - 1, ColumnCount - 1));
-}
-
-int WindTableModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : rows_;
-}
-
-int WindTableModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : ColumnCount;
+    : LoadRowsModel(
+          document, ColumnCount, [](const load::Load& load) { return load.winds.size(); }, parent) {
 }
 
 QVariant WindTableModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= rows_) return {};
+  if (!index.isValid() || index.row() >= rowCount()) return {};
   const load::Load& load = document_.Load();
   const load::WindLayer& layer = load.winds[static_cast<std::size_t>(index.row())];
+  const auto* directed = std::get_if<load::DirectedWind>(&layer.wind);
   const CellProblems::Entry* problem = problems_.Find(index.row(), index.column());
   if (role == kProblemRole) return problem ? problem->reason : QVariant();
   if (role == Qt::ToolTipRole) {
     if (problem) return problem->reason;
-    if (index.column() == Speed && !layer.hasDirection) {
+    if (index.column() == Speed && !directed) {
       return QStringLiteral(
           "Along the jump run: positive against the aircraft, negative for a "
           "tailwind");
@@ -73,11 +50,12 @@ QVariant WindTableModel::data(const QModelIndex& index, int role) const {
     case Above:
       return layer.above ? AltitudeCell(*layer.above, load.units) : QStringLiteral("ground");
     case Kind:
-      return KindNames()[layer.hasDirection ? kFromDirection : kHeadwind];
+      return KindNames()[KindOf(layer)];
     case Speed:
-      return SpeedCell(layer.hasDirection ? layer.speed : layer.headwind, load.units);
+      return SpeedCell(directed ? directed->speed : std::get<load::Headwind>(layer.wind).component,
+                       load.units);
     case From:
-      return layer.hasDirection ? NumberCell(layer.from) : QString();
+      return directed ? NumberCell(directed->from) : QString();
     default:
       return {};
   }
@@ -106,20 +84,19 @@ Qt::ItemFlags WindTableModel::flags(const QModelIndex& index) const {
   Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
   const load::WindLayer& layer = document_.Load().winds[static_cast<std::size_t>(index.row())];
   const bool ground = index.column() == Above && !layer.above;
-  const bool noDirection = index.column() == From && !layer.hasDirection;
+  const bool noDirection =
+      index.column() == From && !std::holds_alternative<load::DirectedWind>(layer.wind);
   if (!ground && !noDirection) f |= Qt::ItemIsEditable;
   return f;
 }
 
 bool WindTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-  if (role != Qt::EditRole || !index.isValid() || index.row() >= rows_) return false;
-  const int row = index.row();
+  if (role != Qt::EditRole || !index.isValid() || index.row() >= rowCount()) return false;
+  const auto row = static_cast<std::size_t>(index.row());
   const QString text = value.toString();
-  if (!problems_.Find(row, index.column()) && text == data(index, Qt::EditRole).toString()) {
-    return false;
-  }
+  if (Unchanged(index, text)) return false;
   load::Load next = document_.Load();
-  load::WindLayer& layer = next.winds[static_cast<std::size_t>(row)];
+  load::WindLayer& layer = next.winds[row];
   QString reason;
   switch (index.column()) {
     case Above: {
@@ -134,17 +111,13 @@ bool WindTableModel::setData(const QModelIndex& index, const QVariant& value, in
       const int kind = KindNames().indexOf(text);
       if (kind < 0) {
         reason = QStringLiteral("Choose %1").arg(KindNames().join(QStringLiteral(" or ")));
-      } else if ((kind == kFromDirection) != layer.hasDirection) {
-        // The same wind, given the other way: on the jump run's heading a headwind blows from
-        // straight ahead and a tailwind from behind.
-        if (kind == kFromDirection) {
-          layer.speed = std::abs(layer.headwind);
-          layer.from = DirectionOfHeadwind(layer.headwind, next.jumpRunHeading);
-        } else {
-          layer.headwind = load::TrackWindOf(layer, next.jumpRunHeading).headwind /
-                           load::KnotsToFeetPerSecond(1);
-        }
-        layer.hasDirection = kind == kFromDirection;
+        break;
+      }
+      const load::EditOutcome outcome = load::GiveWindAs(next, row, kGivenAs[kind]);
+      if (const auto* refusal = std::get_if<load::EditRefusal>(&outcome)) {
+        reason = QString::fromStdString(refusal->reason);
+      } else {
+        next = std::get<load::EditedLoad>(outcome).load;
       }
       break;
     }
@@ -152,67 +125,37 @@ bool WindTableModel::setData(const QModelIndex& index, const QVariant& value, in
       const auto reading = ReadSpeed(text, next.units);
       if (const auto* why = std::get_if<QString>(&reading)) {
         reason = *why;
+      } else if (auto* directed = std::get_if<load::DirectedWind>(&layer.wind)) {
+        directed->speed = std::get<double>(reading);
       } else {
-        (layer.hasDirection ? layer.speed : layer.headwind) = std::get<double>(reading);
+        layer.wind = load::Headwind{std::get<double>(reading)};
       }
       break;
     }
     case From: {
       const std::optional<double> degrees = ReadNumber(text);
-      if (!degrees)
+      auto* directed = std::get_if<load::DirectedWind>(&layer.wind);
+      if (!degrees || !directed)
         reason = QStringLiteral("Type the direction in degrees, 0 to 360");
       else
-        layer.from = *degrees;
+        directed->from = *degrees;
       break;
     }
     default:
       return false;
   }
-  if (reason.isEmpty()) reason = document_.Propose(next, QStringLiteral("Change wind"));
-  if (reason.isEmpty()) {
-    problems_.Clear(row, index.column());
-  } else {
-    problems_.Set(row, index.column(), text, reason);
-  }
-  emit dataChanged(index, index.siblingAtColumn(ColumnCount - 1));
-  return reason.isEmpty();
+  return ProposeCellEdit(index, text, reason, next, QStringLiteral("Change wind"));
 }
 
-QString WindTableModel::AddLayer(int row) {
-  load::Load next = document_.Load();
-  auto& winds = next.winds;
-  if (winds.empty()) {
-    winds.emplace_back();
-    return document_.Propose(next, QStringLiteral("Add wind layer"));
-  }
-  const int at = std::clamp(row, 0, static_cast<int>(winds.size()) - 1);
-  // Halfway between the base above (the exit altitude for the top layer) and this layer's
-  // own base (the ground for the last one).
-  const double upper = at == 0 ? next.exitAltitude : *winds[at - 1].above;
-  const double lower = winds[at].above.value_or(0);
-  load::WindLayer layer;
-  layer.above = std::round((upper + lower) / 2);
-  winds.insert(winds.begin() + at, layer);
-  std::vector<int> newRowOf(static_cast<std::size_t>(rows_));
-  for (int r = 0; r < rows_; ++r) newRowOf[r] = r < at ? r : r + 1;
-  const QString reason = document_.Propose(next, QStringLiteral("Add wind layer"));
-  if (reason.isEmpty()) problems_.Renumber(newRowOf);
-  return reason;
+QString WindTableModel::AddLayer(int selected) {
+  return ProposeRowEdit(load::InsertWindLayer(document_.Load(), RowOrNone(selected)),
+                        QStringLiteral("Add wind layer"));
 }
 
 QString WindTableModel::RemoveLayer(int row) {
-  load::Load next = document_.Load();
-  auto& winds = next.winds;
-  if (row < 0 || row >= static_cast<int>(winds.size())) return {};
-  const bool last = row + 1 == static_cast<int>(winds.size());
-  winds.erase(winds.begin() + row);
-  // The layer that is now the lowest reaches the ground.
-  if (last && !winds.empty()) winds.back().above.reset();
-  std::vector<int> newRowOf(static_cast<std::size_t>(rows_));
-  for (int r = 0; r < rows_; ++r) newRowOf[r] = r < row ? r : (r == row ? -1 : r - 1);
-  const QString reason = document_.Propose(next, QStringLiteral("Remove wind layer"));
-  if (reason.isEmpty()) problems_.Renumber(newRowOf);
-  return reason;
+  if (row < 0) return {};
+  return ProposeRowEdit(load::RemoveWindLayer(document_.Load(), static_cast<std::size_t>(row)),
+                        QStringLiteral("Remove wind layer"));
 }
 
 }  // namespace tarnwick

@@ -21,10 +21,8 @@ load::Load ThreeGroups() {
   load.jumpRunHeading = 270;
   load.winds.resize(2);
   load.winds[0].above = 9000;
-  load.winds[0].hasDirection = true;
-  load.winds[0].speed = 35;
-  load.winds[0].from = 250;
-  load.winds[1].headwind = -5;
+  load.winds[0].wind = load::DirectedWind{35, 250};
+  load.winds[1].wind = load::Headwind{-5};
   for (const char* name : {"Belly", "Freefly", "Tandem"}) {
     load::Group group;
     group.name = name;

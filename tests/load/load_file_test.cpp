@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 #include <utility>
+#include <variant>
 
 #include "load/load_command.h"
 
@@ -46,7 +47,7 @@ TEST(LoadFile, ReadsTheDocumentedExample) {
   // 120 mph is 176 ft/s exactly (5280 ft a mile); in the model's knots 176 / 1.688.
   EXPECT_DOUBLE_EQ(load.groups[2].fallRate.terminalSpeed, 176 / 1.688);
   ASSERT_EQ(load.winds.size(), 3u);
-  EXPECT_TRUE(load.winds[0].hasDirection);
+  EXPECT_TRUE(std::holds_alternative<DirectedWind>(load.winds[0].wind));
   EXPECT_FALSE(load.winds[2].above.has_value());
 }
 
@@ -105,14 +106,16 @@ TEST(LoadFile, UnitsRoundTripThroughTheFile) {
   const ReadLoad again = ReadLoadText(WriteLoadText(*first.load));
   ASSERT_TRUE(again.load) << again.error;
   EXPECT_DOUBLE_EQ(again.load->exitAltitude, first.load->exitAltitude);
-  EXPECT_DOUBLE_EQ(again.load->winds[0].speed, first.load->winds[0].speed);
+  EXPECT_DOUBLE_EQ(std::get<DirectedWind>(again.load->winds[0].wind).speed,
+                   std::get<DirectedWind>(first.load->winds[0].wind).speed);
   EXPECT_DOUBLE_EQ(again.load->groups[2].fallRate.terminalSpeed,
                    first.load->groups[2].fallRate.terminalSpeed);
   EXPECT_DOUBLE_EQ(again.load->targetSeparation, first.load->targetSeparation);
   // 1000 m is exactly 1000 / 0.3048 ft.
   EXPECT_DOUBLE_EQ(first.load->targetSeparation, 1000 / 0.3048);
   // 1 km/h is 1000 / 0.3048 / 3600 ft/s; in knots of 1.688 ft/s.
-  EXPECT_DOUBLE_EQ(first.load->winds[1].headwind, 12 * 1000 / 0.3048 / 3600 / 1.688);
+  EXPECT_DOUBLE_EQ(std::get<Headwind>(first.load->winds[1].wind).component,
+                   12 * 1000 / 0.3048 / 3600 / 1.688);
 }
 
 TEST(LoadCommand, BadFileGivesOneLineAndStatusTwo) {

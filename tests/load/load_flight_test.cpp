@@ -52,9 +52,7 @@ TEST(LoadFlight, CrosswindChangesNothingBetweenGroupsThatFallAlike) {
   Load load = Calm({GroupOf(Kind::Fast, 0), GroupOf(Kind::Fast, 8)});
   load.jumpRunHeading = 0;
   WindLayer cross;
-  cross.hasDirection = true;
-  cross.speed = 20;
-  cross.from = 270;  // from the left: blows to the right of the track
+  cross.wind = DirectedWind{20, 270};  // from the left: blows to the right of the track
   load.winds = {cross};
   const LoadFlight flight = FlyLoad(load);
   // The aircraft crabs: along the track it makes sqrt(TAS^2 - w^2).

@@ -28,7 +28,7 @@ Load Named(const std::vector<std::string>& names) {
   Load load;
   WindLayer upper;
   upper.above = 6000;
-  upper.headwind = 20;
+  upper.wind = Headwind{20};
   load.winds = {upper, WindLayer{}};
   for (std::size_t k = 0; k < names.size(); ++k) {
     load.groups.push_back(GroupOf(k == 0 ? kFast : kSlow, 9.7f));

@@ -12,9 +12,9 @@ inline Load LoadOfScenario(const Scenario& s) {
   load.indicatedAirspeed = s.ias;
   WindLayer upper;
   upper.above = s.windChangeAltitude;
-  upper.headwind = static_cast<double>(s.upperWind) * s.upperWindSign;
+  upper.wind = Headwind{static_cast<double>(s.upperWind) * s.upperWindSign};
   WindLayer lower;
-  lower.headwind = static_cast<double>(s.lowerWind) * s.lowerWindSign;
+  lower.wind = Headwind{static_cast<double>(s.lowerWind) * s.lowerWindSign};
   load.winds = {upper, lower};
   Group first;
   first.name = "first";

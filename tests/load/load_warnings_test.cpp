@@ -23,9 +23,9 @@ Load Named(std::vector<Group> groups, double upperHeadwind, double lowerHeadwind
   load.indicatedAirspeed = 80;
   WindLayer upper;
   upper.above = 6000;
-  upper.headwind = upperHeadwind;
+  upper.wind = Headwind{upperHeadwind};
   WindLayer lower;
-  lower.headwind = lowerHeadwind;
+  lower.wind = Headwind{lowerHeadwind};
   load.winds = {upper, lower};
   for (std::size_t k = 0; k < groups.size(); ++k) groups[k].name = "G" + std::to_string(k + 1);
   load.groups = std::move(groups);

@@ -70,9 +70,9 @@ Load Base(double headwind) {
   load.indicatedAirspeed = 80;
   WindLayer upper;
   upper.above = 6000;
-  upper.headwind = headwind;
+  upper.wind = Headwind{headwind};
   WindLayer lower;
-  lower.headwind = 5;
+  lower.wind = Headwind{5};
   load.winds = {upper, lower};
   load.minimumDelay = 20;  // keeps the brute force short; the grid above it is searched alike
   return load;
@@ -99,9 +99,7 @@ TEST(PlanBruteForce, ThreeGroupsWithOwnOpeningsAndCrosswind) {
   load.jumpRunHeading = 270;
   WindLayer top;
   top.above = 9000;
-  top.hasDirection = true;
-  top.speed = 30;
-  top.from = 240;
+  top.wind = DirectedWind{30, 240};
   load.winds.insert(load.winds.begin(), top);
   load.groups = {GroupOf(Kind::Slow, 0), GroupOf(Kind::Fast, 0, 4000),
                  GroupOf(Kind::Slow, 0, 5500)};

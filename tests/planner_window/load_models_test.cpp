@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "load/load_edits.h"
 #include "planner_window/cell_problems.h"
 #include "planner_window/cell_text.h"
 #include "planner_window/group_table_model.h"
@@ -12,26 +13,11 @@
 #include "planner_window/load_document.h"
 #include "planner_window/load_field_edit.h"
 #include "planner_window/wind_table_model.h"
+#include "three_groups_load.h"
 
 using namespace tarnwick;
 
 namespace {
-
-load::Load ThreeGroups() {
-  load::Load load;
-  for (const char* name : {"Belly", "Freefly", "Tandem"}) {
-    load::Group group;
-    group.name = name;
-    group.delay = 7;
-    load.groups.push_back(group);
-  }
-  load.groups[2].delay = 9;
-  load::WindLayer upper;
-  upper.above = 6000;
-  upper.headwind = 20;
-  load.winds = {upper, load::WindLayer{}};
-  return load;
-}
 
 std::vector<std::string> Names(const load::Load& load) {
   std::vector<std::string> names;
@@ -163,17 +149,50 @@ class LoadModelsTest : public QObject {
     QVERIFY(winds.RemoveLayer(2).isEmpty());  // the ground layer: the one above reaches it
     QCOMPARE(document.Load().winds.size(), std::size_t{2});
     QVERIFY(!document.Load().winds[1].above);
-    QCOMPARE(document.Load().winds[1].headwind, 20.0);
+    QCOMPARE(std::get<load::Headwind>(document.Load().winds[1].wind).component, 20.0);
+
+    // Without a heading a headwind cannot be given as a direction: the cell keeps the choice
+    // with the reason, and the load keeps its headwind.
+    const QModelIndex kind = winds.index(1, WindTableModel::Kind);
+    QVERIFY(!winds.setData(kind, WindTableModel::KindNames()[1], Qt::EditRole));
+    QVERIFY(winds.data(kind, kProblemRole).toString().contains(QStringLiteral("heading")));
+    QVERIFY(std::holds_alternative<load::Headwind>(document.Load().winds[1].wind));
 
     // A headwind given as a direction instead: from straight ahead on the heading.
     load::Load headed = document.Load();
     headed.jumpRunHeading = 270;
     QVERIFY(document.Propose(headed, QStringLiteral("heading")).isEmpty());
-    QVERIFY(winds.setData(winds.index(1, WindTableModel::Kind), WindTableModel::KindNames()[1],
-                          Qt::EditRole));
-    QVERIFY(document.Load().winds[1].hasDirection);
-    QCOMPARE(document.Load().winds[1].speed, 20.0);
-    QCOMPARE(document.Load().winds[1].from, 270.0);
+    QVERIFY(winds.setData(kind, WindTableModel::KindNames()[1], Qt::EditRole));
+    QVERIFY(winds.data(kind, kProblemRole).isNull());
+    const auto& directed = std::get<load::DirectedWind>(document.Load().winds[1].wind);
+    QCOMPARE(directed.speed, 20.0);
+    QCOMPARE(directed.from, 270.0);
+    QCOMPARE(winds.data(winds.index(1, WindTableModel::From), Qt::DisplayRole).toString(),
+             QStringLiteral("270"));
+    QVERIFY(winds.flags(winds.index(1, WindTableModel::From)) & Qt::ItemIsEditable);
+  }
+
+  void headersFollowTheUnitsAtOnce() {
+    LoadDocument document;
+    document.Reset(ThreeGroups(), {});
+    GroupTableModel groups(document);
+    WindTableModel winds(document);
+    QSignalSpy groupHeaders(&groups, &QAbstractItemModel::headerDataChanged);
+    QSignalSpy windHeaders(&winds, &QAbstractItemModel::headerDataChanged);
+    load::Units metric;
+    metric.altitude = metric.distance = load::LengthUnit::Metres;
+    metric.speed = load::SpeedUnit::MetresPerSecond;
+    QVERIFY(document.Propose(load::WithUnits(document.Load(), metric), QStringLiteral("units"))
+                .isEmpty());
+    QCOMPARE(groupHeaders.count(), 1);
+    QCOMPARE(windHeaders.count(), 1);
+    QCOMPARE(groups.headerData(GroupTableModel::Opening, Qt::Horizontal, Qt::DisplayRole),
+             QVariant(QStringLiteral("Opening (m)")));
+    QCOMPARE(winds.headerData(WindTableModel::Speed, Qt::Horizontal, Qt::DisplayRole),
+             QVariant(QStringLiteral("Speed (m/s)")));
+    // 20 kt = 33.76 ft/s = 10.290048 m/s, entered to a tenth: 10.3.
+    QCOMPARE(winds.data(winds.index(0, WindTableModel::Speed), Qt::DisplayRole).toString(),
+             QStringLiteral("10.3"));
   }
 
   void aBoxTypedDigitByDigitIsOneUndoStepAndKeepsARefusedText() {

@@ -114,8 +114,8 @@ class LoadPlannerWindowTest : public QObject {
     QCOMPARE(load.indicatedAirspeed, 200.0);  // Go's limit on the airspeed
     QCOMPARE(load.winds.size(), std::size_t{2});
     QCOMPARE(load.winds[0].above, std::optional<double>(4500));
-    QCOMPARE(load.winds[0].headwind, 50.0);
-    QCOMPARE(load.winds[1].headwind, 10.0);
+    QCOMPARE(std::get<load::Headwind>(load.winds[0].wind).component, 50.0);
+    QCOMPARE(std::get<load::Headwind>(load.winds[1].wind).component, 10.0);
     QCOMPARE(load.groups.size(), std::size_t{2});
     QCOMPARE(load.groups[0].fallRate.kind, load::FallRate::Kind::Fast);
     QCOMPARE(load.groups[1].fallRate.kind, load::FallRate::Kind::Slow);
@@ -283,7 +283,7 @@ class LoadPlannerWindowTest : public QObject {
     three.groups[1].delay = three.groups[2].delay = 5;
     three.winds.resize(2);
     three.winds[0].above = 6000;
-    three.winds[0].headwind = 25;
+    three.winds[0].wind = load::Headwind{25};
     QVERIFY(window.StartWith(three));
     QCOMPARE(
         window.GroupResults().headerData(GroupResultsModel::Delay, Qt::Horizontal, Qt::DisplayRole),
