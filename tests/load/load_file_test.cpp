@@ -3,11 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 #include <string>
 #include <utility>
-
-#include "load/load_command.h"
 
 namespace tarnwick::load {
 namespace {
@@ -113,17 +110,6 @@ TEST(LoadFile, UnitsRoundTripThroughTheFile) {
   EXPECT_DOUBLE_EQ(first.load->targetSeparation, 1000 / 0.3048);
   // 1 km/h is 1000 / 0.3048 / 3600 ft/s; in knots of 1.688 ft/s.
   EXPECT_DOUBLE_EQ(first.load->winds[1].headwind, 12 * 1000 / 0.3048 / 3600 / 1.688);
-}
-
-TEST(LoadCommand, BadFileGivesOneLineAndStatusTwo) {
-  std::ostringstream out, err;
-  EXPECT_EQ(RunLoadCommand({"--load", "/nonexistent/load.json"}, out, err), 2);
-  EXPECT_TRUE(out.str().empty());
-  const std::string message = err.str();
-  EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
-  std::ostringstream out2, err2;
-  EXPECT_EQ(RunLoadCommand({"--load"}, out2, err2), 2);
-  EXPECT_TRUE(out2.str().empty());
 }
 
 }  // namespace
