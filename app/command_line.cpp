@@ -16,22 +16,36 @@
 namespace tarnwick {
 namespace {
 
+struct OptionRule;
+
 // What the arguments have said so far.
 struct Gathered {
   CommandLine line;
-  std::vector<std::string> words;  // the arguments that are not options
-  std::set<Mode> modes;            // every mode asked for
+  std::vector<std::string> words;              // the arguments that are not options
+  std::set<Mode> modes;                        // every mode asked for
+  std::vector<const OptionRule*> companions;   // the options given that go with one mode
+  const OptionRule* scenarioOption = nullptr;  // the first scenario option given
 };
 
-// Records one option with its value (empty for an option without one); returns the complaint,
-// or nothing when the option is taken.
+// Records one option's value (empty for an option without one); returns the complaint, or
+// nothing when the option is taken.
 using Apply = std::function<std::string(Gathered&, const std::string& value)>;
 
+// Where --help explains an option.
+enum class Section { Modes, Load, OtherModes, Scenario };
+
+// Everything about one option: how it is parsed, what it goes with and how --help explains it.
+// A new option is one more rule; every member has a default, so a rule names only what it needs.
 struct OptionRule {
-  std::string name;
+  std::string name{};
   enum class Value { None, Required, MayBeEmpty } value = Value::None;
-  std::string valueHint;  // what "needs a value" adds, e.g. ": fast or slow"
-  Apply apply;
+  std::string valueHint{};         // what "needs a value" adds, e.g. ": fast or slow"
+  Apply apply{};                   // none for an option that only asks for its mode
+  std::optional<Mode> asks{};      // the mode the option asks for
+  std::optional<Mode> goesWith{};  // refused unless this mode is the one chosen
+  Section section = Section::Modes;
+  std::string usage{};    // as --help shows it: "--load FILE"; empty: explained with the one before
+  std::string meaning{};  // one paragraph of --help
 };
 using Rules = std::vector<OptionRule>;
 
@@ -53,30 +67,181 @@ bool LooksLikeOption(std::string_view argument) {
   return argument.rfind("--", 0) == 0;
 }
 
-// The numeric inputs, as if typed into their boxes (an emptied box is a valid entry).
-void AddScenarioTexts(Rules& rules) {
-  for (const InputRow& input : kInputTable) {
-    rules.push_back({"--" + std::string(input.option),
-                     OptionRule::Value::MayBeEmpty,
-                     {},
-                     [box = input.box](Gathered& g, const std::string& value) {
-                       TextOption(g.line.options, box) = value;
-                       return std::string();
-                     }});
+std::string LongestDelayText() {
+  return ShortestText(kLongestExitDelay) + " s";
+}
+
+// An option whose value is kept as given in `target`.
+Apply Keep(std::string CommandLine::*target) {
+  return [target](Gathered& g, const std::string& value) {
+    g.line.*target = value;
+    return std::string();
+  };
+}
+
+// The modes without a window: the scenario's report, its sweep and its recommended delay, and
+// the pictures that go with them.
+void AddScenarioModes(Rules& rules) {
+  rules.push_back({.name = "--report",
+                   .asks = Mode::Report,
+                   .usage = "--report",
+                   .meaning =
+                       "run the scenario without any window and print the results panel's lines to "
+                       "standard output; Go's warnings, and every input its limits changed, go to "
+                       "standard error"});
+  rules.push_back(
+      {.name = "--sweep",
+       .value = OptionRule::Value::Required,
+       .apply = Keep(&CommandLine::sweep),
+       .asks = Mode::Sweep,
+       .usage = "--sweep FIELD=FROM:TO:STEP",
+       .meaning = "run the scenario for every value of one input from FROM to TO in steps of "
+                  "STEP and print CSV: the value, each jumper's downrange and fall time and the "
+                  "three separations, one decimal. FIELD is one of the numeric scenario options "
+                  "below without its dashes; each value goes through Go's limits as if typed "
+                  "into its box (each run Go would warn about is named on standard error). "
+                  "Uses every core."});
+  rules.push_back(
+      {.name = "--recommend-delay",
+       .value = OptionRule::Value::Required,
+       .apply = Keep(&CommandLine::recommendDelay),
+       .asks = Mode::RecommendDelay,
+       .usage = "--recommend-delay FEET",
+       .meaning = "the shortest exit delay, in steps of 0.1 s up to " + LongestDelayText() +
+                  ", from which every longer delay keeps all three separations at FEET or more "
+                  "(1000 is a common minimum between solo jumpers, 1500 between small groups). "
+                  "The first line reads \"Recommended exit delay: 7.3 s\"; then the separations "
+                  "at that delay and at the delay rounded up to whole seconds."});
+  rules.push_back({.name = "--chart",
+                   .value = OptionRule::Value::Required,
+                   .apply = Keep(&CommandLine::chartFile),
+                   .goesWith = Mode::Sweep,
+                   .usage = "--chart FILE.png|FILE.svg",
+                   .meaning = "with --sweep: draw the three separations against the swept "
+                              "value; with --recommend-delay as well, also the target line"});
+  rules.push_back({.name = "--plot",
+                   .value = OptionRule::Value::Required,
+                   .apply = Keep(&CommandLine::plotFile),
+                   .goesWith = Mode::Report,
+                   .usage = "--plot FILE.png|FILE.svg",
+                   .meaning = "with --report: draw the finished trajectory plot as the main "
+                              "window shows it"});
+}
+
+// --load FILE and the options that go with it: each switch or file of the load mode is a row.
+void AddLoadMode(Rules& rules) {
+  rules.push_back(
+      {.name = "--load",
+       .value = OptionRule::Value::Required,
+       .valueHint = ": the load file",
+       .apply =
+           [](Gathered& g, const std::string& value) {
+             g.line.load.file = value;
+             return std::string();
+           },
+       .asks = Mode::Load,
+       .section = Section::Load,
+       .usage = "--load FILE",
+       .meaning = "plan a whole load from a load file (any number of groups, each with its own "
+                  "fall rate, opening altitude and delay, winds at several altitudes with their "
+                  "directions; see docs/LOAD_FORMAT.md): print each group's exit, fall time and "
+                  "opening point, every pair's separations (pairs under the target marked) and "
+                  "warnings. The load file holds all its inputs: no scenario option goes with "
+                  "it."});
+
+  const struct {
+    const char* name;
+    bool LoadCommand::*target;
+    std::string meaning;
+  } switches[] = {
+      {"--recommend", &LoadCommand::recommend,
+       "fill in the shortest delay before each group, on a 0.1 s grid from the load's minimum "
+       "delay to " +
+           ShortestText(static_cast<float>(load::limits::kMaxPlannedDelay)) +
+           " s, from which every longer one keeps the group at the target from every earlier "
+           "group, and fly the load at those delays rounded up to whole seconds. The minimum "
+           "delay exists because a group needs time to leave the door, and a fast group that "
+           "lands in slow air must not be on top of the group before it."},
+      {"--best-order", &LoadCommand::bestOrder, "add the exit order with the shortest jump run"},
+      {"--json", &LoadCommand::json, "print the result as JSON instead of a table"},
+  };
+  for (const auto& s : switches) {
+    rules.push_back({.name = s.name,
+                     .apply =
+                         [target = s.target](Gathered& g, const std::string&) {
+                           g.line.load.*target = true;
+                           return std::string();
+                         },
+                     .goesWith = Mode::Load,
+                     .section = Section::Load,
+                     .usage = s.name,
+                     .meaning = "with --load: " + s.meaning});
+  }
+
+  const struct {
+    const char* name;
+    std::string LoadCommand::*target;
+    const char* valueHint;
+    const char* usage;
+    const char* meaning;
+  } files[] = {
+      {"--briefing", &LoadCommand::briefingFile, ": FILE.pdf, FILE.png or FILE.svg",
+       "--briefing FILE.pdf|FILE.png|FILE.svg",
+       "also write the load's briefing sheet, one page for the board: aircraft and winds, the "
+       "exit order with the delay to call for each gap, the openings, the separations, the "
+       "warnings and both pictures (with --recommend, at the recommended delays). The table is "
+       "printed only once the sheet is written."},
+  };
+  for (const auto& f : files) {
+    rules.push_back({.name = f.name,
+                     .value = OptionRule::Value::Required,
+                     .valueHint = f.valueHint,
+                     .apply =
+                         [target = f.target](Gathered& g, const std::string& value) {
+                           g.line.load.*target = value;
+                           return std::string();
+                         },
+                     .goesWith = Mode::Load,
+                     .section = Section::Load,
+                     .usage = f.usage,
+                     .meaning = std::string("with --load: ") + f.meaning});
   }
 }
 
-// Who exits first and second, fast or slow, as if chosen in the lists.
-void AddFallers(Rules& rules) {
-  for (const bool first : {true, false}) {
-    const std::string name = first ? "--first" : "--second";
-    rules.push_back({name, OptionRule::Value::Required, ": fast or slow",
-                     [first, name](Gathered& g, const std::string& value) {
-                       const auto index = FallerIndex(value);
-                       if (!index) return name + " takes fast or slow, not " + QuotedText(value);
-                       (first ? g.line.options.firstIndex : g.line.options.secondIndex) = index;
-                       return std::string();
-                     }});
+// The modes that open a window or tell about the program.
+void AddOtherModes(Rules& rules) {
+  rules.push_back({.name = "--load-planner",
+                   .asks = Mode::LoadPlanner,
+                   .section = Section::OtherModes,
+                   .usage = "--load-planner [FILE]",
+                   .meaning = "open the load planner window alone, on FILE (a "
+                              ".tarnwick-load.json file) when one is given; this one needs a "
+                              "display"});
+  rules.push_back({.name = "--help",
+                   .asks = Mode::Help,
+                   .section = Section::OtherModes,
+                   .usage = "--help",
+                   .meaning = "show this text"});
+  rules.push_back({.name = "--version",
+                   .asks = Mode::Version,
+                   .section = Section::OtherModes,
+                   .usage = "--version",
+                   .meaning = "show the program's version"});
+}
+
+// The numeric inputs, as if typed into their boxes (an emptied box is a valid entry).
+void AddScenarioTexts(Rules& rules) {
+  for (const InputRow& input : kInputTable) {
+    rules.push_back({.name = "--" + std::string(input.option),
+                     .value = OptionRule::Value::MayBeEmpty,
+                     .apply =
+                         [box = input.box](Gathered& g, const std::string& value) {
+                           TextOption(g.line.options, box) = value;
+                           return std::string();
+                         },
+                     .section = Section::Scenario,
+                     .usage = "--" + std::string(input.option) + ' ' + std::string(input.valueName),
+                     .meaning = std::string(input.meaning)});
   }
 }
 
@@ -86,70 +251,61 @@ void AddWindSwitches(Rules& rules) {
     const char* name;
     std::optional<bool> ScenarioOptions::*target;
     bool headwind;
+    const char* usage;  // the pair, on the first of it
+    const char* meaning;
   } switches[] = {
-      {"--upper-headwind", &ScenarioOptions::upperHeadwind, true},
-      {"--upper-tailwind", &ScenarioOptions::upperHeadwind, false},
-      {"--lower-headwind", &ScenarioOptions::lowerHeadwind, true},
-      {"--lower-tailwind", &ScenarioOptions::lowerHeadwind, false},
+      {"--upper-headwind", &ScenarioOptions::upperHeadwind, true,
+       "--upper-headwind, --upper-tailwind", "direction of the upper wind"},
+      {"--upper-tailwind", &ScenarioOptions::upperHeadwind, false, "", ""},
+      {"--lower-headwind", &ScenarioOptions::lowerHeadwind, true,
+       "--lower-headwind, --lower-tailwind", "direction of the lower wind"},
+      {"--lower-tailwind", &ScenarioOptions::lowerHeadwind, false, "", ""},
   };
   for (const auto& s : switches) {
-    rules.push_back({s.name,
-                     OptionRule::Value::None,
-                     {},
-                     [target = s.target, headwind = s.headwind](Gathered& g, const std::string&) {
-                       g.line.options.*target = headwind;
-                       return std::string();
-                     }});
-  }
-}
-
-// The modes without a value of their own.
-void AddModeFlags(Rules& rules) {
-  const std::pair<const char*, Mode> flags[] = {{"--report", Mode::Report},
-                                                {"--help", Mode::Help},
-                                                {"--version", Mode::Version},
-                                                {"--load-planner", Mode::LoadPlanner}};
-  for (const auto& [name, mode] : flags) {
     rules.push_back(
-        {name, OptionRule::Value::None, {}, [mode = mode](Gathered& g, const std::string&) {
-           g.modes.insert(mode);
-           return std::string();
-         }});
+        {.name = s.name,
+         .apply =
+             [target = s.target, headwind = s.headwind](Gathered& g, const std::string&) {
+               g.line.options.*target = headwind;
+               return std::string();
+             },
+         .section = Section::Scenario,
+         .usage = s.usage,
+         .meaning = s.meaning});
   }
 }
 
-// The modes and companions that take a value: the planner's range and target, the pictures.
-void AddModeValues(Rules& rules) {
-  const struct {
-    const char* name;
-    std::string CommandLine::*target;
-    std::optional<Mode> mode;
-  } options[] = {
-      {"--sweep", &CommandLine::sweep, Mode::Sweep},
-      {"--recommend-delay", &CommandLine::recommendDelay, Mode::RecommendDelay},
-      {"--chart", &CommandLine::chartFile, std::nullopt},
-      {"--plot", &CommandLine::plotFile, std::nullopt},
-  };
-  for (const auto& o : options) {
-    rules.push_back({o.name,
-                     OptionRule::Value::Required,
-                     {},
-                     [target = o.target, mode = o.mode](Gathered& g, const std::string& value) {
-                       g.line.*target = value;
-                       if (mode) g.modes.insert(*mode);
-                       return std::string();
-                     }});
+// Who exits first and second, fast or slow, as if chosen in the lists.
+void AddFallers(Rules& rules) {
+  for (const bool first : {true, false}) {
+    const std::string name = first ? "--first" : "--second";
+    rules.push_back(
+        {.name = name,
+         .value = OptionRule::Value::Required,
+         .valueHint = ": fast or slow",
+         .apply =
+             [first, name](Gathered& g, const std::string& value) {
+               const auto index = FallerIndex(value);
+               if (!index) return name + " takes fast or slow, not " + QuotedText(value);
+               (first ? g.line.options.firstIndex : g.line.options.secondIndex) = index;
+               return std::string();
+             },
+         .section = Section::Scenario,
+         .usage = name + " fast|slow",
+         .meaning = std::string("fall rate of the ") + (first ? "first" : "second") + " to exit"});
   }
 }
 
+// In the order --help explains them.
 const Rules& OptionRules() {
   static const Rules rules = [] {
     Rules r;
+    AddScenarioModes(r);
+    AddLoadMode(r);
+    AddOtherModes(r);
     AddScenarioTexts(r);
-    AddFallers(r);
     AddWindSwitches(r);
-    AddModeFlags(r);
-    AddModeValues(r);
+    AddFallers(r);
     return r;
   }();
   return rules;
@@ -160,6 +316,14 @@ const OptionRule* RuleFor(std::string_view name) {
     if (rule.name == name) return &rule;
   }
   return nullptr;
+}
+
+// The option that asks for `mode`, for messages.
+std::string ModeOption(Mode mode) {
+  for (const OptionRule& rule : OptionRules()) {
+    if (rule.asks == mode) return rule.name;
+  }
+  return "the windows";
 }
 
 // One argument that begins with "--", with the arguments after it for a value that follows.
@@ -175,22 +339,20 @@ std::string TakeOption(Gathered& g, const std::vector<std::string>& arguments, s
   if (equals != std::string::npos) value = argument.substr(equals + 1);
   if (rule->value == OptionRule::Value::None) {
     if (value) return name + " takes no value";
-    return rule->apply(g, {});
+  } else {
+    // Given after "=", a value is taken as it stands; as the next argument, one that looks like
+    // an option is the user's next option, not a value.
+    if (!value && i + 1 < arguments.size() && !LooksLikeOption(arguments[i + 1])) {
+      value = arguments[++i];
+    }
+    if (!value || (value->empty() && rule->value == OptionRule::Value::Required)) {
+      return name + " needs a value" + rule->valueHint;
+    }
   }
-  // Given after "=", a value is taken as it stands; as the next argument, one that looks like
-  // an option is the user's next option, not a value.
-  if (!value && i + 1 < arguments.size() && !LooksLikeOption(arguments[i + 1])) {
-    value = arguments[++i];
-  }
-  if (!value || (value->empty() && rule->value == OptionRule::Value::Required)) {
-    return name + " needs a value" + rule->valueHint;
-  }
-  return rule->apply(g, *value);
-}
-
-bool AnyScenarioOption(const ScenarioOptions& o) {
-  return o.ias || o.upperWind || o.lowerWind || o.windChangeAltitude || o.exitDelay ||
-         o.upperHeadwind || o.lowerHeadwind || o.firstIndex || o.secondIndex;
+  if (rule->asks) g.modes.insert(*rule->asks);
+  if (rule->goesWith) g.companions.push_back(rule);
+  if (rule->section == Section::Scenario && g.scenarioOption == nullptr) g.scenarioOption = rule;
+  return rule->apply ? rule->apply(g, value.value_or(std::string())) : std::string();
 }
 
 std::string JoinWords(const std::vector<std::string>& words) {
@@ -200,6 +362,19 @@ std::string JoinWords(const std::vector<std::string>& words) {
     joined += words[i];
   }
   return joined;
+}
+
+// A mode that works on a load file, not on the data entry window's scenario, stands alone.
+std::string LoadFileModeProblem(const Gathered& g, Mode mode) {
+  const std::string name = ModeOption(mode);
+  for (const Mode other : g.modes) {
+    if (other != mode) return name + " and " + ModeOption(other) + " cannot be combined";
+  }
+  if (g.scenarioOption != nullptr) {
+    return g.scenarioOption->name + " does not go with " + name +
+           "; the load file holds the load's inputs";
+  }
+  return {};
 }
 
 // Picks the mode from those asked for; returns the complaint about a combination that makes
@@ -212,16 +387,22 @@ std::string ResolveMode(Gathered& g) {
   } else if (asked(Mode::Version)) {
     line.mode = Mode::Version;
   } else if (asked(Mode::LoadPlanner)) {
-    // The planner works on a load, not on the data entry window's scenario; its one word is
-    // the load file to open.
-    if (g.modes.size() > 1) return "--load-planner cannot be combined with another mode";
-    if (AnyScenarioOption(line.options)) {
-      return "--load-planner takes no scenario options; the load file holds its inputs";
+    if (std::string problem = LoadFileModeProblem(g, Mode::LoadPlanner); !problem.empty()) {
+      return problem;
     }
+    // Its one word is the load file to open.
     if (g.words.size() > 1) return "--load-planner opens one load file";
     line.loadPlannerFile = g.words.empty() ? std::string() : g.words.front();
     line.scenarioArgument.clear();
     line.mode = Mode::LoadPlanner;
+  } else if (asked(Mode::Load)) {
+    if (std::string problem = LoadFileModeProblem(g, Mode::Load); !problem.empty()) {
+      return problem;
+    }
+    if (!g.words.empty()) {
+      return QuotedText(g.words.front()) + " does not go with --load, which plans one load file";
+    }
+    line.mode = Mode::Load;
   } else if (asked(Mode::Sweep)) {
     if (asked(Mode::Report)) return "--sweep and --report cannot be combined";
     line.mode = Mode::Sweep;
@@ -231,42 +412,77 @@ std::string ResolveMode(Gathered& g) {
   } else if (asked(Mode::Report)) {
     line.mode = Mode::Report;
   }
-  if (!line.chartFile.empty() && line.mode != Mode::Sweep) return "--chart goes with --sweep";
-  if (!line.plotFile.empty() && line.mode != Mode::Report) return "--plot goes with --report";
+  for (const OptionRule* companion : g.companions) {
+    if (line.mode != *companion->goesWith) {
+      return companion->name + " goes with " + ModeOption(*companion->goesWith);
+    }
+  }
   return {};
 }
 
-std::string StatusNumber(int status) {
-  char text[16];
-  return std::string(text, std::to_chars(text, text + sizeof text, status).ptr);
+// --help's lines are at most this long.
+constexpr std::size_t kHelpWidth = 80;
+
+// `text` broken at blanks into lines of at most kHelpWidth columns, the first going on from
+// column `start`, the others indented by `indent`.
+std::string Wrapped(std::string_view text, std::size_t start, std::size_t indent) {
+  std::string wrapped;
+  std::size_t column = start;
+  bool lineHasWord = false;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const std::size_t end = std::min(text.find(' ', at), text.size());
+    const std::string_view word = text.substr(at, end - at);
+    at = end + 1;
+    if (word.empty()) continue;
+    if (lineHasWord && column + 1 + word.size() > kHelpWidth) {
+      wrapped += '\n';
+      wrapped.append(indent, ' ');
+      column = indent;
+      lineHasWord = false;
+    }
+    if (lineHasWord) {
+      wrapped += ' ';
+      ++column;
+    }
+    wrapped += word;
+    column += word.size();
+    lineHasWord = true;
+  }
+  return wrapped;
 }
 
-std::string LongestDelayText() {
-  return ShortestText(kLongestExitDelay) + " s";
+std::string Paragraph(std::string_view text) {
+  return Wrapped(text, 0, 0) + '\n';
 }
 
-// One option of the help, its text starting in the column of the others, on the next line
-// when the option is too long for its own.
-std::string HelpEntry(const std::string& option, std::string_view meaning, std::size_t column) {
-  std::string text = "  " + option;
+// One entry of the help, its text starting in `column`, on the next line when the entry's
+// name is too long for its own.
+std::string HelpEntry(const std::string& name, std::string_view meaning, std::size_t column) {
+  std::string text = "  " + name;
   if (text.size() + 1 > column) {
     text += '\n';
     text.append(column, ' ');
   } else {
     text.append(column - text.size(), ' ');
   }
-  text += meaning;
-  return text + '\n';
+  return text + Wrapped(meaning, column, column) + '\n';
 }
 
-// The scenario's numeric options, from the input table, in the data entry window's order.
-std::string ScenarioOptionsHelp() {
+// Every option of `section`, in the table's order.
+std::string SectionHelp(Section section, std::size_t column) {
   std::string text;
-  for (const InputRow& input : kInputTable) {
-    text += HelpEntry("--" + std::string(input.option) + ' ' + std::string(input.valueName),
-                      input.meaning, 33);
+  for (const OptionRule& rule : OptionRules()) {
+    if (rule.section == section && !rule.usage.empty()) {
+      text += HelpEntry(rule.usage, rule.meaning, column);
+    }
   }
   return text;
+}
+
+std::string StatusNumber(int status) {
+  char text[16];
+  return std::string(text, std::to_chars(text, text + sizeof text, status).ptr);
 }
 
 std::string ExitStatusHelp() {
@@ -276,39 +492,36 @@ std::string ExitStatusHelp() {
       {kNoDelayReachesTarget,
        "--recommend-delay found no delay up to " + LongestDelayText() + " that reaches FEET"},
       {kUnusable,
-       "a command line, a load file, an output file or standard output that cannot be\n"
-       "     used;"
-       " an existing file is then left as it was"},
+       "a command line, a load file, an output file or standard output that cannot be used; "
+       "an existing file is then left as it was"},
       {kNoDisplay, "the windows were asked for, but no display can be used"},
   };
   std::string text = "Exit status:\n";
   for (const auto& [status, meaning] : statuses) {
-    text += "  " + StatusNumber(status) + "  " + meaning + '\n';
+    text += HelpEntry(StatusNumber(status), meaning, 5);
   }
   return text;
 }
 
+std::string SeparationsHelp() {
+  const std::pair<const char*, const char*> separations[] = {
+      {"When first jumper pulls",
+       "at the moment the first of them opens, the other still falling (0 when both open in "
+       "the same instant; --recommend-delay then counts the distance between them)"},
+      {"Between deployment points", "between the two points over the ground where each opened"},
+      {"When last jumper pulls", "at the moment the other one opens, the first under canopy"},
+  };
+  std::string text = "The three separations, horizontal distances between the two jumpers:\n";
+  for (const auto& [name, meaning] : separations) text += HelpEntry(name, meaning, 30);
+  return text + Paragraph(
+                    "The separations need not grow with the delay: a slow group after a fast one "
+                    "into a headwind first closes in, then drifts away. So --recommend-delay does "
+                    "not stop at the first delay that reaches FEET when a longer one falls short "
+                    "again: a jumpmaster's call is a minimum, and any delay at or beyond it, the "
+                    "rounded-up call included, must keep the separation.");
+}
+
 }  // namespace
-
-std::optional<std::string>& TextOption(ScenarioOptions& options, Box box) {
-  switch (box) {
-    case Box::Ias:
-      return options.ias;
-    case Box::UpperWind:
-      return options.upperWind;
-    case Box::LowerWind:
-      return options.lowerWind;
-    case Box::WindChangeAltitude:
-      return options.windChangeAltitude;
-    case Box::ExitDelay:
-      break;
-  }
-  return options.exitDelay;
-}
-
-const std::optional<std::string>& TextOption(const ScenarioOptions& options, Box box) {
-  return TextOption(const_cast<ScenarioOptions&>(options), box);
-}
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   auto fail = [](std::string message) {
@@ -328,91 +541,38 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 }
 
 bool DrawsPicture(const CommandLine& line) {
-  return !line.plotFile.empty() || !line.chartFile.empty();
+  return !line.plotFile.empty() || !line.chartFile.empty() || !line.load.briefingFile.empty();
 }
 
 std::string HelpText() {
-  return R"(Usage: tarnwick [ARGUMENT] [options]
-
-Simulates the free falls of two jumpers (or groups) who leave the same aircraft one after
-the other, from 14000 ft to 3000 ft msl, and reports how far apart they are when they open.
-
-ARGUMENT selects a preset scenario: 1, 2, 3, 4, 5, 6 or 8. Any argument also selects the
-slow plotting rate. Without options the program opens its windows.
-
-Modes (none of them needs a display):
-  --report              run the scenario without any window and print the results panel's
-                        lines to standard output; warnings go to standard error
-  --sweep FIELD=FROM:TO:STEP
-                        run the scenario for every value of one input from FROM to TO in
-                        steps of STEP and print CSV: the value, each jumper's downrange and
-                        fall time and the three separations, one decimal. FIELD is one of
-                        the numeric scenario options below without its dashes; each value
-                        goes through Go's limits as if typed into its box (each run Go
-                        would warn about is named on standard error). Uses every core.
-  --recommend-delay FEET
-                        the shortest exit delay, in steps of 0.1 s up to )" +
-         LongestDelayText() + R"(, from which
-                        every longer delay keeps all three separations at FEET or more (1000
-                        is a common minimum between solo jumpers, 1500 between small groups).
-                        The first line reads "Recommended exit delay: 7.3 s"; then the
-                        separations at that delay and at the delay rounded up to whole seconds.
-  --chart FILE.png|FILE.svg
-                        with --sweep: draw the three separations against the swept value;
-                        with --recommend-delay as well, also the target line
-  --plot FILE.png|FILE.svg
-                        with --report: draw the finished trajectory plot as the main window
-                        shows it
-  --load FILE [--recommend] [--best-order] [--json] [--briefing FILE]
-                        plan a whole load from a load file (any number of groups, each with
-                        its own fall rate, opening altitude and delay, winds at several
-                        altitudes with their directions; see docs/LOAD_FORMAT.md): print each
-                        group's exit, fall time and opening point, every pair's separations
-                        (pairs under the target marked) and warnings. --recommend fills in the
-                        shortest delay before each group, on a 0.1 s grid from the load's
-                        minimum delay to )" +
-         ShortestText(static_cast<float>(load::limits::kMaxPlannedDelay)) +
-         R"( s, from which every longer one keeps the group at
-                        the target from every earlier group, and flies the load at those
-                        delays rounded up to whole seconds. The minimum delay exists because a
-                        group needs time to leave the door, and a fast group that lands in
-                        slow air must not be on top of the group before it. --best-order adds
-                        the exit order with the shortest jump run. --json prints the result as
-                        JSON instead of a table.
-  --briefing FILE.pdf|FILE.png|FILE.svg
-                        with --load: also write the load's briefing sheet, one page for the
-                        board: aircraft and winds, the exit order with the delay to call for
-                        each gap, the openings, the separations, the warnings and both
-                        pictures (with --recommend, at the recommended delays)
-  --load-planner [FILE]  open the load planner window alone, on FILE (a .tarnwick-load.json
-                        file) when one is given; this one needs a display
-  --help                show this text
-  --version             show the program's version
-
-A picture replaces an existing file only once it is wholly written; a folder, a device or a
-FIFO in its place is refused.
-
-Scenario options (as if typed into the data entry window; Go's limits then apply):
-)" + ScenarioOptionsHelp() +
-         R"(  --upper-headwind, --upper-tailwind    direction of the upper wind
-  --lower-headwind, --lower-tailwind    direction of the lower wind
-  --first fast|slow              fall rate of the first to exit
-  --second fast|slow             fall rate of the second to exit
-A value may follow its option as the next argument or after "=" (--ias=85); one that
-begins with "--" must be given after "=".
-
-The three separations, horizontal distances between the two jumpers:
-  When first jumper pulls     at the moment the first of them opens, the other still falling
-                              (0 when both open in the same instant; --recommend-delay then
-                              counts the distance between them)
-  Between deployment points   between the two points over the ground where each opened
-  When last jumper pulls      at the moment the other one opens, the first under canopy
-The separations need not grow with the delay: a slow group after a fast one into a headwind
-first closes in, then drifts away. So --recommend-delay does not stop at the first delay that
-reaches FEET when a longer one falls short again: a jumpmaster's call is a minimum, and any
-delay at or beyond it, the rounded-up call included, must keep the separation.
-
-)" + ExitStatusHelp();
+  constexpr std::size_t kModeColumn = 24;
+  return "Usage: tarnwick [ARGUMENT] [options]\n"
+         "       tarnwick --load FILE [load options]\n\n" +
+         Paragraph(
+             "Simulates the free falls of two jumpers (or groups) who leave the same "
+             "aircraft one after the other, from 14000 ft to 3000 ft msl, and reports how "
+             "far apart they are when they open.") +
+         '\n' +
+         Paragraph(
+             "ARGUMENT selects a preset scenario: 1, 2, 3, 4, 5, 6 or 8. Any argument also "
+             "selects the slow plotting rate. Without options the program opens its "
+             "windows.") +
+         "\nModes without a window (none of them needs a display):\n" +
+         SectionHelp(Section::Modes, kModeColumn) + '\n' +
+         Paragraph(
+             "A picture replaces an existing file only once it is wholly written; a "
+             "folder, a device or a FIFO in its place is refused.") +
+         "\nWhole-load planning (no window, no display needed either):\n" +
+         SectionHelp(Section::Load, kModeColumn) + "\nOther modes:\n" +
+         SectionHelp(Section::OtherModes, kModeColumn) + '\n' +
+         Paragraph(
+             "Scenario options (as if typed into the data entry window; Go's limits then "
+             "apply, and standard error names every value they change):") +
+         SectionHelp(Section::Scenario, 31) + '\n' +
+         Paragraph(
+             "A value may follow its option as the next argument or after \"=\" "
+             "(--ias=85); one that begins with \"--\" must be given after \"=\".") +
+         '\n' + SeparationsHelp() + '\n' + ExitStatusHelp();
 }
 
 }  // namespace tarnwick

@@ -9,12 +9,18 @@
 
 namespace tarnwick {
 
-// The option text that goes into `box`.
-std::optional<std::string>& TextOption(ScenarioOptions& options, Box box);
-const std::optional<std::string>& TextOption(const ScenarioOptions& options, Box box);
+// LoadPlanner opens only the load planner window, on `loadPlannerFile` when one is given; Load
+// plans a load file without a window (`load`).
+enum class Mode { Window, LoadPlanner, Report, Sweep, RecommendDelay, Load, Help, Version };
 
-// LoadPlanner opens only the load planner window, on `loadPlannerFile` when one is given.
-enum class Mode { Window, LoadPlanner, Report, Sweep, RecommendDelay, Help, Version };
+// --load FILE and the options that go with it.
+struct LoadCommand {
+  std::string file;          // --load FILE: the load file
+  bool recommend = false;    // --recommend: every delay recommended, the load flown at the calls
+  bool bestOrder = false;    // --best-order: the exit order with the shortest jump run
+  bool json = false;         // --json: the result as JSON instead of the table
+  std::string briefingFile;  // --briefing FILE: the briefing sheet to write; empty for none
+};
 
 struct CommandLine {
   Mode mode = Mode::Window;
@@ -26,6 +32,7 @@ struct CommandLine {
   std::string chartFile;        // --chart FILE (with --sweep)
   std::string plotFile;         // --plot FILE (with --report)
   std::string loadPlannerFile;  // --load-planner [FILE]: the load to open, may be empty
+  LoadCommand load;             // --load FILE and its options
 };
 
 struct ParsedCommandLine {
@@ -33,17 +40,18 @@ struct ParsedCommandLine {
   std::string error;  // one line, set when commandLine is empty
 };
 
-// Parses the arguments after the program name. Arguments that begin with "--" are options;
-// an unknown option, a missing or malformed value or a combination that makes no sense is an
+// Parses the arguments after the program name, by one table of option rules that also writes
+// --help. Arguments that begin with "--" are options; an unknown option, a missing or malformed
+// value, an option without the mode it goes with or a combination that makes no sense is an
 // error rather than a silently ignored input. An option that needs a value takes the next
 // argument unless that begins with "--" (a value such as "--7" is given as --exit-delay=--7);
 // a value with one minus sign ("-3") is a value.
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
-// True when the mode draws a picture (--plot, --chart), which needs Qt's painting.
+// True when the mode draws a picture (--plot, --chart, --briefing), which needs Qt's painting.
 bool DrawsPicture(const CommandLine& line);
 
-// The text of --help.
+// The text of --help, no line longer than 80 columns.
 std::string HelpText();
 
 }  // namespace tarnwick

@@ -3,9 +3,10 @@
 #include <ostream>
 
 #include "app/exit_status.h"
+#include "app/go_corrections.h"
+#include "app/load_mode.h"
 #include "app/planner_modes.h"
 #include "entry/scenario_setup.h"
-#include "entry/input_table.h"
 #include "output/descriptor_stream.h"
 #include "sim/report.h"
 #include "sim/simulation.h"
@@ -13,13 +14,12 @@
 namespace tarnwick {
 namespace {
 
-constexpr std::string_view kInputWarning = kInputWarningText;
-
 int RunReport(const CommandLine& line, std::ostream& out, std::ostream& err) {
   if (!line.plotFile.empty()) return RunReportWithPlot(line, out, err);
   Module1 module;
-  module.scenario = PrepareScenario(line.scenarioArgument, line.options,
-                                    [&err] { err << kInputWarning << '\n'; });
+  const PreparedScenario prepared = PrepareScenario(line.scenarioArgument, line.options);
+  module.scenario = prepared.scenario;
+  TellCorrections(err, prepared);
   const RunOutcome outcome = RunSimulation(module, nullptr, nullptr, nullptr);
   for (const std::string& text : ReportLines(outcome.result)) out << text << '\n';
   return exit_status::kSuccess;
@@ -39,6 +39,8 @@ int RunMode(const CommandLine& line, std::ostream& out, std::ostream& err) {
       return RunSweepMode(line, out, err);
     case Mode::RecommendDelay:
       return RunRecommendDelayMode(line, out, err);
+    case Mode::Load:
+      return RunLoadMode(line.load, out, err);
     case Mode::Window:
     case Mode::LoadPlanner:
       break;

@@ -14,11 +14,9 @@
 #include "app/command_line.h"
 #include "app/exit_status.h"
 #include "app/headless.h"
-#include "app/load_briefing_command.h"
 #include "app/load_planner_start.h"
 #include "app/program.h"
 #include "browser/details_command.h"
-#include "load/load_command.h"
 #include "output/descriptor_stream.h"
 
 namespace {
@@ -34,14 +32,6 @@ std::vector<std::string> ArgumentsAfterProgramName(int argc, char** argv) {
 int RefuseCommandLine(const std::string& error) {
   std::cerr << "tarnwick: " << error << '\n';
   return exit_status::kUnusable;
-}
-
-// Whole-load planning has a command line of its own.
-bool AsksForLoad(const std::vector<std::string>& arguments) {
-  for (const std::string& argument : arguments) {
-    if (argument == "--load" || argument.rfind("--load=", 0) == 0) return true;
-  }
-  return false;
 }
 
 // The modes without windows. Only those that draw a picture need Qt's painting, and they get it
@@ -61,16 +51,6 @@ void StartOffscreenDrawing(std::optional<QGuiApplication>& application) {
     application.emplace(argc, argv);
   }
   KeepQtQuietButForErrors();
-}
-
-// Only a briefing sheet draws.
-int RunLoad(const std::vector<std::string>& arguments) {
-  DescriptorStreamBuffer standardOutput(STDOUT_FILENO);
-  std::ostream out(&standardOutput);
-  if (!AsksForBriefing(arguments)) return load::RunLoadCommand(arguments, out, std::cerr);
-  std::optional<QGuiApplication> application;
-  StartOffscreenDrawing(application);
-  return RunLoadBriefingCommand(arguments, out, std::cerr);
 }
 
 int RunWithoutWindows(const CommandLine& line) {
@@ -125,7 +105,6 @@ int main(int argc, char** argv) {
   // earlier file, instead of the process being killed halfway.
   std::signal(SIGXFSZ, SIG_IGN);
   const std::vector<std::string> arguments = ArgumentsAfterProgramName(argc, argv);
-  if (AsksForLoad(arguments)) return RunLoad(arguments);
   const ParsedCommandLine parsed = ParseCommandLine(arguments);
   if (!parsed.commandLine) return RefuseCommandLine(parsed.error);
   const Mode mode = parsed.commandLine->mode;

@@ -5,11 +5,14 @@
 #include <QPalette>
 #include <optional>
 #include <ostream>
+#include <set>
+#include <string>
 
 #include "app/exit_status.h"
+#include "app/go_corrections.h"
 #include "app/main_window_font.h"
-#include "entry/scenario_setup.h"
 #include "entry/input_table.h"
+#include "entry/scenario_setup.h"
 #include "planner/picture_file.h"
 #include "planner/plot_picture.h"
 #include "planner/recommendation.h"
@@ -33,18 +36,24 @@ PrepareForValue PrepareLike(const CommandLine& line, Box field) {
   return [&line, field](const std::string& valueText) {
     ScenarioOptions options = line.options;
     TextOption(options, field) = valueText;
-    PreparedRun run;
-    run.scenario = PrepareScenario(line.scenarioArgument, options, [&run] { ++run.warnings; });
-    return run;
+    return PrepareScenario(line.scenarioArgument, options);
   };
 }
 
-// Go's warning, once per run that needed it, saying which value it was.
+// Go's warning, once per run that needed it, saying which value it was, and each input that
+// did not run as given; an input changed alike in many runs is named once.
 void WarnPerValue(std::ostream& err, const SweepRange& range, const std::vector<SweepRow>& rows) {
+  std::set<std::string> told;
   for (const SweepRow& row : rows) {
-    if (row.run.warnings == 0) continue;
-    err << kInputWarning << " (run with " << FieldName(range.field) << ' ' << range.Text(row.index)
-        << ")\n";
+    if (row.run.warnings > 0) {
+      err << kInputWarning << " (run with " << FieldName(range.field) << ' '
+          << range.Text(row.index) << ")\n";
+    }
+    for (const InputCorrection& correction : row.run.corrections) {
+      if (const std::string line = CorrectionLine(correction); told.insert(line).second) {
+        err << line << '\n';
+      }
+    }
   }
 }
 
@@ -85,7 +94,7 @@ int RunRecommendDelayMode(const CommandLine& line, std::ostream& out, std::ostre
   const SweepRange grid = ExitDelayGrid();
   const std::vector<SweepRow> rows = RunSweep(grid, PrepareLike(line, grid.field));
   // Only the other inputs can need correcting here, and they are the same for every delay.
-  for (int i = 0; i < rows.front().run.warnings; ++i) err << kInputWarning << '\n';
+  TellCorrections(err, rows.front().run);
   const DelayRecommendation recommendation = RecommendExitDelay(rows, *feet.feet);
   WriteRecommendation(out, recommendation, rows);
   return recommendation.recommended ? exit_status::kSuccess : exit_status::kNoDelayReachesTarget;
@@ -96,9 +105,8 @@ int RunReportWithPlot(const CommandLine& line, std::ostream& out, std::ostream& 
     return Refuse(err, "--plot: " + problem);
   }
   Module1 module;
-  int warnings = 0;
-  module.scenario =
-      PrepareScenario(line.scenarioArgument, line.options, [&warnings] { ++warnings; });
+  const PreparedScenario prepared = PrepareScenario(line.scenarioArgument, line.options);
+  module.scenario = prepared.scenario;
   // Text is measured and drawn with Qt, which needs the application object main() makes for
   // the picture-writing modes.
   if (qGuiApp == nullptr) return Refuse(err, "--plot: drawing needs the graphical application");
@@ -110,7 +118,7 @@ int RunReportWithPlot(const CommandLine& line, std::ostream& out, std::ostream& 
     return Refuse(err, "--plot: " + error);
   }
   // Only once the picture is there, so a failure is the one line on standard error.
-  for (int i = 0; i < warnings; ++i) err << kInputWarning << '\n';
+  TellCorrections(err, prepared);
   for (const std::string& text : ReportLines(outcome.result)) out << text << '\n';
   return exit_status::kSuccess;
 }

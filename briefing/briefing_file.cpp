@@ -14,6 +14,7 @@
 
 #include "briefing/briefing_page.h"
 #include "output/output_file.h"
+#include "output/printable_text.h"
 #include "planner/picture_file.h"
 
 namespace tarnwick {
@@ -28,7 +29,8 @@ bool IsPdfName(std::string path) {
 }
 
 std::string UnknownTypeError(const std::string& path) {
-  return "cannot tell the type of \"" + path + "\"; use a name ending in .pdf, .png or .svg";
+  return "cannot tell the type of " + QuotedText(path) +
+         "; use a name ending in .pdf, .png or .svg";
 }
 
 bool WritePdf(const std::string& path, const BriefingSheet& sheet, std::string& error) {

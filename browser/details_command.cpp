@@ -89,8 +89,9 @@ void ReportMissingModule(const QString& errors) {
 
 void PrepareDetailsBrowserEngine() {
   // Chromium refuses to start its sandbox as root, and without the sandbox it refuses to start
-  // at all unless told so. Only then, and only for this process, is the sandbox given up.
-  if (geteuid() == 0) {
+  // at all unless told so. Only then, and only for this process, is the sandbox given up. A
+  // build without the web engine has no Chromium and no sandbox to speak of.
+  if (TARNWICK_WITH_WEB_ENGINE && geteuid() == 0) {
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     std::fputs(
         "tarnwick: running as root, so the details browser runs without Chromium's sandbox\n",

@@ -5,18 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "entry/scenario_setup.h"
 #include "planner/sweep_range.h"
 #include "sim/scenario.h"
 #include "sim/simulation.h"
 
 namespace tarnwick {
 
-// The scenario one swept value runs with, as Go would prepare it from the boxes, and how many
-// corrections Go had to warn about on the way.
-struct PreparedRun {
-  Scenario scenario;
-  int warnings = 0;
-};
+// The scenario one swept value runs with, as Go would prepare it from the boxes, how many
+// corrections Go had to warn about on the way, and which inputs it changed.
+using PreparedRun = PreparedScenario;
 
 // Builds the scenario for the option text of one swept value.
 using PrepareForValue = std::function<PreparedRun(const std::string& valueText)>;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,20 @@ std::string ErrorOf(const std::vector<std::string>& args) {
   EXPECT_FALSE(parsed.commandLine.has_value());
   EXPECT_EQ(parsed.error.find('\n'), std::string::npos) << "errors are one line";
   return parsed.error;
+}
+
+// `text` with every run of blanks and line breaks made one blank, as the help reads.
+std::string Flowing(const std::string& text) {
+  std::string flowing;
+  for (const char c : text) {
+    const bool blank = c == ' ' || c == '\n';
+    if (!blank) {
+      flowing += c;
+    } else if (!flowing.empty() && flowing.back() != ' ') {
+      flowing += ' ';
+    }
+  }
+  return flowing;
 }
 
 TEST(CommandLine, WordsFormTheScenarioArgument) {
@@ -114,12 +129,80 @@ TEST(CommandLine, TheLoadPlannerTakesOneFileAndNothingOfTheScenario) {
   ErrorOf({"--load-planner=a.json"});
 }
 
+// --load and its options are rules of the same table, refused the same way as every other.
+TEST(CommandLine, TheLoadModeAndItsOptions) {
+  const CommandLine line =
+      Parse({"--load", "sat.json", "--recommend", "--best-order", "--json", "--briefing=s.pdf"});
+  EXPECT_EQ(line.mode, Mode::Load);
+  EXPECT_EQ(line.load.file, "sat.json");
+  EXPECT_TRUE(line.load.recommend);
+  EXPECT_TRUE(line.load.bestOrder);
+  EXPECT_TRUE(line.load.json);
+  EXPECT_EQ(line.load.briefingFile, "s.pdf");
+  EXPECT_TRUE(DrawsPicture(line));  // the sheet needs Qt's painting
+  const CommandLine plain = Parse({"--load=sat.json"});
+  EXPECT_EQ(plain.load.file, "sat.json");
+  EXPECT_FALSE(plain.load.recommend || plain.load.bestOrder || plain.load.json);
+  EXPECT_FALSE(DrawsPicture(plain));
+  EXPECT_EQ(Parse({"--load", "-"}).load.file, "-");  // one minus sign is a value
+  EXPECT_EQ(Parse({"--help", "--load", "f"}).mode, Mode::Help);
+}
+
+TEST(CommandLine, LoadOptionsAreRefusedLikeEveryOther) {
+  // A misspelt option is unknown, wherever it stands.
+  EXPECT_EQ(ErrorOf({"--load", "f.json", "--recomend"}), "unknown option --recomend (see --help)");
+  EXPECT_EQ(ErrorOf({"--recomend", "--load", "f.json"}), "unknown option --recomend (see --help)");
+  // No option takes the next option as its value.
+  EXPECT_EQ(ErrorOf({"--load"}), "--load needs a value: the load file");
+  EXPECT_EQ(ErrorOf({"--load", "--json", "f.json"}), "--load needs a value: the load file");
+  EXPECT_EQ(ErrorOf({"--load", "f.json", "--briefing", "--json"}),
+            "--briefing needs a value: FILE.pdf, FILE.png or FILE.svg");
+  EXPECT_EQ(ErrorOf({"--load="}), "--load needs a value: the load file");
+  // A load option without --load.
+  EXPECT_EQ(ErrorOf({"--json"}), "--json goes with --load");
+  EXPECT_EQ(ErrorOf({"--report", "--recommend"}), "--recommend goes with --load");
+  EXPECT_EQ(ErrorOf({"--sweep", "ias=80:90:5", "--briefing", "b.pdf"}),
+            "--briefing goes with --load");
+  EXPECT_EQ(ErrorOf({"--load", "f.json", "--best-order=yes"}), "--best-order takes no value");
+  // The load file holds the load's inputs: no scenario, no preset, no other mode.
+  EXPECT_EQ(ErrorOf({"--load", "f.json", "--ias", "90"}),
+            "--ias does not go with --load; the load file holds the load's inputs");
+  EXPECT_EQ(ErrorOf({"--first", "slow", "--load", "f.json"}),
+            "--first does not go with --load; the load file holds the load's inputs");
+  EXPECT_EQ(ErrorOf({"5", "--load", "f.json"}),
+            "\"5\" does not go with --load, which plans one load file");
+  EXPECT_EQ(ErrorOf({"--load", "f.json", "--report"}), "--load and --report cannot be combined");
+  EXPECT_EQ(ErrorOf({"--load", "a.json", "--load-planner"}),
+            "--load-planner and --load cannot be combined");
+  EXPECT_EQ(ErrorOf({"--load", "f.json", "--plot", "p.png"}), "--plot goes with --report");
+  // What was typed is echoed on one line.
+  ErrorOf({"--load", "f.json", "a\nb"});
+}
+
+// The help is written from the option table: every option it names is one the parser knows,
+// and it fits a terminal of 80 columns.
 TEST(CommandLine, HelpNamesEveryOption) {
   const std::string help = HelpText();
-  for (const char* option :
-       {"--report", "--ias", "--upper-wind", "--lower-wind", "--wind-change-altitude",
-        "--exit-delay", "--upper-headwind", "--upper-tailwind", "--lower-headwind",
-        "--lower-tailwind", "--first", "--second", "--help", "--version", "--load-planner"}) {
+  for (const char* option : {"--report",
+                             "--ias",
+                             "--upper-wind",
+                             "--lower-wind",
+                             "--wind-change-altitude",
+                             "--exit-delay",
+                             "--upper-headwind",
+                             "--upper-tailwind",
+                             "--lower-headwind",
+                             "--lower-tailwind",
+                             "--first",
+                             "--second",
+                             "--help",
+                             "--version",
+                             "--load-planner",
+                             "--load FILE",
+                             "--recommend ",
+                             "--best-order ",
+                             "--json ",
+                             "--briefing FILE.pdf|FILE.png|FILE.svg"}) {
     EXPECT_NE(help.find(option), std::string::npos) << option;
   }
   // Each numeric option with its value and meaning, as the input table has them.
@@ -131,6 +214,27 @@ TEST(CommandLine, HelpNamesEveryOption) {
     EXPECT_NE(help.find(input.meaning, at), std::string::npos) << option;
   }
   EXPECT_NE(help.find("up to 30 s"), std::string::npos);  // the data entry window's delay limit
+  // --recommend's range, as docs/LOAD_FORMAT.md documents it, however the help wraps it.
+  EXPECT_NE(Flowing(help).find("from the load's minimum delay to 60 s,"), std::string::npos);
+
+  std::size_t lineStart = 0;
+  while (lineStart < help.size()) {
+    const std::size_t end = help.find('\n', lineStart);
+    ASSERT_NE(end, std::string::npos) << "the help ends with a line break";
+    EXPECT_LE(end - lineStart, 80u) << help.substr(lineStart, end - lineStart);
+    lineStart = end + 1;
+  }
+  for (std::size_t at = help.find("--"); at != std::string::npos; at = help.find("--", at + 2)) {
+    std::size_t end = at + 2;
+    while (end < help.size() &&
+           (std::islower(static_cast<unsigned char>(help[end])) || help[end] == '-')) {
+      ++end;
+    }
+    if (end == at + 2) continue;  // "--" alone, as in 'begins with "--"'
+    const std::string option = help.substr(at, end - at);
+    EXPECT_EQ(ParseCommandLine({option}).error.rfind("unknown option", 0), std::string::npos)
+        << option;
+  }
 }
 
 }  // namespace

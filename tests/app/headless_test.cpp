@@ -87,6 +87,49 @@ TEST(HeadlessReport, WarnsOnStandardErrorOncePerCorrection) {
   EXPECT_EQ(same.err, "");
 }
 
+// Go's corrections stay (they are the program's rule), but standard error says which input
+// was changed from what to what, one line each, so no one takes the 200-knot results for those
+// of 500 knots. The limits are the data entry window's: airspeed 0 to 200, upper wind 0 to 100
+// and at most the airspeed + 35, lower wind 0 to 50, wind change altitude 0 to 13000, delay
+// 0 to 30.
+TEST(HeadlessReport, NamesEveryInputGosLimitsChanged) {
+  const Output r = RunTarnwick({"--report", "--ias", "500"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err,
+            "Please check your numerical inputs\n"
+            "tarnwick: --ias 500 was taken as 200 (its box takes 0 to 200)\n");
+  EXPECT_EQ(r.out, RunTarnwick({"--report", "--ias", "200"}).out);
+
+  const Output all = RunTarnwick({"--report", "--ias", "50", "--upper-wind", "-90", "--lower-wind",
+                                  "-60", "--exit-delay", "45", "--wind-change-altitude", "20000"});
+  EXPECT_EQ(all.err,
+            "Please check your numerical inputs\n"  // the upper wind's sign
+            "Please check your numerical inputs\n"  // the upper wind above 50 + 35
+            "Please check your numerical inputs\n"  // the delay
+            "tarnwick: --upper-wind -90 was taken as 85 (its box takes 0 to 100, at most the "
+            "airspeed + 35)\n"
+            "tarnwick: --lower-wind -60 was taken as 50 (its box takes 0 to 50)\n"
+            "tarnwick: --wind-change-altitude 20000 was taken as 13000 (its box takes 0 to "
+            "13000)\n"
+            "tarnwick: --exit-delay 45 was taken as 30 (its box takes 0 to 30)\n");
+
+  // Preset 1's upper wind of 40 kt is more than an airspeed of 0 + 35 allows.
+  EXPECT_EQ(RunTarnwick({"--report", "1", "--ias", "0"}).err,
+            "Please check your numerical inputs\n"
+            "tarnwick: the preset's --upper-wind 40 was taken as 35 (its box takes 0 to 100, at "
+            "most the airspeed + 35)\n");
+  // What the box reads is what runs: digits beyond a single's precision, a unit after the
+  // number or an emptied box change nothing worth a line.
+  EXPECT_EQ(RunTarnwick({"--report", "--ias", "80.123456789", "--upper-wind", "20 knots",
+                         "--lower-wind", ""})
+                .err,
+            "");
+  // The text as typed is echoed escaped, on its one line.
+  EXPECT_EQ(RunTarnwick({"--report", "--exit-delay", "99\x1b[2J"}).err,
+            "Please check your numerical inputs\n"
+            "tarnwick: --exit-delay 99\\x1b[2J was taken as 30 (its box takes 0 to 30)\n");
+}
+
 TEST(HeadlessReport, OutOfRangeTextsNeverReachTheRun) {
   const Output r =
       RunTarnwick({"--report", "--ias", "1e39", "--upper-wind", "-1e39", "--lower-wind", "1e400",

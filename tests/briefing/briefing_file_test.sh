@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The briefing sheet as the program writes it: the PDF's text names every group and the delay
-# to call before it, and a load that cannot be used leaves an earlier sheet as it was.
+# to call before it, and a load that cannot be used or a sheet that cannot be written leaves an
+# earlier sheet as it was and prints nothing.
 # Usage: briefing_file_test.sh PATH_TO_TARNWICK
 set -euo pipefail
 tarnwick="$1"
@@ -28,22 +29,41 @@ grep -Eq "Bravo Freefly +7 ?s" <<<"$text" || fail "no 7 s call before Bravo Free
 grep -Eq "Charlie Tandem +12 ?s" <<<"$text" || fail "no 12 s call before Charlie Tandem"
 [ "$(pdfinfo "$work/sheet.pdf" | sed -n 's/^Pages: *//p')" = 1 ] || fail "not one page"
 
-# A broken load: status 2, one line, nothing printed, the earlier sheet untouched.
+# refused WHAT COMMAND...: the command ends with status 2, one line on standard error and
+# nothing on standard output.
+refused() {
+  local what="$1"
+  shift
+  set +e
+  "$@" >"$work/out" 2>"$work/err"
+  local status=$?
+  set -e
+  [ $status -eq 2 ] || fail "$what: status $status"
+  [ ! -s "$work/out" ] || fail "$what: something printed: $(cat "$work/out")"
+  [ "$(wc -l <"$work/err")" -eq 1 ] || fail "$what: not one line: $(cat "$work/err")"
+}
+
+# A broken load: the earlier sheet untouched.
 cp "$work/sheet.pdf" "$work/before.pdf"
 echo '{ "format": "tarnwick-load", "version": 1, "groups": [] }' >"$work/bad.json"
-set +e
-"$tarnwick" --load "$work/bad.json" --briefing "$work/sheet.pdf" >"$work/out" 2>"$work/err"
-status=$?
-set -e
-[ $status -eq 2 ] || fail "status $status for a broken load"
-[ ! -s "$work/out" ] || fail "something printed for a broken load"
-[ "$(wc -l <"$work/err")" -eq 1 ] || fail "not one line: $(cat "$work/err")"
+refused "a broken load" "$tarnwick" --load "$work/bad.json" --briefing "$work/sheet.pdf"
 cmp -s "$work/sheet.pdf" "$work/before.pdf" || fail "the earlier sheet was replaced"
 
-# --briefing alone is refused in one line.
-set +e
-"$tarnwick" --load "$work/load.json" --briefing "$work/sheet.txt" >/dev/null 2>"$work/err"
-status=$?
-set -e
-[ $status -eq 2 ] && [ "$(wc -l <"$work/err")" -eq 1 ] || fail "a .txt sheet was not refused"
+# The load's table is printed only once the sheet is written: a sheet that fails halfway (under
+# a file-size limit, as on a full disk) prints nothing and leaves the earlier sheet.
+refused "a sheet that cannot be written" bash -c 'trap "" XFSZ; ulimit -f 4; exec "$@"' limited \
+  "$tarnwick" --load "$work/load.json" --briefing "$work/sheet.pdf"
+cmp -s "$work/sheet.pdf" "$work/before.pdf" || fail "the earlier sheet was replaced"
+
+# The load file is never waited on: a FIFO no one writes to is refused at once, sheet or not.
+mkfifo "$work/fifo.json"
+refused "a FIFO as the load file" timeout 60 "$tarnwick" --load "$work/fifo.json" \
+  --briefing "$work/sheet.pdf"
+
+# A sheet of a type the program does not write is refused in one line; so is --briefing without
+# its file, whose place the next option never takes.
+refused "a .txt sheet" "$tarnwick" --load "$work/load.json" --briefing "$work/sheet.txt"
+refused "--briefing --json" "$tarnwick" --load "$work/load.json" --briefing --json
+grep -q "^tarnwick: --briefing needs a value" "$work/err" || fail "--briefing: $(cat "$work/err")"
+[ ! -e "$work/--json" ] || fail "a sheet named --json was written"
 echo "briefing sheet: ok"

@@ -3,12 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <variant>
-
-#include "load/load_command.h"
 
 namespace tarnwick::load {
 namespace {
@@ -116,17 +113,6 @@ TEST(LoadFile, UnitsRoundTripThroughTheFile) {
   // 1 km/h is 1000 / 0.3048 / 3600 ft/s; in knots of 1.688 ft/s.
   EXPECT_DOUBLE_EQ(std::get<Headwind>(first.load->winds[1].wind).component,
                    12 * 1000 / 0.3048 / 3600 / 1.688);
-}
-
-TEST(LoadCommand, BadFileGivesOneLineAndStatusTwo) {
-  std::ostringstream out, err;
-  EXPECT_EQ(RunLoadCommand({"--load", "/nonexistent/load.json"}, out, err), 2);
-  EXPECT_TRUE(out.str().empty());
-  const std::string message = err.str();
-  EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
-  std::ostringstream out2, err2;
-  EXPECT_EQ(RunLoadCommand({"--load"}, out2, err2), 2);
-  EXPECT_TRUE(out2.str().empty());
 }
 
 }  // namespace

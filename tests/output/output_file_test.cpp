@@ -3,12 +3,10 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -17,6 +15,7 @@
 #include <vector>
 
 #include "output/descriptor_stream.h"
+#include "tests/file_size_limit.h"
 
 namespace tarnwick {
 namespace {
@@ -68,17 +67,13 @@ TEST_F(OutputFileTest, ReplacesAFileWholeAndKeepsItsPermissions) {
 TEST_F(OutputFileTest, AFileSizeLimitKeepsTheEarlierFileAndSaysWhy) {
   const std::string good(100, 'g');
   Put("plot.svg", good);
-  // The limit would kill the process at the first write past it; ignored, the write fails.
-  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit previous{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
-  rlimit small = previous;
-  small.rlim_cur = 4096;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
   std::string error;
-  const bool written = WriteWholeFile(PathOf("plot.svg"), std::string(100000, 'n'), error);
-  setrlimit(RLIMIT_FSIZE, &previous);
-  std::signal(SIGXFSZ, previousHandler);
+  bool written = true;
+  {
+    const test::FileSizeLimit limit(4096);
+    ASSERT_TRUE(limit.Active());
+    written = WriteWholeFile(PathOf("plot.svg"), std::string(100000, 'n'), error);
+  }
 
   EXPECT_FALSE(written);
   EXPECT_EQ(Read(PathOf("plot.svg")), good);

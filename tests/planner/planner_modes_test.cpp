@@ -29,10 +29,23 @@ std::vector<std::string> Split(const std::string& text, char separator) {
 TEST(SweepMode, NamesEachValueGosLimitsCorrected) {
   const Output r = RunTarnwick({"--sweep", "exit-delay=28:32:2"});
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.err, "Please check your numerical inputs (run with exit-delay 32)\n");
+  // The delay box's limit is 30 s (the data entry window's).
+  EXPECT_EQ(r.err,
+            "Please check your numerical inputs (run with exit-delay 32)\n"
+            "tarnwick: --exit-delay 32 was taken as 30 (its box takes 0 to 30)\n");
   const auto lines = Split(r.out, '\n');
   ASSERT_EQ(lines.size(), 4u);
   EXPECT_EQ(lines[3].substr(lines[3].find(',')), lines[2].substr(lines[2].find(',')));
+}
+
+// An input changed alike in every run is named once; the swept one at each value it changes.
+TEST(SweepMode, NamesEachChangedInputOnce) {
+  const Output r = RunTarnwick({"--sweep", "ias=190:210:10", "--lower-wind", "70"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err,
+            "tarnwick: --lower-wind 70 was taken as 50 (its box takes 0 to 50)\n"
+            "Please check your numerical inputs (run with ias 210)\n"
+            "tarnwick: --ias 210 was taken as 200 (its box takes 0 to 200)\n");
 }
 
 TEST(RecommendDelayMode, FirstLineForScriptsAndStatus) {
@@ -45,9 +58,11 @@ TEST(RecommendDelayMode, FirstLineForScriptsAndStatus) {
   EXPECT_EQ(never.status, 1);
   EXPECT_EQ(never.out.rfind("No exit delay up to 30 s", 0), 0u) << never.out;
 
-  // Corrections of the other inputs are warned about once, as --report does.
+  // Corrections of the other inputs are warned about once, as --report does, and named.
   const Output limited = RunTarnwick({"--recommend-delay", "1000", "--ias", "250"});
-  EXPECT_EQ(limited.err, "Please check your numerical inputs\n");
+  EXPECT_EQ(limited.err,
+            "Please check your numerical inputs\n"
+            "tarnwick: --ias 250 was taken as 200 (its box takes 0 to 200)\n");
 }
 
 TEST(PlannerModes, BadInputIsOneLineOnStandardErrorAndStatus2) {
