@@ -1,8 +1,6 @@
 #include "load/load_command.h"
 
 #include <charconv>
-#include <fstream>
-#include <iterator>
 #include <ostream>
 #include <sstream>
 
@@ -58,19 +56,9 @@ int RunLoadCommand(const std::vector<std::string>& arguments, std::ostream& out,
     err << "tarnwick: --load needs a file\n";
     return kUnusable;
   }
-  std::ifstream file(options.file, std::ios::binary);
-  std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (!file && !file.eof()) {
-    err << "tarnwick: " << options.file << ": cannot be read\n";
-    return kUnusable;
-  }
-  if (!file.is_open()) {
-    err << "tarnwick: " << options.file << ": cannot be opened\n";
-    return kUnusable;
-  }
-  const ReadLoad read = ReadLoadText(text);
+  const ReadLoad read = ReadLoadFile(options.file);
   if (!read.load) {
-    err << "tarnwick: " << options.file << ": " << read.error << "\n";
+    err << "tarnwick: " << read.error << "\n";
     return kUnusable;
   }
   LoadRequest request;
