@@ -13,30 +13,13 @@
 #include "load/load_limits.h"
 #include "load/load_outcome.h"
 #include "output/printable_text.h"
+#include "tests/load/example_load.h"
 
 namespace tarnwick::load {
 namespace {
 
-// The documented example with every group's fields, as a user might write it.
-const std::string kExample = R"({ "format": "tarnwick-load", "version": 1,
-  "units": { "altitude": "ft", "distance": "ft", "speed": "kt" },
-  "aircraft": { "indicatedAirspeed": 80, "exitAltitude": 13500 },
-  "jumpRunHeading": 270,
-  "winds": [ { "above": 9000, "speed": 35, "from": 250 },
-             { "above": 3000, "headwind": 12 },
-             { "headwind": 5 } ],
-  "targetSeparation": 1000, "minimumDelay": 5,
-  "groups": [ { "name": "Belly 4-way", "fallRate": "slow" },
-              { "name": "Freefly 3", "fallRate": "fast", "delay": 9 },
-              { "name": "Tandem", "fallRate": { "terminalSpeed": 120, "unit": "mph", "atAltitude": 6000 },
-                "openingAltitude": 5500, "delay": 10 } ] })";
-
-std::string Edited(const std::string& from, const std::string& to) {
-  std::string text = kExample;
-  const auto at = text.find(from);
-  EXPECT_NE(at, std::string::npos) << from;
-  return at == std::string::npos ? text : text.replace(at, from.size(), to);
-}
+using testing::Edited;
+using testing::kExample;
 
 // A refusal is one line that a terminal shows as it is: nothing in it needs escaping, so no raw
 // byte of the file (a control character, a byte that is not UTF-8) came through.
