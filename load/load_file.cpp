@@ -1,69 +1,103 @@
 #include "load/load_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <nlohmann/json.hpp>
+#include <vector>
 
 #include "load/load_limits.h"
+#include "load/nearest_name.h"
 #include "load/number_text.h"
+#include "load/strict_json.h"
+#include "output/input_file.h"
+#include "output/printable_text.h"
 
 namespace tarnwick::load {
 namespace {
 
-using Json = nlohmann::ordered_json;  // fields in the documented order
-
-// A file's problem: the field's path and what is wrong, in one line.
+// A file's problem: the field's place as messages name it, and what is wrong.
 struct FileProblem {
-  std::string message;
+  std::string place;
+  std::string problem;
 };
 
-[[noreturn]] void Fail(const std::string& field, const std::string& problem) {
-  throw FileProblem{field + ": " + problem};
+[[noreturn]] void Fail(const std::string& place, const std::string& problem) {
+  throw FileProblem{place, problem};
 }
 
-const Json* Member(const Json& object, const char* name) {
+const JsonValue* Member(const JsonValue& object, const char* name) {
   const auto it = object.find(name);
   return it == object.end() ? nullptr : &*it;
 }
 
-double NumberAt(const Json& value, const std::string& field) {
+// `path.name`, or `name` at the top.
+std::string Joined(const std::string& path, std::string_view name) {
+  return path.empty() ? std::string(name) : path + "." + std::string(name);
+}
+
+// Every field of `object` must be one of `known`: a misspelt field would otherwise leave its
+// default in place without a word, which in a plan is a wrong answer.
+void OnlyKnownFields(const JsonValue& object, const std::string& path,
+                     const std::vector<std::string_view>& known) {
+  for (const auto& [name, value] : object.items()) {
+    if (std::find(known.begin(), known.end(), name) != known.end()) continue;
+    std::string problem = "unknown field";
+    if (const auto nearest = NearestName(name, known)) {
+      problem += "; did you mean " + std::string(*nearest) + "?";
+    }
+    Fail(Joined(path, EchoedFieldName(name)), problem);
+  }
+}
+
+double NumberAt(const JsonValue& value, const std::string& field) {
   if (!value.is_number()) Fail(field, "must be a number");
   const double number = value.get<double>();
   if (!std::isfinite(number)) Fail(field, "must be a finite number");
   return number;
 }
 
-std::optional<double> OptionalNumber(const Json& object, const char* name,
-                                     const std::string& field) {
-  const Json* value = Member(object, name);
+std::optional<double> OptionalNumber(const JsonValue& object, const char* name,
+                                     const std::string& path) {
+  const JsonValue* value = Member(object, name);
   if (value == nullptr) return std::nullopt;
-  return NumberAt(*value, field + name);
+  return NumberAt(*value, Joined(path, name));
 }
 
-const Json& ObjectAt(const Json& value, const std::string& field) {
+const JsonValue& ObjectAt(const JsonValue& value, const std::string& field) {
   if (!value.is_object()) Fail(field, "must be an object");
   return value;
 }
 
-std::string StringAt(const Json& value, const std::string& field) {
+std::string StringAt(const JsonValue& value, const std::string& field) {
   if (!value.is_string()) Fail(field, "must be a text");
   return value.get<std::string>();
 }
 
-Units ReadUnits(const Json& root) {
+// A float for a group's delay; one beyond a float's range becomes NaN, which LoadProblem
+// refuses, rather than a conversion the language leaves undefined.
+float DelayFloat(double seconds) {
+  return std::fabs(seconds) <= std::numeric_limits<float>::max()
+             ? static_cast<float>(seconds)
+             : std::numeric_limits<float>::quiet_NaN();
+}
+
+Units ReadUnits(const JsonValue& root) {
   Units units;
-  const Json* value = Member(root, "units");
+  const JsonValue* value = Member(root, "units");
   if (value == nullptr) return units;
-  const Json& object = ObjectAt(*value, "units");
+  const JsonValue& object = ObjectAt(*value, "units");
+  OnlyKnownFields(object, "units", {"altitude", "distance", "speed"});
   for (const char* name : {"altitude", "distance"}) {
-    if (const Json* unit = Member(object, name)) {
+    if (const JsonValue* unit = Member(object, name)) {
       const std::string field = std::string("units.") + name;
       const auto parsed = LengthUnitNamed(StringAt(*unit, field));
       if (!parsed) Fail(field, "must be \"ft\" or \"m\"");
       (std::string(name) == "altitude" ? units.altitude : units.distance) = *parsed;
     }
   }
-  if (const Json* unit = Member(object, "speed")) {
+  if (const JsonValue* unit = Member(object, "speed")) {
     const auto parsed = SpeedUnitNamed(StringAt(*unit, "units.speed"));
     if (!parsed) Fail("units.speed", "must be \"kt\", \"km/h\", \"m/s\" or \"mph\"");
     units.speed = *parsed;
@@ -71,7 +105,7 @@ Units ReadUnits(const Json& root) {
   return units;
 }
 
-FallRate ReadFallRate(const Json& value, const Units& units, const std::string& field) {
+FallRate ReadFallRate(const JsonValue& value, const Units& units, const std::string& field) {
   FallRate rate;
   if (value.is_string()) {
     const std::string word = value.get<std::string>();
@@ -82,78 +116,131 @@ FallRate ReadFallRate(const Json& value, const Units& units, const std::string& 
     }
     Fail(field, "must be \"slow\", \"fast\", { \"dragArea\": ... } or { \"terminalSpeed\": ... }");
   }
-  const Json& object = ObjectAt(value, field);
-  if (const Json* area = Member(object, "dragArea")) {
+  const JsonValue& object = ObjectAt(value, field);
+  OnlyKnownFields(object, field, {"dragArea", "terminalSpeed", "unit", "atAltitude"});
+  if (const JsonValue* area = Member(object, "dragArea")) {
+    if (Member(object, "terminalSpeed") != nullptr) {
+      Fail(field, "has a dragArea and a terminalSpeed; give one");
+    }
+    for (const char* name : {"unit", "atAltitude"}) {
+      if (Member(object, name) != nullptr)
+        Fail(Joined(field, name), "goes with terminalSpeed only");
+    }
     rate.kind = FallRate::Kind::DragArea;
     rate.dragArea = NumberAt(*area, field + ".dragArea");
     return rate;
   }
-  const Json* speed = Member(object, "terminalSpeed");
+  const JsonValue* speed = Member(object, "terminalSpeed");
   if (speed == nullptr) Fail(field, "needs \"dragArea\" or \"terminalSpeed\"");
   rate.kind = FallRate::Kind::TerminalSpeed;
   SpeedUnit unit = units.speed;
-  if (const Json* named = Member(object, "unit")) {
+  if (const JsonValue* named = Member(object, "unit")) {
     const auto parsed = SpeedUnitNamed(StringAt(*named, field + ".unit"));
     if (!parsed) Fail(field + ".unit", "must be \"kt\", \"km/h\", \"m/s\" or \"mph\"");
     unit = *parsed;
     rate.unit = unit;
   }
   rate.terminalSpeed = ToKnots(NumberAt(*speed, field + ".terminalSpeed"), unit);
-  if (auto at = OptionalNumber(object, "atAltitude", field + ".")) {
+  if (auto at = OptionalNumber(object, "atAltitude", field)) {
     rate.atAltitude = ToFeet(*at, units.altitude);
   }
   return rate;
 }
 
-Load ReadLoadJson(const Json& root) {
+WindLayer ReadWindLayer(const JsonValue& value, const Units& units, const std::string& field) {
+  const JsonValue& object = ObjectAt(value, field);
+  OnlyKnownFields(object, field, {"above", "headwind", "speed", "from"});
+  WindLayer layer;
+  if (auto above = OptionalNumber(object, "above", field)) {
+    layer.above = ToFeet(*above, units.altitude);
+  }
+  const auto headwind = OptionalNumber(object, "headwind", field);
+  const auto speed = OptionalNumber(object, "speed", field);
+  const auto from = OptionalNumber(object, "from", field);
+  if (headwind && (speed || from)) Fail(field, "has a headwind and a speed; give one");
+  if (headwind) {
+    layer.wind = Headwind{ToKnots(*headwind, units.speed)};
+  } else {
+    if (!speed || !from) Fail(field, "needs \"headwind\", or \"speed\" with \"from\"");
+    layer.wind = DirectedWind{ToKnots(*speed, units.speed), *from};
+  }
+  return layer;
+}
+
+// Group `index` of the file. Its problems name it as the window does, by number and name, once
+// the name is known to be fit to show.
+Group ReadGroup(const JsonValue& value, std::size_t index, const Load& load) {
+  const std::string path = "groups[" + std::to_string(index) + "]";
+  Group group;
+  group.name = "Group " + std::to_string(index + 1);
+  bool nameFit = false;
+  try {
+    const JsonValue& object = ObjectAt(value, path);
+    if (const JsonValue* name = Member(object, "name")) {
+      group.name = StringAt(*name, path + ".name");
+      if (auto problem = NameProblem(group.name)) Fail(path + ".name", *problem);
+    }
+    nameFit = true;
+    OnlyKnownFields(object, path, {"name", "fallRate", "openingAltitude", "delay"});
+    const JsonValue* rate = Member(object, "fallRate");
+    if (rate == nullptr) Fail(path + ".fallRate", "is required");
+    group.fallRate = ReadFallRate(*rate, load.units, path + ".fallRate");
+    if (auto opening = OptionalNumber(object, "openingAltitude", path)) {
+      group.openingAltitude = ToFeet(*opening, load.units.altitude);
+    }
+    // A later group without a delay leaves at the minimum delay; the first one's is ignored.
+    const auto delay = OptionalNumber(object, "delay", path);
+    if (index > 0 && delay && !(*delay >= 0 && *delay <= limits::kMaxFileDelay)) {
+      Fail(path + ".delay", "must lie from 0 to " + NumberText(limits::kMaxFileDelay) + " s");
+    }
+    group.delay = index == 0 ? 0.0f : DelayFloat(delay.value_or(load.minimumDelay));
+    return group;
+  } catch (FileProblem& problem) {
+    problem.place = GroupPlaceText(index, nameFit ? &group.name : nullptr, problem.place);
+    throw;
+  }
+}
+
+Load ReadLoadJson(const JsonValue& root) {
   ObjectAt(root, "the file");
-  const Json* format = Member(root, "format");
+  const JsonValue* format = Member(root, "format");
   if (format == nullptr) Fail("format", "is required");
   if (!format->is_string() || format->get<std::string>() != kLoadFormatName) {
     Fail("format", std::string("must be \"") + kLoadFormatName + "\"");
   }
-  const Json* version = Member(root, "version");
+  const JsonValue* version = Member(root, "version");
   if (version == nullptr) Fail("version", "is required");
   if (!version->is_number_integer() || version->get<long long>() != kLoadFormatVersion) {
     Fail("version", "must be " + std::to_string(kLoadFormatVersion));
   }
+  OnlyKnownFields(root, "",
+                  {"format", "version", "name", "units", "aircraft", "jumpRunHeading", "winds",
+                   "targetSeparation", "minimumDelay", "groups"});
 
   Load load;
   load.units = ReadUnits(root);
   const Units& units = load.units;
-  if (const Json* name = Member(root, "name")) load.name = StringAt(*name, "name");
+  if (const JsonValue* name = Member(root, "name")) {
+    load.name = StringAt(*name, "name");
+    if (auto problem = NameProblem(load.name)) Fail("name", *problem);
+  }
 
-  const Json* aircraftValue = Member(root, "aircraft");
+  const JsonValue* aircraftValue = Member(root, "aircraft");
   if (aircraftValue == nullptr) Fail("aircraft", "is required");
-  const Json& aircraft = ObjectAt(*aircraftValue, "aircraft");
-  const Json* ias = Member(aircraft, "indicatedAirspeed");
+  const JsonValue& aircraft = ObjectAt(*aircraftValue, "aircraft");
+  OnlyKnownFields(aircraft, "aircraft", {"indicatedAirspeed", "exitAltitude"});
+  const JsonValue* ias = Member(aircraft, "indicatedAirspeed");
   if (ias == nullptr) Fail("aircraft.indicatedAirspeed", "is required");
   load.indicatedAirspeed = ToKnots(NumberAt(*ias, "aircraft.indicatedAirspeed"), units.speed);
-  if (auto exit = OptionalNumber(aircraft, "exitAltitude", "aircraft.")) {
+  if (auto exit = OptionalNumber(aircraft, "exitAltitude", "aircraft")) {
     load.exitAltitude = ToFeet(*exit, units.altitude);
   }
   load.jumpRunHeading = OptionalNumber(root, "jumpRunHeading", "");
 
-  if (const Json* winds = Member(root, "winds")) {
+  if (const JsonValue* winds = Member(root, "winds")) {
     if (!winds->is_array()) Fail("winds", "must be a list of layers");
     for (std::size_t i = 0; i < winds->size(); ++i) {
-      const std::string field = "winds[" + std::to_string(i) + "]";
-      const Json& object = ObjectAt((*winds)[i], field);
-      WindLayer layer;
-      if (auto above = OptionalNumber(object, "above", field + ".")) {
-        layer.above = ToFeet(*above, units.altitude);
-      }
-      const auto headwind = OptionalNumber(object, "headwind", field + ".");
-      const auto speed = OptionalNumber(object, "speed", field + ".");
-      const auto from = OptionalNumber(object, "from", field + ".");
-      if (headwind && (speed || from)) Fail(field, "has a headwind and a speed; give one");
-      if (headwind) {
-        layer.wind = Headwind{ToKnots(*headwind, units.speed)};
-      } else {
-        if (!speed || !from) Fail(field, "needs \"headwind\", or \"speed\" with \"from\"");
-        layer.wind = DirectedWind{ToKnots(*speed, units.speed), *from};
-      }
-      load.winds.push_back(layer);
+      load.winds.push_back(ReadWindLayer((*winds)[i], units, "winds[" + std::to_string(i) + "]"));
     }
   }
 
@@ -162,32 +249,17 @@ Load ReadLoadJson(const Json& root) {
   }
   if (auto minimum = OptionalNumber(root, "minimumDelay", "")) load.minimumDelay = *minimum;
 
-  const Json* groups = Member(root, "groups");
+  const JsonValue* groups = Member(root, "groups");
   if (groups == nullptr) Fail("groups", "is required");
   if (!groups->is_array()) Fail("groups", "must be a list of groups");
   for (std::size_t i = 0; i < groups->size(); ++i) {
-    const std::string field = "groups[" + std::to_string(i) + "]";
-    const Json& object = ObjectAt((*groups)[i], field);
-    Group group;
-    group.name = "Group " + std::to_string(i + 1);
-    if (const Json* name = Member(object, "name")) group.name = StringAt(*name, field + ".name");
-    const Json* rate = Member(object, "fallRate");
-    if (rate == nullptr) Fail(field + ".fallRate", "is required");
-    group.fallRate = ReadFallRate(*rate, units, field + ".fallRate");
-    if (auto opening = OptionalNumber(object, "openingAltitude", field + ".")) {
-      group.openingAltitude = ToFeet(*opening, units.altitude);
-    }
-    // A later group without a delay leaves at the minimum delay; the first one's is ignored.
-    const auto delay = OptionalNumber(object, "delay", field + ".");
-    if (i > 0 && delay && !(*delay >= 0 && *delay <= limits::kMaxFileDelay)) {
-      Fail(field + ".delay", "must lie from 0 to " + NumberText(limits::kMaxFileDelay) + " s");
-    }
-    group.delay = i == 0 ? 0.0f : static_cast<float>(delay.value_or(load.minimumDelay));
-    load.groups.push_back(group);
+    load.groups.push_back(ReadGroup((*groups)[i], i, load));
   }
-  if (auto problem = LoadProblem(load)) throw FileProblem{*problem};
+  if (auto problem = LoadProblem(load)) throw FileProblem{{}, *problem};
   return load;
 }
+
+using Json = nlohmann::ordered_json;  // written fields in the documented order
 
 // A number converted from feet or knots into the file's units goes out with at most 15
 // significant digits, as the shortest text that reads back the same (nlohmann's own output,
@@ -206,19 +278,24 @@ Json Number(double value) {
 }  // namespace
 
 ReadLoad ReadLoadText(std::string_view text) {
-  Json root;
-  try {
-    root = Json::parse(text.begin(), text.end());
-  } catch (const Json::parse_error& error) {
-    return {std::nullopt, std::string("the file is not JSON: ") + error.what()};
+  if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+    return {std::nullopt, "the file is empty"};
   }
+  StrictJson parsed = ParseStrictJson(text, limits::kMaxNesting);
+  if (!parsed.value) return {std::nullopt, parsed.error};
   try {
-    return {ReadLoadJson(root), {}};
+    return {ReadLoadJson(*parsed.value), {}};
   } catch (const FileProblem& problem) {
-    return {std::nullopt, problem.message};
-  } catch (const Json::exception& error) {
-    return {std::nullopt, std::string("the file: ") + error.what()};
+    return {std::nullopt,
+            problem.place.empty() ? problem.problem : problem.place + ": " + problem.problem};
   }
+}
+
+ReadLoad ReadLoadFile(const std::string& path) {
+  const InputFileBytes file = ReadInputFile(path, limits::kMaxLoadFileBytes);
+  ReadLoad read = file.bytes ? ReadLoadText(*file.bytes) : ReadLoad{std::nullopt, file.problem};
+  if (!read.load) read.error = QuotedText(path) + ": " + read.error;
+  return read;
 }
 
 std::string WriteLoadText(const Load& load) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 #include "entry/input_table.h"
 
 // The ranges a load must keep to. Each limit is stated once, here; the file reader, the
@@ -21,5 +23,14 @@ inline constexpr double kMaxExitAltitude = 30000;      // ft msl
 inline constexpr double kMaxTargetSeparation = 20000;  // ft
 inline constexpr int kMaxExhaustiveGroups = 8;         // best order: every order up to this many
 inline constexpr int kMaxGroups = 32;                  // groups in one load
+inline constexpr int kMaxWindLayers = 64;              // layers in one load: plenty, and cheap
+inline constexpr int kMaxNameLength = 100;             // characters of a load's or group's name
+
+// A load file is a few kilobytes. Anything larger is refused unread; the size is counted while
+// reading, since a growing file or a device reports none that can be trusted.
+inline constexpr std::size_t kMaxLoadFileBytes = 4 * 1024 * 1024;
+// Arrays and objects within each other: a load needs 4; a deeper text is refused before it is
+// built, so that no nesting can exhaust the stack.
+inline constexpr int kMaxNesting = 64;
 
 }  // namespace tarnwick::load::limits

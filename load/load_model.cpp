@@ -5,6 +5,7 @@
 
 #include "load/load_limits.h"
 #include "load/number_text.h"
+#include "output/printable_text.h"
 #include "sim/constants.h"
 #include "sim/dynamics.h"
 
@@ -26,20 +27,28 @@ bool Within(double value, double low, double high) {
   return std::isfinite(value) && value >= low && value <= high;
 }
 
-std::optional<std::string> FallRateProblem(const FallRate& fallRate, const Units& units) {
+// A fall rate's problem: the field within the fall rate, and what is wrong with it.
+struct FallRateFault {
+  std::string field;
+  std::string text;
+};
+
+std::optional<FallRateFault> FallRateProblem(const FallRate& fallRate, const Units& units) {
   if (fallRate.kind == FallRate::Kind::TerminalSpeed) {
     if (!(std::isfinite(fallRate.terminalSpeed) && fallRate.terminalSpeed > 0)) {
-      return "terminalSpeed: must be a speed above 0";
+      return FallRateFault{"terminalSpeed", "must be a speed above 0"};
     }
     if (!Within(fallRate.atAltitude, 0, limits::kMaxExitAltitude)) {
-      return "atAltitude: must lie from 0 to " + AltitudeText(limits::kMaxExitAltitude, units);
+      return FallRateFault{"atAltitude",
+                           "must lie from 0 to " + AltitudeText(limits::kMaxExitAltitude, units)};
     }
   }
   const double area = DragAreaOf(fallRate);
   if (!Within(area, limits::kMinDragArea, limits::kMaxDragArea)) {
-    return std::string(fallRate.kind == FallRate::Kind::DragArea ? "dragArea" : "terminalSpeed") +
-           ": gives a drag area of " + NumberText(area) + " sq ft, outside " +
-           NumberText(limits::kMinDragArea) + " to " + NumberText(limits::kMaxDragArea) + " sq ft";
+    return FallRateFault{fallRate.kind == FallRate::Kind::DragArea ? "dragArea" : "terminalSpeed",
+                         "gives a drag area of " + NumberText(area) + " sq ft, outside " +
+                             NumberText(limits::kMinDragArea) + " to " +
+                             NumberText(limits::kMaxDragArea) + " sq ft"};
   }
   return std::nullopt;
 }
@@ -77,6 +86,17 @@ std::optional<std::string> WindProblem(const Load& load) {
 }
 
 }  // namespace
+
+std::optional<std::string> NameProblem(std::string_view name) {
+  if (CharacterCount(name) <= static_cast<std::size_t>(limits::kMaxNameLength)) return std::nullopt;
+  return "must be at most " + std::to_string(limits::kMaxNameLength) + " characters long";
+}
+
+std::string GroupPlaceText(std::size_t index, const std::string* name, std::string_view path) {
+  std::string text = "group " + std::to_string(index + 1);
+  if (name != nullptr) text += " " + QuotedText(*name);
+  return text + " (" + std::string(path) + ")";
+}
 
 double DragAreaOf(const FallRate& fallRate) {
   switch (fallRate.kind) {
@@ -136,9 +156,14 @@ std::optional<std::string> LoadProblem(const Load& load) {
   if (load.jumpRunHeading && !Within(*load.jumpRunHeading, 0, kFullCircle)) {
     return "jumpRunHeading: must lie from 0 to 360";
   }
+  if (load.winds.size() > static_cast<std::size_t>(limits::kMaxWindLayers)) {
+    return "winds: at most " + std::to_string(limits::kMaxWindLayers) + " layers";
+  }
   if (auto problem = WindProblem(load)) return problem;
+  // Without a crosswind the aircraft flies the jump run at any airspeed, even none.
   const TrackWind exitWind = WindAt(load, load.exitAltitude);
-  if (std::fabs(exitWind.cross) >= TrueAirspeedAt(load.indicatedAirspeed, load.exitAltitude)) {
+  if (exitWind.cross != 0 &&
+      std::fabs(exitWind.cross) >= TrueAirspeedAt(load.indicatedAirspeed, load.exitAltitude)) {
     return "winds: the crosswind at exit altitude is at or above the aircraft's true airspeed";
   }
   if (!Within(load.targetSeparation, 0, limits::kMaxTargetSeparation)) {
@@ -149,23 +174,30 @@ std::optional<std::string> LoadProblem(const Load& load) {
   if (!Within(load.minimumDelay, 0, limits::kMaxFileDelay)) {
     return "minimumDelay: must lie from 0 to " + NumberText(limits::kMaxFileDelay) + " s";
   }
+  if (auto problem = NameProblem(load.name)) return "name: " + *problem;
   if (load.groups.empty()) return "groups: a load needs at least one group";
   if (load.groups.size() > static_cast<std::size_t>(limits::kMaxGroups)) {
     return "groups: at most " + std::to_string(limits::kMaxGroups) + " groups";
   }
   for (std::size_t i = 0; i < load.groups.size(); ++i) {
     const Group& group = load.groups[i];
-    const std::string field = "groups[" + std::to_string(i) + "]";
+    const std::string path = "groups[" + std::to_string(i) + "]";
+    if (auto problem = NameProblem(group.name)) {
+      return GroupPlaceText(i, nullptr, path + ".name") + ": " + *problem;
+    }
+    const auto place = [&](std::string_view field) {
+      return GroupPlaceText(i, &group.name, path + "." + std::string(field)) + ": ";
+    };
     if (auto problem = FallRateProblem(group.fallRate, units)) {
-      return field + ".fallRate." + *problem;
+      return place("fallRate." + problem->field) + problem->text;
     }
     if (!(std::isfinite(group.openingAltitude) && group.openingAltitude >= 0 &&
           group.openingAltitude < load.exitAltitude)) {
-      return field + ".openingAltitude: must lie from 0 to below the exit altitude (" +
+      return place("openingAltitude") + "must lie from 0 to below the exit altitude (" +
              AltitudeText(load.exitAltitude, units) + ")";
     }
     if (i > 0 && !Within(group.delay, 0, limits::kMaxPlannedDelay)) {
-      return field + ".delay: must lie from 0 to " + NumberText(limits::kMaxPlannedDelay) + " s";
+      return place("delay") + "must lie from 0 to " + NumberText(limits::kMaxPlannedDelay) + " s";
     }
   }
   return std::nullopt;

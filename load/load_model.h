@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -84,7 +85,15 @@ TrackWind WindAt(const Load& load, double altitude);
 double TrueAirspeedAt(double indicatedAirspeed, double exitAltitude);
 
 // The first problem that keeps a load from being flown, as one line naming the field
-// ("groups[2].openingAltitude: ..."), or nothing when it can be flown.
+// ("winds[1].above: ...", a group's as GroupPlaceText does), or nothing when it can be flown.
 std::optional<std::string> LoadProblem(const Load& load);
+
+// Why `name` cannot name a load or a group (longer than limits::kMaxNameLength characters).
+std::optional<std::string> NameProblem(std::string_view name);
+
+// A group's field as messages name it, in the window's words and the file's:
+// group 4 "Tandem" (groups[3].openingAltitude). Numbers count from 1 as the window shows them;
+// the name, escaped, is left out when there is none fit to show (`name` null).
+std::string GroupPlaceText(std::size_t index, const std::string* name, std::string_view path);
 
 }  // namespace tarnwick::load

@@ -44,6 +44,12 @@ std::optional<CodePoint> DecodeUtf8(std::string_view text) {
   return CodePoint{value, length};
 }
 
+// The bytes of the character at the start of `text`: one for a byte that is not UTF-8.
+std::size_t CharacterLength(std::string_view text) {
+  const auto point = DecodeUtf8(text);
+  return point ? point->length : 1;
+}
+
 // C1 controls (U+009B starts a terminal sequence as ESC [ does), the line and paragraph
 // separators, and the bidirectional controls, which reorder what follows them on the line
 // (U+202E can make "exe.txt" read "txt.exe").
@@ -86,6 +92,21 @@ std::string PrintableText(std::string_view text) {
     }
   }
   return out;
+}
+
+std::size_t CharacterCount(std::string_view text) {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < text.size(); i += CharacterLength(text.substr(i))) ++count;
+  return count;
+}
+
+std::string ShortenedText(std::string_view text, std::size_t maxCharacters) {
+  std::size_t end = 0;
+  for (std::size_t count = 0; end < text.size() && count < maxCharacters; ++count) {
+    end += CharacterLength(text.substr(end));
+  }
+  if (end == text.size()) return std::string(text);
+  return std::string(text.substr(0, end)) + "\u2026";
 }
 
 std::string QuotedText(std::string_view text) {

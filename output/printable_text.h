@@ -13,6 +13,13 @@ namespace tarnwick {
 // result is always valid UTF-8.
 std::string PrintableText(std::string_view text);
 
+// The characters in `text`: each UTF-8 sequence counts one, and so does each byte that is not
+// UTF-8.
+std::size_t CharacterCount(std::string_view text);
+
+// `text` cut after `maxCharacters` characters, with an ellipsis when anything was cut.
+std::string ShortenedText(std::string_view text, std::size_t maxCharacters);
+
 // PrintableText in double quotes, as messages quote what they echo.
 std::string QuotedText(std::string_view text);
 

@@ -6,29 +6,11 @@
 #include "load/load_file.h"
 
 namespace tarnwick {
-namespace {
-
-// A load is a few kilobytes; anything far larger is not one, and is not read into memory.
-constexpr qint64 kMaxLoadFileBytes = 4 * 1024 * 1024;
-
-}  // namespace
 
 OpenedLoad ReadLoadFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    return {std::nullopt, QStringLiteral("%1: %2").arg(path, file.errorString())};
-  }
-  if (file.size() > kMaxLoadFileBytes) {
-    return {std::nullopt, QStringLiteral("%1: too large for a load file").arg(path)};
-  }
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    return {std::nullopt, QStringLiteral("%1: %2").arg(path, file.errorString())};
-  }
-  load::ReadLoad read = load::ReadLoadText(std::string_view(bytes.constData(), bytes.size()));
-  if (!read.load) {
-    return {std::nullopt, QStringLiteral("%1: %2").arg(path, QString::fromStdString(read.error))};
-  }
+  // The command line's reader: the same limits, refusals and messages.
+  load::ReadLoad read = load::ReadLoadFile(QFile::encodeName(path).toStdString());
+  if (!read.load) return {std::nullopt, QString::fromStdString(read.error)};
   return {std::move(read.load), {}};
 }
 

@@ -15,7 +15,8 @@ struct OpenedLoad {
   QString error;  // one line, when load is empty
 };
 
-// Reads and checks a load file.
+// Reads and checks a load file as load::ReadLoadFile does: never blocking, never more than the
+// file limit, the error one line naming the file.
 OpenedLoad ReadLoadFile(const QString& path);
 
 // Writes the load as a file, all or nothing: a failure leaves any earlier file as it was.

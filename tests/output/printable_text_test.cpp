@@ -51,5 +51,14 @@ TEST(PrintableText, BytesThatAreNotUtf8AreEscaped) {
   EXPECT_EQ(PrintableText("\xed\xa0\x80"), "\\xed\\xa0\\x80");  // a surrogate
 }
 
+TEST(PrintableText, CharactersAreCountedAndCutWhole) {
+  EXPECT_EQ(CharacterCount("abc"), 3u);
+  EXPECT_EQ(CharacterCount("H\xc3\xb6he \xe2\x82\xac"), 6u);  // ö and the euro sign count one
+  EXPECT_EQ(CharacterCount("\xff\xe2\x80"), 3u);              // each stray byte counts one
+  EXPECT_EQ(ShortenedText("abc", 3), "abc");
+  EXPECT_EQ(ShortenedText("abcd", 3), "abc\xe2\x80\xa6");  // U+2026, the ellipsis
+  EXPECT_EQ(ShortenedText("\xc3\xb6\xc3\xb6\xc3\xb6", 2), "\xc3\xb6\xc3\xb6\xe2\x80\xa6");
+}
+
 }  // namespace
 }  // namespace tarnwick

@@ -4,6 +4,8 @@
 // data entry window's new menus, which reach the planner and the existing commands.
 #include "planner_window/load_planner_window.h"
 
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -159,6 +161,17 @@ class LoadPlannerWindowTest : public QObject {
     QVERIFY(!window.OpenFile(bad));
     QCOMPARE(planner.errors.size(), 1);
     QCOMPARE(window.Document().Load().groups[1].name, std::string("Tandem"));
+    // A folder and a FIFO are refused at once, in one line naming them; the FIFO, which has no
+    // writer, would hold a plain open for good.
+    const QString fifo = dir.filePath(QStringLiteral("fifo") + kLoadFileSuffix);
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(!window.OpenFile(dir.path()));
+    QVERIFY(!window.OpenFile(fifo));
+    QCOMPARE(planner.errors.size(), 3);
+    QCOMPARE(planner.errors[1],
+             QStringLiteral("The load was not opened: \"%1\": is a folder").arg(dir.path()));
+    QVERIFY(planner.errors[2].endsWith(QStringLiteral(": is not a regular file but a FIFO")));
+    QCOMPARE(window.Document().Load().groups[1].name, std::string("Tandem"));
 
     // An edit marks the window; closing asks, and Cancel keeps it open with the edit.
     window.show();
@@ -183,7 +196,7 @@ class LoadPlannerWindowTest : public QObject {
     // A save that cannot be made says so and keeps the window's changes unsaved.
     window.Document().UndoStack().undo();
     QVERIFY(!window.SaveTo(dir.filePath(QStringLiteral("no/such/folder/x.json"))));
-    QCOMPARE(planner.errors.size(), 2);
+    QCOMPARE(planner.errors.size(), 4);
     QVERIFY(window.isWindowModified());
 
     // Discard lets it close; unmodified it closes without a question.
