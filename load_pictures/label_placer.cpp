@@ -90,8 +90,8 @@ std::optional<PixelBox> LabelPlacer::Place(double x, double y, double width, dou
     for (const auto& [left, top] : corners) {
       const PixelBox box{left, top, left + width, top + height};
       if (!Free(box)) continue;
-      boxes_.push_back({box.left - kLabelSpacingPx, box.top, box.right + kLabelSpacingPx,
-                        box.bottom});
+      boxes_.push_back(
+          {box.left - kLabelSpacingPx, box.top, box.right + kLabelSpacingPx, box.bottom});
       return box;
     }
   }
