@@ -1,6 +1,5 @@
 #include "app/data_entry_menus.h"
 
-#include <QFileInfo>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -33,16 +32,9 @@ void FillDataEntryMenus(QMenuBar& bar, DataEntryMenuCommands commands, const Plo
                       &bar, commands.planWholeLoad);
   planMenu->addAction(QStringLiteral("&Open Load..."), QKeySequence(Qt::CTRL | Qt::Key_O), &bar,
                       commands.openLoad);
-  QMenu* recent = planMenu->addMenu(QStringLiteral("&Recent Loads"));
-  QObject::connect(recent, &QMenu::aboutToShow, recent, [recent, open = commands.openRecent] {
-    recent->clear();
-    const QStringList paths = recent_loads::List();
-    for (const QString& path : paths) {
-      recent->addAction(QFileInfo(path).fileName(), recent, [open, path] { open(path); })
-          ->setToolTip(path);
-    }
-    if (paths.isEmpty()) recent->addAction(QStringLiteral("No recent loads"))->setEnabled(false);
-  });
+  QMenu* recent = planMenu->addMenu(recent_loads::kMenuText);
+  QObject::connect(recent, &QMenu::aboutToShow, recent,
+                   [recent, open = commands.openRecent] { recent_loads::FillMenu(*recent, open); });
 
   // The same commands as the context menus, enabled as there.
   QMenu* plotMenu = bar.addMenu(QStringLiteral("P&lot"));

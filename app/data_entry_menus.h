@@ -15,7 +15,7 @@ class ResultsContextMenu;
 struct DataEntryMenuCommands {
   std::function<void()> planWholeLoad;                  // "Plan a Whole Load..."
   std::function<void()> openLoad;                       // "Open Load..."
-  std::function<void(const QString& path)> openRecent;  // an entry of "Recent Loads"
+  std::function<void(const QString& path)> openRecent;  // an entry of "Open Recent"
   std::function<void(QWidget* parent)> showAbout;       // "About"
 };
 

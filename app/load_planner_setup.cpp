@@ -40,8 +40,13 @@ std::unique_ptr<LoadPlannerWindow> MakeLoadPlanner() {
   top->setObjectName(QStringLiteral("topView"));
   window->SetPictures(side, top);
   QObject::connect(window, &LoadPlannerWindow::answerChanged, side, [window, side, top] {
+    // The pictures show the window's answer, and nothing when there is none.
     const std::shared_ptr<const LoadAnswer> answer = window->Answer();
-    if (!answer) return;
+    if (!answer) {
+      side->setTracks({});
+      top->setTracks({});
+      return;
+    }
     side->setFlight(answer->flown, answer->flight);
     top->setFlight(answer->flown, answer->flight);
   });

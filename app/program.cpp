@@ -1,6 +1,8 @@
 #include "app/program.h"
 
 #include <QCoreApplication>
+#include <QEvent>
+#include <utility>
 
 #include "app/data_entry_menus.h"
 #include "app/form1.h"
@@ -16,6 +18,28 @@
 #include "sim/simulation.h"
 
 namespace tarnwick {
+namespace {
+
+// Holds a window's close until `mayClose` allows it: closing the data entry window or the
+// main window ends the program, which the planner's unsaved changes may still hold up.
+class CloseGuard : public QObject {
+ public:
+  CloseGuard(QObject* parent, std::function<bool()> mayClose)
+      : QObject(parent), mayClose_(std::move(mayClose)) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Close && !mayClose_()) {
+      event->ignore();
+      return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<bool()> mayClose_;
+};
+
+}  // namespace
 
 Program::Program(const std::string& argument, const ScenarioOptions& options)
     : quitApplication([] { QCoreApplication::quit(); }), showAbout(ShowAboutBox) {
@@ -41,6 +65,10 @@ Program::Program(const std::string& argument, const ScenarioOptions& options)
   QObject::connect(form2_.get(), &Form2::goRequested, form2_.get(), [this] { Go(); });
   QObject::connect(form2_.get(), &Form2::exitRequested, form2_.get(), [this] { Exit(); });
   QObject::connect(form1_.get(), &Form1::exitRequested, form1_.get(), [this] { Exit(); });
+  // A close box is answered before the window goes, so that Cancel leaves it on screen.
+  auto* guard = new CloseGuard(form2_.get(), [this] { return ending_ || MayEnd(); });
+  form1_->installEventFilter(guard);
+  form2_->installEventFilter(guard);
 }
 
 Program::~Program() {
@@ -98,15 +126,19 @@ void Program::Go() {
   running_ = false;
 }
 
+bool Program::MayEnd() {
+  if (!endAgreed_) endAgreed_ = !planner_ || planner_->MaybeSave();
+  return endAgreed_;
+}
+
 void Program::Exit() {
   if (ending_) return;
+  // The planner's edits are offered for saving first; Cancel (or a save that failed) keeps
+  // the program running as it was.
+  if (!MayEnd()) return;
   ending_ = true;
   host_.End();
-  // The planner's edits are offered for saving; the program ends whatever the answer.
-  if (planner_) {
-    planner_->SaveOrDiscardBeforeExit();
-    planner_->hide();
-  }
+  if (planner_) planner_->hide();
   form1_->hide();
   form2_->hide();
   CloseDetailsBrowser();

@@ -37,9 +37,10 @@ class Program {
   // running run stop at its next yield and starts the new one once that has returned, so runs
   // never pile up and no stale report is printed.
   void Go();
-  // Ends the program at once, also in the middle of a run or a pause: hides every window, lets
-  // the run return at its next yield and asks the event loop to finish. The windows are
-  // deleted only with the Program, once no handler of theirs is running any more.
+  // Ends the program, also in the middle of a run or a pause, once the planner's unsaved
+  // changes are saved or discarded (Cancel keeps it running): hides every window, lets the run
+  // return at its next yield and asks the event loop to finish. The windows are deleted only
+  // with the Program, once no handler of theirs is running any more.
   void Exit();
 
   // The data entry window's Plan menu: the planner window on this scenario as a load, on a
@@ -67,6 +68,9 @@ class Program {
  private:
   void PreparePlot();
   void ShowPlanner();
+  // Whether the program may end: asks about the planner's unsaved changes once, and
+  // remembers a yes, so that a close box and the Exit it leads to ask only once.
+  bool MayEnd();
 
   Module1 module_;
   WindowRunHost host_;
@@ -76,6 +80,7 @@ class Program {
   bool running_ = false;
   bool restartRequested_ = false;
   bool ending_ = false;
+  bool endAgreed_ = false;
   int runsStarted_ = 0;
   int runsCompleted_ = 0;
 };

@@ -10,6 +10,7 @@
 
 #include "briefing/briefing_file.h"
 #include "briefing/briefing_print.h"
+#include "output/safe_file_name.h"
 
 namespace tarnwick {
 namespace {
@@ -32,7 +33,7 @@ void AskAndExport(QWidget* parent, const BriefingSource& source) {
   const auto sheet = SheetOrMessage(parent, source, kExportTitle);
   if (!sheet) return;
   const QString fileName = QFileDialog::getSaveFileName(
-      parent, kExportTitle, QString::fromStdString(sheet->title),
+      parent, kExportTitle, QString::fromStdString(BriefingFileName(*sheet)),
       QStringLiteral("PDF (*.pdf);;PNG picture (*.png);;SVG picture (*.svg)"));
   if (fileName.isEmpty()) return;
   ExportBriefingTo(parent, fileName, *sheet);
@@ -53,7 +54,9 @@ void AskAndPrint(QWidget* parent, const BriefingSource& source) {
   const auto sheet = SheetOrMessage(parent, source, kPrintTitle);
   if (!sheet) return;
   QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(QString::fromStdString("Briefing: " + sheet->title));
+  // The print dialog offers the document's name as the name of a file to print to.
+  printer.setDocName(
+      QString::fromStdString(SafeFileName("Briefing - " + sheet->title, "Briefing")));
   if (!CurrentPrintDialog()(printer, parent)) return;
   if (!PrintBriefing(printer, *sheet)) {
     QMessageBox::warning(parent, kPrintTitle, QStringLiteral("The printer could not be started."));
@@ -61,6 +64,10 @@ void AskAndPrint(QWidget* parent, const BriefingSource& source) {
 }
 
 }  // namespace
+
+std::string BriefingFileName(const BriefingSheet& sheet) {
+  return SafeFileName(sheet.title, "Briefing");
+}
 
 void SetPrintDialogHook(PrintDialogHook hook) {
   CurrentPrintDialog() = hook ? std::move(hook) : PrintDialogHook(AskWithPrintDialog);
@@ -80,8 +87,8 @@ QString ExportBriefingTo(QWidget* parent, QString fileName, const BriefingSheet&
 
 BriefingActions MakeBriefingActions(QWidget* parent, BriefingSource source) {
   BriefingActions actions;
-  actions.exportBriefing = new QAction(QStringLiteral("Export Briefing..."), parent);
-  actions.print = new QAction(QStringLiteral("Print..."), parent);
+  actions.exportBriefing = new QAction(QStringLiteral("Export &Briefing..."), parent);
+  actions.print = new QAction(QStringLiteral("&Print..."), parent);
   actions.print->setShortcut(QKeySequence::Print);
   QObject::connect(actions.exportBriefing, &QAction::triggered, parent,
                    [parent, source] { AskAndExport(parent, source); });

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "briefing/briefing_sheet.h"
 
@@ -17,9 +18,12 @@ namespace tarnwick {
 using BriefingSource = std::function<std::optional<BriefingSheet>(QString& why)>;
 
 struct BriefingActions {
-  QAction* exportBriefing = nullptr;  // "Export Briefing..."
-  QAction* print = nullptr;           // "Print..."
+  QAction* exportBriefing = nullptr;  // "Export Briefing...", access key B
+  QAction* print = nullptr;           // "Print...", access key P
 };
+
+// The file name "Export Briefing..." offers: the sheet's title made safe for a file name.
+std::string BriefingFileName(const BriefingSheet& sheet);
 
 // "Export Briefing..." and "Print..." for `parent`'s menu, owned by `parent`, which also owns
 // their dialogs and messages. Both ask `source` for the sheet when triggered.

@@ -19,6 +19,11 @@ inline constexpr const char* kLowerWindsOpposite = "lower-winds-opposite";
 inline constexpr const char* kPairUnderTarget = "pair-under-target";
 inline constexpr const char* kDelayAtMinimum = "delay-at-minimum";
 inline constexpr const char* kOpeningAbovePath = "opening-above-path";
+inline constexpr const char* kDelayUnderMinimum = "delay-under-minimum";
+
+// The least wind component, in kt, worth a wind warning, on each side of a comparison: a
+// lighter breeze moves nobody far enough to matter.
+inline constexpr double kWarnedWindKnots = 5;
 
 // What a jumpmaster should hear about the load as flown, each with its reason. `plan` is the
 // recommendation the flight was flown at, if any.

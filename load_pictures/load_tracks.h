@@ -2,9 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "canvas/colour.h"
 
 namespace tarnwick {
 
@@ -21,6 +24,7 @@ struct TrackPoint {
 // its opening until the last group has opened, as in the main plot.
 struct GroupTrack {
   std::string name;
+  Colour colour = 0;             // the group's own, wherever it is in the order
   double exitTime = 0;           // on the run's clock
   std::vector<TrackPoint> path;  // from the first step after the exit
   std::size_t opening = 0;       // index into path of the step in which it passed its opening
@@ -32,9 +36,10 @@ struct LoadTracks {
   float exitAltitude = 0;
   float firstExitAlong = 0;  // the aircraft along the jump run at the first and the last exit
   float lastExitAlong = 0;
-  double targetSeparation = 0;  // in the distance unit
-  std::string distanceUnit;     // "ft" or "m"
-  std::string altitudeUnit;     // "ft" or "m"
+  double targetSeparation = 0;           // in the distance unit
+  std::string distanceUnit;              // "ft" or "m"
+  std::string altitudeUnit;              // "ft" or "m"
+  std::optional<double> jumpRunHeading;  // degrees true, when the load gives it
   // Pairs (indices in exit order) whose separation falls short of the target.
   std::vector<std::pair<std::size_t, std::size_t>> shortPairs;
 };

@@ -3,6 +3,7 @@
 #include <QHelpEvent>
 #include <QToolTip>
 
+#include "load_pictures/group_colours.h"
 #include "load_pictures/tracks_of_flight.h"
 
 namespace tarnwick {
@@ -23,6 +24,12 @@ void LoadViewWidget::setTracks(LoadTracks tracks) {
 
 void LoadViewWidget::Redraw() {
   SyncClientSize();
+  if (tracks_.groups.empty()) {
+    // No load, no answer: a blank picture, never the last load's.
+    canvas().Cls();
+    canvas().BackColour = kWhite;
+    return;
+  }
   Draw(canvas(), tracks_);
 }
 

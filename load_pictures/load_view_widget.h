@@ -22,6 +22,7 @@ class LoadViewWidget : public CanvasWidget {
   // Shows `flight`, a flight of `load` recorded with PictureFlightOptions(); call it after
   // every recompute.
   void setFlight(const load::Load& load, const load::LoadFlight& flight);
+  // Shows `tracks`; none (an empty load, which has no answer) leaves the view blank.
   void setTracks(LoadTracks tracks);
   const LoadTracks& tracks() const { return tracks_; }
 

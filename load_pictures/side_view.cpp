@@ -5,7 +5,7 @@
 
 #include "canvas/colour.h"
 #include "load_pictures/group_colours.h"
-#include "load_pictures/label_placer.h"
+#include "load_pictures/group_labels.h"
 #include "load_pictures/view_frame.h"
 
 namespace tarnwick {
@@ -66,12 +66,55 @@ void DrawLoadSideView(Canvas& canvas, const LoadTracks& tracks) {
   canvas.ForeColour = 0;
   const auto& m = canvas.Metrics();
   const double lineH = m.LineHeightPx();
+  const double width = canvas.ClientWidthPx();
+  const double height = canvas.ClientHeightPx();
+  const DataRect extent = SideExtent(tracks);
 
-  const Margins margins{m.TextWidthPx("000000") + 12, 2 * lineH + 6,
-                        LongestNameWidthPx(canvas, tracks) + 2 * kLabelGapPx, 2 * lineH + 10};
-  const DataRect shown = FitScale(canvas, SideExtent(tracks), margins, false);
-  const double innerW = canvas.ClientWidthPx() - margins.left - margins.right;
-  const double innerH = canvas.ClientHeightPx() - margins.top - margins.bottom;
+  std::vector<LabelledPoint> openings;
+  for (std::size_t k = 0; k < tracks.groups.size(); ++k) {
+    const GroupTrack& g = tracks.groups[k];
+    if (g.opening < g.path.size()) {
+      openings.push_back({k, g.path[g.opening].along, g.path[g.opening].altitude});
+    }
+  }
+  const LegendLayout legend =
+      LayOutLegend(canvas, tracks, 2 * lineH + 6, height - 2, width - 2, kMaxMarginShare * width);
+
+  DataRect shown;
+  Margins margins;
+  const GroupLabelling labels = LabelGroups(canvas, tracks, openings, [&](bool numbered) {
+    const double right = numbered
+                             ? legend.box.Width() + 4
+                             : std::min(LongestLabelPx(canvas, tracks), kMaxMarginShare * width);
+    margins = {m.TextWidthPx("000000") + 12, 2 * lineH + 6, right + 2 * kLabelGapPx,
+               2 * lineH + 10};
+    shown = FitScale(canvas, extent, margins, false);
+    const PixelBox plot = PlotArea(canvas, margins);
+    LabelPlacer placer({plot.left + 1, plot.top, width - 1, plot.bottom - 1});
+    if (numbered) placer.AvoidBox(legend.box);
+    const CanvasScale& s = canvas.Scale();
+    // The jump run and the aircraft, the openings and every 2 s marker.
+    const double runY = canvas.ToPixelY(s, tracks.exitAltitude);
+    placer.AvoidLine(canvas.ToPixelX(s, tracks.firstExitAlong), runY,
+                     canvas.ToPixelX(s, tracks.lastExitAlong), runY);
+    const double aircraftX = canvas.ToPixelX(s, tracks.lastExitAlong);
+    placer.AvoidBox({aircraftX - kAircraftWidthPx / 2, runY - kAircraftHeightPx / 2,
+                     aircraftX + kAircraftWidthPx / 2, runY + kAircraftHeightPx / 2});
+    for (const LabelledPoint& p : openings) {
+      placer.AvoidDisc(canvas.ToPixelX(s, p.x), canvas.ToPixelY(s, p.y), kOpeningRadiusPx);
+    }
+    for (const GroupTrack& g : tracks.groups) {
+      for (const TrackPoint& p : g.path) {
+        if (p.step % kMarkerSteps != 0) continue;
+        placer.AvoidDisc(canvas.ToPixelX(s, p.along), canvas.ToPixelY(s, p.altitude),
+                         kMarkerRadiusPx);
+      }
+    }
+    return placer;
+  });
+
+  const double innerW = width - margins.left - margins.right;
+  const double innerH = height - margins.top - margins.bottom;
   const double xStep = NiceStep(shown.Width(), std::max(2, static_cast<int>(innerW / 70)));
   const double yStep = NiceStep(shown.Height(), std::max(2, static_cast<int>(innerH / 40)));
   DrawAxes(
@@ -86,20 +129,17 @@ void DrawLoadSideView(Canvas& canvas, const LoadTracks& tracks) {
   canvas.FilledBox(tracks.lastExitAlong - halfW, tracks.exitAltitude - halfH,
                    tracks.lastExitAlong + halfW, tracks.exitAltitude + halfH, kRed);
 
-  for (std::size_t k = 0; k < tracks.groups.size(); ++k) {
-    DrawTrack(canvas, tracks.groups[k], GroupColour(k));
-  }
-  // The openings last, so that no track covers a name.
-  LabelPlacer labels(canvas);
+  for (const GroupTrack& g : tracks.groups) DrawTrack(canvas, g, g.colour);
+  // The openings and the names last, so that no track covers a name.
   const auto openingR = static_cast<float>(UnitsX(canvas, kOpeningRadiusPx));
-  for (std::size_t k = 0; k < tracks.groups.size(); ++k) {
-    const GroupTrack& g = tracks.groups[k];
-    if (g.opening >= g.path.size()) continue;
-    const TrackPoint& p = g.path[g.opening];
-    canvas.Circle(p.along, p.altitude, openingR, GroupColour(k));
-    canvas.Circle(p.along, p.altitude, openingR / 2, GroupColour(k));
-    labels.Place(p.along, p.altitude, g.name, GroupColour(k));
+  for (const LabelledPoint& p : openings) {
+    const Colour colour = tracks.groups[p.group].colour;
+    const auto x = static_cast<float>(p.x), y = static_cast<float>(p.y);
+    canvas.Circle(x, y, openingR, colour);
+    canvas.Circle(x, y, openingR / 2, colour);
   }
+  DrawGroupLabels(canvas, tracks, labels);
+  if (labels.numbered) DrawLegend(canvas, tracks, legend);
 }
 
 }  // namespace tarnwick

@@ -1,10 +1,12 @@
 #include "load_pictures/top_view.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "canvas/colour.h"
 #include "load_pictures/group_colours.h"
-#include "load_pictures/label_placer.h"
+#include "load_pictures/group_labels.h"
+#include "load_pictures/north_arrow.h"
 #include "load_pictures/view_frame.h"
 
 namespace tarnwick {
@@ -28,6 +30,16 @@ DataRect TopExtent(const LoadTracks& tracks, double radius) {
   return r;
 }
 
+std::vector<LabelledPoint> Openings(const LoadTracks& tracks) {
+  std::vector<LabelledPoint> points;
+  for (std::size_t k = 0; k < tracks.groups.size(); ++k) {
+    const GroupTrack& g = tracks.groups[k];
+    if (g.opening >= g.path.size()) continue;
+    points.push_back({k, g.path[g.opening].along, g.path[g.opening].across});
+  }
+  return points;
+}
+
 }  // namespace
 
 void DrawLoadTopView(Canvas& canvas, const LoadTracks& tracks) {
@@ -36,13 +48,51 @@ void DrawLoadTopView(Canvas& canvas, const LoadTracks& tracks) {
   canvas.ForeColour = 0;
   const auto& m = canvas.Metrics();
   const double lineH = m.LineHeightPx();
+  const double width = canvas.ClientWidthPx();
+  const double height = canvas.ClientHeightPx();
   const double radius = tracks.targetSeparation / 2;
+  const DataRect extent = TopExtent(tracks, radius);
+  const std::vector<LabelledPoint> openings = Openings(tracks);
 
-  const Margins margins{m.TextWidthPx("000000") + 12, 2 * lineH + 6,
-                        LongestNameWidthPx(canvas, tracks) / 2 + kLabelGapPx, 2 * lineH + 10};
-  const DataRect shown = FitScale(canvas, TopExtent(tracks, radius), margins, true);
-  const double innerW = canvas.ClientWidthPx() - margins.left - margins.right;
-  const double innerH = canvas.ClientHeightPx() - margins.top - margins.bottom;
+  // The north arrow, when the heading is known, sits in the top right corner; a legend, when
+  // the names give way to numbers, under it.
+  const double compassSide = tracks.jumpRunHeading ? NorthArrowSidePx(m) : 0;
+  const PixelBox compass{width - 2 - compassSide, 2, width - 2, 2 + compassSide};
+  const LegendLayout legend = LayOutLegend(
+      canvas, tracks, tracks.jumpRunHeading ? compass.bottom + kLabelGapPx : 2 * lineH + 6,
+      height - 2, width - 2, kMaxMarginShare * width);
+
+  // Seen from above, flying from left to right: right of the jump run is down the picture.
+  DataRect shown;
+  Margins margins;
+  const GroupLabelling labels = LabelGroups(canvas, tracks, openings, [&](bool numbered) {
+    const double right =
+        std::max(compassSide + 4,
+                 numbered ? legend.box.Width() + 4
+                          : std::min(LongestLabelPx(canvas, tracks) / 2, kMaxMarginShare * width));
+    margins = {m.TextWidthPx("000000") + 12, 2 * lineH + 6, right + kLabelGapPx, 2 * lineH + 10};
+    shown = FitScale(canvas, extent, margins, true, YGrows::Down);
+    const PixelBox plot = PlotArea(canvas, margins);
+    const CanvasScale& s = canvas.Scale();
+    const double radiusPx = std::fabs(canvas.ToPixelX(s, radius) - canvas.ToPixelX(s, 0));
+    LabelPlacer placer({plot.left + 1, plot.top, width - 1, plot.bottom - 1}, radiusPx);
+    if (tracks.jumpRunHeading) placer.AvoidBox(compass);
+    if (numbered) placer.AvoidBox(legend.box);
+    const double y0 = canvas.ToPixelY(s, 0);
+    placer.AvoidLine(plot.left, y0, plot.right, y0);
+    placer.AvoidBox(
+        {canvas.ToPixelX(s, tracks.lastExitAlong) - kAircraftHalfPx, y0 - kAircraftHalfPx,
+         canvas.ToPixelX(s, tracks.lastExitAlong) + kAircraftHalfPx, y0 + kAircraftHalfPx});
+    for (const LabelledPoint& p : openings) {
+      const double x = canvas.ToPixelX(s, p.x), y = canvas.ToPixelY(s, p.y);
+      placer.AvoidDisc(x, y, kPointRadiusPx);
+      placer.AvoidRing(x, y, radiusPx);
+    }
+    return placer;
+  });
+
+  const double innerW = width - margins.left - margins.right;
+  const double innerH = height - margins.top - margins.bottom;
   // One step both ways, so that the grid is as square as the scale.
   const double step =
       std::max(NiceStep(shown.Width(), std::max(2, static_cast<int>(innerW / 70))),
@@ -57,16 +107,16 @@ void DrawLoadTopView(Canvas& canvas, const LoadTracks& tracks) {
   const auto half = static_cast<float>(UnitsX(canvas, kAircraftHalfPx));
   canvas.FilledBox(tracks.lastExitAlong - half, -half, tracks.lastExitAlong + half, half, kRed);
 
-  LabelPlacer labels(canvas);
   const auto pointR = static_cast<float>(UnitsX(canvas, kPointRadiusPx));
-  for (std::size_t k = 0; k < tracks.groups.size(); ++k) {
-    const GroupTrack& g = tracks.groups[k];
-    if (g.opening >= g.path.size()) continue;
-    const TrackPoint& p = g.path[g.opening];
-    canvas.Circle(p.along, p.across, static_cast<float>(radius), GroupColour(k));
-    canvas.Circle(p.along, p.across, pointR, GroupColour(k));
-    labels.Place(p.along, p.across, g.name, GroupColour(k));
+  for (const LabelledPoint& p : openings) {
+    const Colour colour = tracks.groups[p.group].colour;
+    canvas.Circle(static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(radius),
+                  colour);
+    canvas.Circle(static_cast<float>(p.x), static_cast<float>(p.y), pointR, colour);
   }
+  DrawGroupLabels(canvas, tracks, labels);
+  if (labels.numbered) DrawLegend(canvas, tracks, legend);
+  if (tracks.jumpRunHeading) DrawNorthArrow(canvas, compass, *tracks.jumpRunHeading);
 }
 
 }  // namespace tarnwick

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <string>
 
+#include "load_pictures/group_colours.h"
+
 namespace tarnwick {
 namespace {
 
@@ -31,12 +33,17 @@ LoadTracks TracksOfFlight(const load::Load& load, const load::LoadFlight& flight
   tracks.targetSeparation = load::FromFeet(load.targetSeparation, distance);
   tracks.distanceUnit = std::string(load::UnitName(distance));
   tracks.altitudeUnit = std::string(load::UnitName(altitude));
+  tracks.jumpRunHeading = load.jumpRunHeading;
   const std::size_t count = std::min(load.groups.size(), flight.groups.size());
+  std::vector<std::string> names;
+  for (const load::Group& group : load.groups) names.push_back(group.name);
+  const std::vector<Colour> colours = GroupColours(names);
   for (std::size_t k = 0; k < count; ++k) {
     const load::Group& group = load.groups[k];
     const load::GroupResult& result = flight.groups[k];
     GroupTrack track;
     track.name = group.name;
+    track.colour = colours[k];
     track.exitTime = result.exitTime;
     track.opening = static_cast<std::size_t>(-1);
     // It leaves the aircraft where the aircraft is at its exit step; before that it rides along

@@ -13,7 +13,8 @@ constexpr double kGapPx = 3;
 
 }  // namespace
 
-DataRect FitScale(Canvas& canvas, DataRect data, const Margins& margins, bool sameScale) {
+DataRect FitScale(Canvas& canvas, DataRect data, const Margins& margins, bool sameScale,
+                  YGrows yGrows) {
   const double innerW = std::max(1.0, canvas.ClientWidthPx() - margins.left - margins.right);
   const double innerH = std::max(1.0, canvas.ClientHeightPx() - margins.top - margins.bottom);
   if (!(data.Width() > 0)) data.right = data.left + 1;
@@ -27,11 +28,40 @@ DataRect FitScale(Canvas& canvas, DataRect data, const Margins& margins, bool sa
   }
   const double perPxX = data.Width() / innerW;
   const double perPxY = data.Height() / innerH;
-  canvas.SetUserScale(static_cast<float>(data.left - margins.left * perPxX),
-                      static_cast<float>(data.top + margins.top * perPxY),
-                      static_cast<float>(perPxX * canvas.ClientWidthPx()),
-                      static_cast<float>(-perPxY * canvas.ClientHeightPx()));
+  const bool up = yGrows == YGrows::Up;
+  canvas.SetUserScale(
+      static_cast<float>(data.left - margins.left * perPxX),
+      static_cast<float>(up ? data.top + margins.top * perPxY : data.bottom - margins.top * perPxY),
+      static_cast<float>(perPxX * canvas.ClientWidthPx()),
+      static_cast<float>((up ? -perPxY : perPxY) * canvas.ClientHeightPx()));
   return data;
+}
+
+PixelBox PlotArea(const Canvas& canvas, const Margins& margins) {
+  return {margins.left, margins.top, canvas.ClientWidthPx() - margins.right,
+          canvas.ClientHeightPx() - margins.bottom};
+}
+
+double UserX(const Canvas& canvas, double xPx) {
+  const double w = canvas.ClientWidthPx();
+  const CanvasScale& s = canvas.Scale();
+  return w > 0 ? s.left + xPx * s.width / w : s.left;
+}
+
+double UserY(const Canvas& canvas, double yPx) {
+  const double h = canvas.ClientHeightPx();
+  const CanvasScale& s = canvas.Scale();
+  return h > 0 ? s.top + yPx * s.height / h : s.top;
+}
+
+void PrintAtPixel(Canvas& canvas, double leftPx, double topPx, std::string_view text,
+                  Colour colour) {
+  canvas.CurrentX = static_cast<float>(UserX(canvas, leftPx));
+  canvas.CurrentY = static_cast<float>(UserY(canvas, topPx));
+  const Colour saved = canvas.ForeColour;
+  canvas.ForeColour = colour;
+  canvas.Print(text);
+  canvas.ForeColour = saved;
 }
 
 double UnitsX(const Canvas& canvas, double px) {
@@ -90,8 +120,10 @@ void DrawAxes(Canvas& canvas, const DataRect& shown, double xStep, double yStep,
   const double lineH = m.LineHeightPx();
   const auto l = static_cast<float>(shown.left);
   const auto r = static_cast<float>(shown.right);
-  const auto b = static_cast<float>(shown.bottom);
-  const auto t = static_cast<float>(shown.top);
+  // The x axis runs along the picture's lower edge, whichever way y grows.
+  const bool yDown = canvas.Scale().height > 0;
+  const auto b = static_cast<float>(yDown ? shown.top : shown.bottom);
+  const auto t = static_cast<float>(yDown ? shown.bottom : shown.top);
   canvas.Line(l, b, r, b);
   canvas.Line(l, b, l, t);
 
@@ -105,7 +137,7 @@ void DrawAxes(Canvas& canvas, const DataRect& shown, double xStep, double yStep,
   for (const double y : TicksWithin(shown.bottom, shown.top, yStep)) {
     canvas.Line(l + tickLeft, static_cast<float>(y), l, static_cast<float>(y));
     // A faint line across the picture makes altitudes and distances easy to read off.
-    if (y > shown.bottom) {
+    if (yDown ? y < shown.top : y > shown.bottom) {
       canvas.Line(l + static_cast<float>(UnitsX(canvas, 1)), static_cast<float>(y), r,
                   static_cast<float>(y), kGridGrey);
     }

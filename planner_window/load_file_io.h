@@ -10,6 +10,11 @@ namespace tarnwick {
 // The file extension of load files, which the desktop's MIME type matches too.
 inline const QString kLoadFileSuffix = QStringLiteral(".tarnwick-load.json");
 
+// The Open and Save As dialogs' filters: load files by their own extension and by the plain
+// .json a user may have given them (saturday.json), then every JSON file.
+inline const QString kLoadFileFilter =
+    QStringLiteral("Load files (*.tarnwick-load.json *.json);;All JSON files (*.json)");
+
 struct OpenedLoad {
   std::optional<load::Load> load;
   QString error;  // one line, when load is empty

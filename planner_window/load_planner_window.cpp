@@ -23,6 +23,7 @@
 
 #include "load/load_edits.h"
 #include "load/load_report.h"
+#include "output/safe_file_name.h"
 #include "planner_window/cell_delegates.h"
 #include "planner_window/cell_text.h"
 #include "planner_window/group_table_model.h"
@@ -31,13 +32,13 @@
 #include "planner_window/load_file_io.h"
 #include "planner_window/recent_loads.h"
 #include "planner_window/result_models.h"
+#include "planner_window/save_changes_box.h"
 #include "planner_window/wind_table_model.h"
 
 namespace tarnwick {
 namespace {
 
 const QString kWindowName = QStringLiteral("Tarnwick load planner");
-const QString kFileFilter = QStringLiteral("Tarnwick loads (*.tarnwick-load.json);;All files (*)");
 // How long a note about a refused command stays in the status bar.
 constexpr int kNoteMs = 8000;
 
@@ -45,23 +46,22 @@ constexpr int kNoteMs = 8000;
 enum Field { LoadName, Airspeed, ExitAltitude, Heading, Target, MinimumDelay };
 
 LoadPlannerWindow::SaveChoice AskSaveChanges(QWidget* parent, bool mayCancel) {
-  QMessageBox::StandardButtons buttons = QMessageBox::Save | QMessageBox::Discard;
-  if (mayCancel) buttons |= QMessageBox::Cancel;
-  const auto answer = QMessageBox::question(
-      parent, kWindowName, QStringLiteral("The load has changes that are not saved. Save them?"),
-      buttons, QMessageBox::Save);
+  const std::unique_ptr<QMessageBox> box = MakeSaveChangesBox(parent, kWindowName, mayCancel);
+  box->exec();
+  const auto answer = box->standardButton(box->clickedButton());
   if (answer == QMessageBox::Save) return LoadPlannerWindow::SaveChoice::Save;
   if (answer == QMessageBox::Discard) return LoadPlannerWindow::SaveChoice::Discard;
   return LoadPlannerWindow::SaveChoice::Cancel;
 }
 
 QString AskOpenFileName(QWidget* parent) {
-  return QFileDialog::getOpenFileName(parent, QStringLiteral("Open Load"), QString(), kFileFilter);
+  return QFileDialog::getOpenFileName(parent, QStringLiteral("Open Load"), QString(),
+                                      kLoadFileFilter);
 }
 
 QString AskSaveFileName(QWidget* parent, const QString& suggested) {
-  QString name =
-      QFileDialog::getSaveFileName(parent, QStringLiteral("Save Load As"), suggested, kFileFilter);
+  QString name = QFileDialog::getSaveFileName(parent, QStringLiteral("Save Load As"), suggested,
+                                              kLoadFileFilter);
   if (!name.isEmpty() && !name.endsWith(QStringLiteral(".json"))) name += kLoadFileSuffix;
   return name;
 }
@@ -206,7 +206,7 @@ void LoadPlannerWindow::BuildMenus() {
   });
   fileMenu_->addAction(QStringLiteral("&Open..."), QKeySequence::Open, this,
                        [this] { OpenWithDialog(); });
-  recentMenu_ = fileMenu_->addMenu(QStringLiteral("Open &Recent"));
+  recentMenu_ = fileMenu_->addMenu(recent_loads::kMenuText);
   connect(recentMenu_, &QMenu::aboutToShow, this, &LoadPlannerWindow::FillRecentMenu);
   fileMenu_->addSeparator();
   fileMenu_->addAction(QStringLiteral("&Save"), QKeySequence::Save, this, [this] { Save(); });
@@ -697,8 +697,7 @@ bool LoadPlannerWindow::SaveAs() {
   QString suggested = document_->Path();
   if (suggested.isEmpty()) {
     const std::string& name = document_->Load().name;
-    suggested =
-        (name.empty() ? QStringLiteral("load") : QString::fromStdString(name)) + kLoadFileSuffix;
+    suggested = QString::fromStdString(SafeFileName(name, "load")) + kLoadFileSuffix;
   }
   const QString path = askSaveFileName(this, suggested);
   return !path.isEmpty() && SaveTo(path);
@@ -728,10 +727,6 @@ bool LoadPlannerWindow::MaybeSave() {
   return false;
 }
 
-void LoadPlannerWindow::SaveOrDiscardBeforeExit() {
-  if (document_->IsModified() && askSaveChanges(this, false) == SaveChoice::Save) Save();
-}
-
 void LoadPlannerWindow::UpdateTitle() {
   const QString path = document_->Path();
   const QString file = path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path).fileName();
@@ -740,19 +735,9 @@ void LoadPlannerWindow::UpdateTitle() {
 }
 
 void LoadPlannerWindow::FillRecentMenu() {
-  recentMenu_->clear();
-  const QStringList recent = recent_loads::List();
-  for (const QString& path : recent) {
-    recentMenu_
-        ->addAction(QFileInfo(path).fileName(), this,
-                    [this, path] {
-                      if (MaybeSave() && !OpenFile(path) && !QFileInfo::exists(path))
-                        recent_loads::Remove(path);
-                    })
-        ->setToolTip(path);
-  }
-  if (recent.isEmpty())
-    recentMenu_->addAction(QStringLiteral("No recent loads"))->setEnabled(false);
+  recent_loads::FillMenu(*recentMenu_, [this](const QString& path) {
+    if (MaybeSave() && !OpenFile(path) && !QFileInfo::exists(path)) recent_loads::Remove(path);
+  });
 }
 
 void LoadPlannerWindow::closeEvent(QCloseEvent* event) {
@@ -761,6 +746,10 @@ void LoadPlannerWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   event->accept();
+  // Whatever was answered has been done: the window forgets the load, so that nothing left
+  // behind in a window that is not on screen is asked about or saved later.
+  document_->Reset(load::Load{}, QString());
+  planNote_->clear();
   emit closed();
 }
 

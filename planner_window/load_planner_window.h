@@ -59,10 +59,9 @@ class LoadPlannerWindow : public QMainWindow {
   bool SaveAs();
   bool SaveTo(const QString& path);
   // The unsaved-changes question, when there are any: false when the user cancelled or the
-  // save failed, so whatever was about to replace the load must not happen.
+  // save failed, so whatever was about to replace the load (or end the program) must not
+  // happen.
   bool MaybeSave();
-  // The program is ending and cannot be held up: offers to save, without a Cancel.
-  void SaveOrDiscardBeforeExit();
 
   void SetPictures(QWidget* side, QWidget* top);
   void AddFileAction(QAction* action);
@@ -101,6 +100,8 @@ class LoadPlannerWindow : public QMainWindow {
   void answerChanged();
   // The best order's search finished (shown beside the current order).
   void bestOrderShown();
+  // The window was closed, after the unsaved-changes question; it then holds a new, empty
+  // load, so that opening it again starts afresh.
   void closed();
 
  protected:

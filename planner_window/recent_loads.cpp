@@ -1,6 +1,7 @@
 #include "planner_window/recent_loads.h"
 
 #include <QFileInfo>
+#include <QMenu>
 #include <QSettings>
 
 namespace tarnwick::recent_loads {
@@ -37,6 +38,16 @@ void Remove(const QString& path) {
   QStringList list = List();
   list.removeAll(QFileInfo(path).absoluteFilePath());
   Write(list);
+}
+
+void FillMenu(QMenu& menu, const std::function<void(const QString& path)>& open) {
+  menu.clear();
+  const QStringList paths = List();
+  for (const QString& path : paths) {
+    menu.addAction(QFileInfo(path).fileName(), &menu, [open, path] { open(path); })
+        ->setToolTip(path);
+  }
+  if (paths.isEmpty()) menu.addAction(QStringLiteral("No recent loads"))->setEnabled(false);
 }
 
 }  // namespace tarnwick::recent_loads

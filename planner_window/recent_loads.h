@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
+
+class QMenu;
 
 namespace tarnwick {
 
@@ -10,6 +13,13 @@ namespace tarnwick {
 namespace recent_loads {
 
 inline constexpr int kMaxRecentLoads = 8;
+
+// The submenu's name wherever it appears, with its access key.
+inline const QString kMenuText = QStringLiteral("Open &Recent");
+
+// Fills `menu` with the recent loads, each opening its file through `open`; "No recent loads"
+// when there are none. For the menu's aboutToShow, so that it is always current.
+void FillMenu(QMenu& menu, const std::function<void(const QString& path)>& open);
 
 QStringList List();
 void Add(const QString& path);     // to the front; an older entry of the same file goes

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "canvas/canvas.h"
@@ -9,6 +10,7 @@
 #include "load_pictures/load_tracks.h"
 #include "load_pictures/side_view.h"
 #include "load_pictures/top_view.h"
+#include "load_pictures/view_hits.h"
 
 namespace tarnwick {
 namespace {
@@ -24,10 +26,12 @@ LoadTracks ThreeGroups() {
   tracks.targetSeparation = 1000;
   tracks.distanceUnit = "ft";
   tracks.altitudeUnit = "ft";
-  const char* names[] = {"Belly", "Freefly", "Tandem"};
+  const std::vector<std::string> names = {"Belly", "Freefly", "Tandem"};
+  const std::vector<Colour> colours = GroupColours(names);
   for (int k = 0; k < 3; ++k) {
     GroupTrack g;
     g.name = names[k];
+    g.colour = colours[k];
     g.exitTime = 5.0 * k;
     for (int i = 1; i <= 100; ++i) {
       TrackPoint p;
@@ -61,7 +65,7 @@ TEST(LoadPictures, SideViewDrawsEachGroupAsOneTrackFromItsFirstPointToItsLast) {
   for (std::size_t k = 0; k < tracks.groups.size(); ++k) {
     std::vector<Figure> lines;
     for (const Figure& f : canvas.Figures()) {
-      if (f.kind == Figure::Kind::Line && !f.foreground && f.colour == GroupColour(k)) {
+      if (f.kind == Figure::Kind::Line && !f.foreground && f.colour == tracks.groups[k].colour) {
         lines.push_back(f);
       }
     }
@@ -91,7 +95,7 @@ TEST(LoadPictures, SideViewMarksEveryTwoSecondsOfTheRun) {
     const TrackPoint& opening = g.path[g.opening];
     int markers = 0;
     for (const Figure& f : canvas.Figures()) {
-      if (f.kind != Figure::Kind::Circle || f.colour != GroupColour(k)) continue;
+      if (f.kind != Figure::Kind::Circle || f.colour != tracks.groups[k].colour) continue;
       if (Near(f.x1, opening.along) && Near(f.y1, opening.altitude)) continue;
       ++markers;
     }
@@ -108,7 +112,8 @@ TEST(LoadPictures, TopViewDrawsOneCircleOfHalfTheTargetAroundEachOpening) {
     int circles = 0;
     for (const Figure& f : canvas.Figures()) {
       if (f.kind == Figure::Kind::Circle && Near(f.x2, 500)) {
-        if (f.colour == GroupColour(k) && Near(f.x1, opening.along) && Near(f.y1, opening.across)) {
+        if (f.colour == tracks.groups[k].colour && Near(f.x1, opening.along) &&
+            Near(f.y1, opening.across)) {
           ++circles;
         }
       }
@@ -120,6 +125,39 @@ TEST(LoadPictures, TopViewDrawsOneCircleOfHalfTheTargetAroundEachOpening) {
     if (f.kind == Figure::Kind::Circle && Near(f.x2, 500)) ++allTargetCircles;
   }
   EXPECT_EQ(allTargetCircles, 3);
+}
+
+TEST(LoadPictures, TopViewIsSeenFromAboveWithRightOfTheJumpRunDownThePicture) {
+  // Flying from left to right, the right-hand side is towards the bottom of the screen: Tandem,
+  // 200 ft right of the jump run, opens lower on the screen than Belly on it, and further to
+  // the right since it opens further along. The tooltip finds each where it is drawn.
+  const LoadTracks tracks = ThreeGroups();
+  Canvas canvas = SizedCanvas();
+  DrawLoadTopView(canvas, tracks);
+  const CanvasScale& s = canvas.Scale();
+  const TrackPoint& belly = tracks.groups[0].path[tracks.groups[0].opening];
+  const TrackPoint& tandem = tracks.groups[2].path[tracks.groups[2].opening];
+  EXPECT_GT(canvas.ToPixelY(s, tandem.across), canvas.ToPixelY(s, belly.across) + 10);
+  EXPECT_GT(canvas.ToPixelX(s, tandem.along), canvas.ToPixelX(s, belly.along) + 10);
+  const auto hit = TopViewOpeningAt(canvas, tracks, canvas.ToPixelX(s, tandem.along),
+                                    canvas.ToPixelY(s, tandem.across), 3);
+  ASSERT_TRUE(hit);
+  EXPECT_EQ(hit->group, 2u);
+  // The axis reads as it is drawn: its tick labels grow down the picture.
+  std::vector<std::pair<double, double>> ticks;  // value, pixel y
+  for (const Figure& f : canvas.Figures()) {
+    if (f.kind != Figure::Kind::Text) continue;
+    const std::string& text = canvas.Texts()[f.textIndex];
+    if (text.empty() || text.find_first_not_of("-0123456789") != std::string::npos) continue;
+    const CanvasScale& fs = canvas.Scales()[f.scaleIndex];
+    // The left axis's labels: left of the picture and above its lower margin.
+    if (canvas.ToPixelX(fs, f.x1) > 80 || canvas.ToPixelY(fs, f.y1) > 500 - 42) continue;
+    ticks.emplace_back(std::stod(text), canvas.ToPixelY(fs, f.y1));
+  }
+  ASSERT_GE(ticks.size(), 2u);
+  for (std::size_t i = 1; i < ticks.size(); ++i) {
+    EXPECT_EQ(ticks[i].first > ticks[0].first, ticks[i].second > ticks[0].second);
+  }
 }
 
 }  // namespace

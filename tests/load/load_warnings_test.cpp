@@ -40,19 +40,20 @@ std::vector<std::string> Of(const Load& load, const char* code, const DelayPlan*
   return messages;
 }
 
-TEST(LoadWarnings, EachSlowerGroupIsNamedWithTheNearestFasterOneBeforeItIntoAHeadwind) {
+TEST(LoadWarnings, OneLinePerFasterGroupNamingEverySlowerGroupBlownBackTowardsIt) {
   // Fast, slow, fast, slow: G2 after G1 and G4 after G3; G3 is faster than G2, so nothing there.
   const Load load =
       Named({GroupOf(kFast, 0), GroupOf(kSlow, 8), GroupOf(kFast, 8), GroupOf(kSlow, 8)}, 20);
   const auto messages = Of(load, kFastBeforeSlowIntoHeadwind);
   ASSERT_EQ(messages.size(), 2u);
-  EXPECT_EQ(messages[0].rfind("G1 falls faster than G2", 0), 0u) << messages[0];
-  EXPECT_EQ(messages[1].rfind("G3 falls faster than G4", 0), 0u) << messages[1];
-  // Not two groups apart either: fast, slow, slow names G1 for both slower groups.
-  EXPECT_EQ(Of(Named({GroupOf(kFast, 0), GroupOf(kSlow, 8), GroupOf(kSlow, 8)}, 20),
-               kFastBeforeSlowIntoHeadwind)
-                .size(),
-            2u);
+  EXPECT_EQ(messages[0].rfind("G1 falls faster than G2 and", 0), 0u) << messages[0];
+  EXPECT_EQ(messages[1].rfind("G3 falls faster than G4 and", 0), 0u) << messages[1];
+  // One fast group ahead of three slower ones is one line that names all three.
+  const auto one =
+      Of(Named({GroupOf(kFast, 0), GroupOf(kSlow, 8), GroupOf(kSlow, 8), GroupOf(kSlow, 8)}, 20),
+         kFastBeforeSlowIntoHeadwind);
+  ASSERT_EQ(one.size(), 1u);
+  EXPECT_EQ(one[0].rfind("G1 falls faster than G2, G3 and G4 and", 0), 0u) << one[0];
   // A tailwind aloft, or the slow group first, gives none.
   EXPECT_TRUE(
       Of(Named({GroupOf(kFast, 0), GroupOf(kSlow, 8)}, -20), kFastBeforeSlowIntoHeadwind).empty());
@@ -60,11 +61,55 @@ TEST(LoadWarnings, EachSlowerGroupIsNamedWithTheNearestFasterOneBeforeItIntoAHea
       Of(Named({GroupOf(kSlow, 0), GroupOf(kFast, 8)}, 20), kFastBeforeSlowIntoHeadwind).empty());
 }
 
-TEST(LoadWarnings, LowerWindsAgainstTheUpperOnes) {
+TEST(LoadWarnings, AWindWarningNeedsFiveKnotsOnEachSideOfTheComparison) {
+  const std::vector<Group> fastFirst = {GroupOf(kFast, 0), GroupOf(kSlow, 8)};
+  // An upper headwind of 2.3 kt blows nobody back; 5 kt is the least that warns.
+  EXPECT_TRUE(Of(Named(fastFirst, 2.3), kFastBeforeSlowIntoHeadwind).empty());
+  EXPECT_TRUE(Of(Named(fastFirst, 4.9), kFastBeforeSlowIntoHeadwind).empty());
+  EXPECT_EQ(Of(Named(fastFirst, 5), kFastBeforeSlowIntoHeadwind).size(), 1u);
+  // Opposite winds: 5 kt both aloft and on the ground, else nothing.
+  EXPECT_TRUE(Of(Named(fastFirst, 20, -2), kLowerWindsOpposite).empty());
+  EXPECT_TRUE(Of(Named(fastFirst, 2, -20), kLowerWindsOpposite).empty());
+  EXPECT_EQ(Of(Named(fastFirst, 5, -5), kLowerWindsOpposite).size(), 1u);
+}
+
+// Winds given by speed and direction on a jump run flown due north (heading 0): a wind from
+// the east (90) blows towards the left of the track, one from the west (270) to its right.
+Load WithDirections(double upperFrom, double upperKt, double lowerFrom, double lowerKt) {
+  Load load = Named({GroupOf(kSlow, 0), GroupOf(kSlow, 8)}, 0);
+  load.jumpRunHeading = 0;
+  load.winds[0].wind = DirectedWind{upperKt, upperFrom};
+  load.winds[1].wind = DirectedWind{lowerKt, lowerFrom};
+  return load;
+}
+
+TEST(LoadWarnings, LowerWindsAgainstTheUpperOnesSayWhichWayTheCanopiesDrift) {
   const std::vector<Group> two = {GroupOf(kSlow, 0), GroupOf(kSlow, 8)};
-  EXPECT_EQ(Of(Named(two, 20, -5), kLowerWindsOpposite).size(), 1u);
+  // Along the jump run: a tailwind aloft and a headwind below blow the later canopies back
+  // over the earlier openings; the other way round the earlier ones drift forward.
+  const auto back = Of(Named(two, -20, 8), kLowerWindsOpposite);
+  ASSERT_EQ(back.size(), 1u);
+  EXPECT_NE(back[0].find("along the jump run"), std::string::npos) << back[0];
+  EXPECT_NE(back[0].find("drift back over the openings of the groups out before them"),
+            std::string::npos)
+      << back[0];
+  const auto forward = Of(Named(two, 20, -8), kLowerWindsOpposite);
+  ASSERT_EQ(forward.size(), 1u);
+  EXPECT_NE(forward[0].find("drift forward over the openings of the groups out after them"),
+            std::string::npos)
+      << forward[0];
   EXPECT_TRUE(Of(Named(two, 20, 5), kLowerWindsOpposite).empty());
   EXPECT_TRUE(Of(Named(two, 20, 0), kLowerWindsOpposite).empty());
+  // Across it: 20 kt from the east aloft (20 kt to the left), 10 kt from the west below (10 kt to
+  // the right); no component along the track, so the canopies drift sideways, not back.
+  const auto across = Of(WithDirections(90, 20, 270, 10), kLowerWindsOpposite);
+  ASSERT_EQ(across.size(), 1u);
+  EXPECT_NE(across[0].find("across the jump run"), std::string::npos) << across[0];
+  EXPECT_NE(across[0].find("sideways"), std::string::npos) << across[0];
+  EXPECT_EQ(across[0].find("drift back"), std::string::npos) << across[0];
+  // Nearly head-on winds from 2 and 358 degrees: cross components of 20 sin 2 = 0.7 kt and
+  // 10 sin 2 = 0.35 kt of opposite sign, both headwinds. Nothing to warn about.
+  EXPECT_TRUE(Of(WithDirections(2, 20, 358, 10), kLowerWindsOpposite).empty());
 }
 
 TEST(LoadWarnings, EveryPairUnderTheTargetAndNoneAtZero) {
@@ -90,6 +135,24 @@ TEST(LoadWarnings, ADelayTheMinimumDecided) {
   load.targetSeparation = 3000;
   const DelayPlan apart = RecommendDelays(load);
   EXPECT_TRUE(Of(load, kDelayAtMinimum, &apart).empty());
+}
+
+TEST(LoadWarnings, ADelayInTheTableUnderTheMinimumDelay) {
+  // A minimum delay raised to 5 s above the 4 s already before G3: that delay is named, the 8 s
+  // and the first group's (which has none) are not.
+  Load load = Named({GroupOf(kSlow, 0), GroupOf(kSlow, 8), GroupOf(kSlow, 4)}, 0);
+  load.minimumDelay = 5;
+  const auto messages = Of(load, kDelayUnderMinimum);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0], "the delay before G3 is 4.0 s, under the minimum delay of 5.0 s");
+  // At the minimum itself, and for a delay typed as 5.1 s under a minimum of 5.1 s (a float
+  // and a double that print alike), nothing.
+  load.groups[2].delay = 5;
+  EXPECT_TRUE(Of(load, kDelayUnderMinimum).empty());
+  load.groups[2].delay = 5.1f;
+  load.groups[1].delay = 5.1f;
+  load.minimumDelay = 5.1;
+  EXPECT_TRUE(Of(load, kDelayUnderMinimum).empty());
 }
 
 TEST(LoadWarnings, AHigherOpenerOutFirstAboveALaterGroupsPath) {

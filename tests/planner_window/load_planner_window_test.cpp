@@ -7,13 +7,18 @@
 #include <sys/stat.h>
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -30,6 +35,7 @@
 #include "planner_window/load_file_io.h"
 #include "planner_window/recent_loads.h"
 #include "planner_window/result_models.h"
+#include "planner_window/save_changes_box.h"
 #include "sim/simulation.h"
 
 using namespace tarnwick;
@@ -91,7 +97,10 @@ class LoadPlannerWindowTest : public QObject {
     QAction* open = MenuAction(bar, QStringLiteral("Plan"), QStringLiteral("Open Load..."));
     QVERIFY(open);
     QCOMPARE(open->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-    QVERIFY(MenuAction(bar, QStringLiteral("Plan"), QStringLiteral("Recent Loads")));
+    // The recent loads go by one name here and in the planner's File menu.
+    QVERIFY(MenuAction(bar, QStringLiteral("Plan"), QStringLiteral("Open Recent")));
+    QVERIFY(MenuAction(program.Planner().menuBar(), QStringLiteral("File"),
+                       QStringLiteral("Open Recent")));
     QVERIFY(MenuAction(bar, QStringLiteral("Plot"), QStringLiteral("Save Plot As...")));
     QVERIFY(MenuAction(bar, QStringLiteral("Plot"), QStringLiteral("Copy Results")));
     QVERIFY(MenuAction(bar, QStringLiteral("Help"), QStringLiteral("Details")));
@@ -210,21 +219,156 @@ class LoadPlannerWindowTest : public QObject {
     QVERIFY(!window.isWindowModified());
   }
 
-  void theProgramsExitOffersToSaveWithoutCancel() {
+  void theProgramsExitAsksWithACancelThatKeepsItRunning() {
     Program program("", {});
     int quits = 0;
     program.quitApplication = [&quits] { ++quits; };
+    program.Show();
     CountingPlanner planner(program.Planner());
-    planner.answer = LoadPlannerWindow::SaveChoice::Discard;
     program.PlanWholeLoad();
     QVERIFY(program.Planner().Groups().setData(
         program.Planner().Groups().index(0, GroupTableModel::Name), QStringLiteral("A"),
         Qt::EditRole));
+
+    // Exit, Esc in the data entry window and its close box: each asks, with Cancel, and
+    // Cancel keeps every window as it was.
+    planner.answer = LoadPlannerWindow::SaveChoice::Cancel;
     program.Exit();
-    QCOMPARE(planner.questions, 1);
-    QVERIFY(!planner.lastMayCancel);
+    QTest::keyClick(&program.DataEntry(), Qt::Key_Escape);
+    QVERIFY(!program.DataEntry().close());
+    QCOMPARE(planner.questions, 3);
+    QVERIFY(planner.lastMayCancel);
+    QCOMPARE(quits, 0);
+    QVERIFY(!program.IsEnding());
+    QVERIFY(program.DataEntry().isVisible() && program.Planner().isVisible());
+    QVERIFY(program.Planner().isWindowModified());
+
+    // Discard ends it, after a single question for the close box and the Exit it leads to.
+    planner.answer = LoadPlannerWindow::SaveChoice::Discard;
+    QVERIFY(program.DataEntry().close());
+    QCOMPARE(planner.questions, 4);
     QCOMPARE(quits, 1);
     QVERIFY(!program.Planner().isVisible());
+  }
+
+  void theQuestionsEscapeIsCancelAndOnlyWhereThereIsOne() {
+    const auto box = MakeSaveChangesBox(nullptr, QStringLiteral("t"), true);
+    QVERIFY(box->button(QMessageBox::Cancel));
+    QVERIFY(box->escapeButton() == box->button(QMessageBox::Cancel));
+    QVERIFY(box->defaultButton() == box->button(QMessageBox::Save));
+    const auto noCancel = MakeSaveChangesBox(nullptr, QStringLiteral("t"), false);
+    QVERIFY(!noCancel->button(QMessageBox::Cancel));
+    QVERIFY(!noCancel->escapeButton());
+  }
+
+  void closingWithDiscardForgetsTheLoad() {
+    QTemporaryDir dir;
+    Program program("", {});
+    CountingPlanner planner(program.Planner());
+    LoadPlannerWindow& window = program.Planner();
+    program.PlanWholeLoad();
+    const std::string scenarioName = window.Document().Load().groups[0].name;
+    QVERIFY(window.Groups().setData(window.Groups().index(0, GroupTableModel::Name),
+                                    QStringLiteral("Edited"), Qt::EditRole));
+    planner.answer = LoadPlannerWindow::SaveChoice::Discard;
+    QVERIFY(window.close());
+    QCOMPARE(planner.questions, 1);
+
+    // Planning again asks nothing and saves nothing: the discarded edit is gone.
+    planner.answer = LoadPlannerWindow::SaveChoice::Save;
+    planner.saveName = dir.filePath(QStringLiteral("discarded") + kLoadFileSuffix);
+    program.PlanWholeLoad();
+    QCOMPARE(planner.questions, 1);
+    QVERIFY(!QFile::exists(planner.saveName));
+    QVERIFY(window.isVisible() && !window.isWindowModified());
+    QCOMPARE(window.Document().Load().groups[0].name, scenarioName);
+    // Closed unmodified and opened from a file: no question either.
+    QVERIFY(window.close());
+    planner.openName = dir.filePath(QStringLiteral("none.json"));
+    QVERIFY(!program.Planner().OpenWithDialog());
+    QCOMPARE(planner.questions, 1);
+  }
+
+  void aNewLoadClearsThePictures() {
+    Program program("", {});
+    LoadPlannerWindow& window = program.Planner();
+    CountingPlanner planner(window);
+    program.PlanWholeLoad();
+    auto* side = window.findChild<LoadViewWidget*>(QStringLiteral("sideView"));
+    auto* top = window.findChild<LoadViewWidget*>(QStringLiteral("topView"));
+    QVERIFY(side && top);
+    QVERIFY(!side->canvas().Figures().empty() && !top->canvas().Figures().empty());
+    MenuAction(window.menuBar(), QStringLiteral("File"), QStringLiteral("New Load"))->trigger();
+    QCOMPARE(window.Groups().rowCount(), 0);
+    for (LoadViewWidget* view : {side, top}) {
+      QVERIFY(view->tracks().groups.empty());
+      QVERIFY(view->canvas().Figures().empty());
+    }
+  }
+
+  void theFileMenuHasOneAccessKeyPerEntryAndSafeNames() {
+    Program program("", {});
+    LoadPlannerWindow& window = program.Planner();
+    CountingPlanner planner(window);
+    // Every entry of the File menu has an access key of its own.
+    QMenu* file = nullptr;
+    for (QAction* top : window.menuBar()->actions()) {
+      if (top->text() == QStringLiteral("&File")) file = top->menu();
+    }
+    QVERIFY(file);
+    QSet<QChar> keys;
+    for (QAction* action : file->actions()) {
+      if (action->isSeparator()) continue;
+      const QString text = action->text();
+      const qsizetype amp = text.indexOf(QLatin1Char('&'));
+      QVERIFY2(amp >= 0 && amp + 1 < text.size(), qPrintable(text));
+      const QChar key = text.at(amp + 1).toLower();
+      QVERIFY2(!keys.contains(key), qPrintable(text));
+      keys.insert(key);
+    }
+    QCOMPARE(
+        MenuAction(window.menuBar(), QStringLiteral("File"), QStringLiteral("Export Briefing..."))
+            ->text(),
+        QStringLiteral("Export &Briefing..."));
+
+    // A load named with a colon and a slash: Save As and Print offer names a file can have.
+    load::Load load;
+    load.name = "Saturday: load 7/8";
+    load.groups.resize(2);
+    QVERIFY(window.StartWith(load));
+    QString suggested;
+    window.askSaveFileName = [&suggested](QWidget*, const QString& name) {
+      suggested = name;
+      return QString();
+    };
+    window.SaveAs();
+    QCOMPARE(suggested, QStringLiteral("Saturday- load 7-8.tarnwick-load.json"));
+    QString docName;
+    SetPrintDialogHook([&docName](QPrinter& printer, QWidget*) {
+      docName = printer.docName();
+      return false;
+    });
+    MenuAction(window.menuBar(), QStringLiteral("File"), QStringLiteral("Print..."))->trigger();
+    SetPrintDialogHook({});
+    QCOMPARE(docName, QStringLiteral("Briefing - Saturday- load 7-8"));
+  }
+
+  void theOpenDialogOffersLoadFilesAndAllJsonFiles() {
+    // The filters as the file dialog itself reads them, and the files each one shows.
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(kLoadFileFilter);
+    const QStringList filters = dialog.nameFilters();
+    QCOMPARE(filters, (QStringList{QStringLiteral("Load files (*.tarnwick-load.json *.json)"),
+                                   QStringLiteral("All JSON files (*.json)")}));
+    const auto shows = [](const QString& filter, const QString& file) {
+      const QString patterns = filter.section(QLatin1Char('('), 1).chopped(1);
+      return QDir::match(patterns.split(QLatin1Char(' ')), file);
+    };
+    QVERIFY(shows(filters[0], QStringLiteral("sunday.tarnwick-load.json")));
+    QVERIFY(shows(filters[0], QStringLiteral("saturday.json")));
+    QVERIFY(!shows(filters[0], QStringLiteral("notes.txt")));
+    QVERIFY(shows(filters[1], QStringLiteral("saturday.json")));
   }
 
   void itsPicturesFollowTheLoadAndItsPrintedSheetCallsEveryDelay() {
