@@ -1,0 +1,58 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Wind levels read from the forecasts a jumpmaster can save or paste: the aviation winds aloft
+// bulletin, a sounding in the public sounding service's text format, and a response of the open
+// forecast API. The text's format is told by its content, never by a file name. Every text is
+// hostile: whatever it holds, the answer is levels a load can fly or one line saying why not.
+namespace tarnwick::winds {
+
+// One level as the source gives it, converted: feet msl, the model's knots (1.688 ft/s).
+struct WindLevelReading {
+  double altitude = 0;                // ft msl
+  double speed = 0;                   // kt
+  double from = 0;                    // degrees true the wind blows from; 0 when calm
+  std::optional<double> temperature;  // degrees Celsius, kept for later use, not flown
+};
+
+// Where the levels came from, as the source states it; a field is empty when not given.
+struct WindSource {
+  std::string format;   // "winds aloft bulletin", "sounding", "forecast API"
+  std::string station;  // a station id, or "39.57, -104.85" for a position
+  std::string model;    // "RAOB", "RAP", ...
+  std::string issued;   // "DATA BASED ON 131200Z"
+  std::string valid;    // "VALID 131800Z FOR USE 1400-2100Z", or the time taken
+  std::string note;     // what the user must know about the levels
+};
+
+struct ImportOptions {
+  std::optional<std::string> station;       // a bulletin's station, any case
+  std::optional<std::string> forecastTime;  // "2026-06-13T15:00Z" (ParseForecastTime)
+  std::optional<double> dropZoneElevation;  // ft msl; levels below it are left out
+};
+
+// Levels from the top down, at distinct altitudes, at least one.
+struct ImportedWinds {
+  std::vector<WindLevelReading> levels;
+  WindSource source;
+};
+
+// The winds, or the one-line reason there are none.
+struct WindImport {
+  std::optional<ImportedWinds> winds;
+  std::string error;
+};
+
+enum class WindFormat { Bulletin, Sounding, ForecastJson, Unknown };
+
+WindFormat DetectWindFormat(std::string_view text);
+WindImport ImportWinds(std::string_view text, const ImportOptions& options);
+
+// The stations of a winds aloft bulletin, upper case, sorted, each once; none for another text.
+std::vector<std::string> BulletinStations(std::string_view text);
+
+}  // namespace tarnwick::winds
