@@ -100,13 +100,18 @@ std::size_t CharacterCount(std::string_view text) {
   return count;
 }
 
-std::string ShortenedText(std::string_view text, std::size_t maxCharacters) {
+std::string_view FirstCharacters(std::string_view text, std::size_t count) {
   std::size_t end = 0;
-  for (std::size_t count = 0; end < text.size() && count < maxCharacters; ++count) {
+  for (std::size_t n = 0; end < text.size() && n < count; ++n) {
     end += CharacterLength(text.substr(end));
   }
-  if (end == text.size()) return std::string(text);
-  return std::string(text.substr(0, end)) + "\u2026";
+  return text.substr(0, end);
+}
+
+std::string ShortenedText(std::string_view text, std::size_t maxCharacters) {
+  const std::string_view kept = FirstCharacters(text, maxCharacters);
+  if (kept.size() == text.size()) return std::string(text);
+  return std::string(kept) + "\u2026";
 }
 
 std::string QuotedText(std::string_view text) {

@@ -17,6 +17,9 @@ std::string PrintableText(std::string_view text);
 // UTF-8.
 std::size_t CharacterCount(std::string_view text);
 
+// The first `count` characters of `text` (a byte that is not UTF-8 counts as one).
+std::string_view FirstCharacters(std::string_view text, std::size_t count);
+
 // `text` cut after `maxCharacters` characters, with an ellipsis when anything was cut.
 std::string ShortenedText(std::string_view text, std::size_t maxCharacters);
 

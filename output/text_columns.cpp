@@ -2,34 +2,20 @@
 
 #include <algorithm>
 
+#include "output/printable_text.h"
+
 namespace tarnwick {
-namespace {
 
-constexpr std::string_view kEllipsis = "\xe2\x80\xa6";  // U+2026
-
-bool StartsCodePoint(char byte) {
-  return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
-}
-
-// The byte offset at which code point `count` of `text` starts (text.size() past the end).
-std::size_t OffsetOf(std::string_view text, std::size_t count) {
-  std::size_t i = 0;
-  for (std::size_t seen = 0; i < text.size(); ++i) {
-    if (StartsCodePoint(text[i]) && seen++ == count) return i;
-  }
-  return text.size();
-}
-
-}  // namespace
-
+// Widths are the printable text's own character count and shortening, so that a name is
+// measured and cut the same way wherever it is shown.
 std::size_t TextWidth(std::string_view text) {
-  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), StartsCodePoint));
+  return CharacterCount(text);
 }
 
 std::string Shortened(std::string_view text, std::size_t width) {
-  if (TextWidth(text) <= width) return std::string(text);
+  if (CharacterCount(text) <= width) return std::string(text);
   if (width == 0) return {};
-  return std::string(text.substr(0, OffsetOf(text, width - 1))) + std::string(kEllipsis);
+  return ShortenedText(text, width - 1);
 }
 
 std::string LeftColumn(std::string_view text, std::size_t width) {
@@ -77,7 +63,7 @@ std::string Wrapped(std::string_view text, std::size_t width, std::size_t indent
         break;
       }
       // A word longer than a whole line: as much as fits, the rest on the next line.
-      const std::size_t cut = OffsetOf(word, std::max<std::size_t>(room, 1));
+      const std::size_t cut = FirstCharacters(word, std::max<std::size_t>(room, 1)).size();
       line += gap;
       line += word.substr(0, cut);
       endLine();

@@ -4,6 +4,7 @@
 #include <optional>
 #include <variant>
 
+#include "load/nearest_name.h"
 #include "winds/text_lines.h"
 #include "winds/wind_levels.h"
 
@@ -182,30 +183,12 @@ std::string StationList(const std::vector<std::string>& stations) {
   return stations.size() > kStationsNamedInRefusal ? list + ", ..." : list;
 }
 
-std::size_t EditDistance(std::string_view a, std::string_view b) {
-  std::vector<std::size_t> row(b.size() + 1);
-  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
-  for (std::size_t i = 1; i <= a.size(); ++i) {
-    std::size_t diagonal = row[0];
-    row[0] = i;
-    for (std::size_t j = 1; j <= b.size(); ++j) {
-      const std::size_t above = row[j];
-      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-      diagonal = above;
-    }
-  }
-  return row[b.size()];
-}
-
 std::string UnknownStation(const std::string& asked, const std::vector<std::string>& stations) {
   std::string error = "the bulletin holds no station " + QuotedExcerpt(asked);
   if (asked.size() > kLongestStationId) return error;
-  const auto nearest = std::min_element(stations.begin(), stations.end(),
-                                        [&](const std::string& a, const std::string& b) {
-                                          return EditDistance(asked, a) < EditDistance(asked, b);
-                                        });
-  if (nearest != stations.end() && EditDistance(asked, *nearest) <= 1) {
-    error += " (the nearest is " + *nearest + ")";
+  const std::vector<std::string_view> known(stations.begin(), stations.end());
+  if (const auto nearest = load::NearestName(asked, known)) {
+    error += " (the nearest is " + std::string(*nearest) + ")";
   }
   return error;
 }
