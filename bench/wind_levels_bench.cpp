@@ -1,0 +1,89 @@
+// Wind levels on one core: the flight of an 8-group load under 40 interpolated levels beside
+// the same load under three layers (the interpolation may cost at most a fifth more), and a
+// 40-level forecast imported into the load and the load planned again, as an import in the
+// window does before its pictures.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "load/load_flight.h"
+#include "load/load_outcome.h"
+#include "winds/load_winds.h"
+#include "winds/wind_import.h"
+
+namespace {
+
+using namespace tarnwick::load;
+namespace winds = tarnwick::winds;
+
+Load EightGroups() {
+  Load load;
+  load.indicatedAirspeed = 85;
+  load.jumpRunHeading = 270;
+  load.winds = {{9000, DirectedWind{30, 250}}, {4000, Headwind{15}}, {std::nullopt, Headwind{5}}};
+  const FallRate::Kind kinds[] = {FallRate::Kind::Slow, FallRate::Kind::Slow, FallRate::Kind::Fast,
+                                  FallRate::Kind::Slow, FallRate::Kind::Fast, FallRate::Kind::Slow,
+                                  FallRate::Kind::Fast, FallRate::Kind::Slow};
+  const double openings[] = {3000, 3500, 3000, 4000, 3000, 5000, 3000, 5500};
+  for (int k = 0; k < 8; ++k) {
+    Group group;
+    group.name = "Group " + std::to_string(k + 1);
+    group.fallRate.kind = kinds[k];
+    group.openingAltitude = openings[k];
+    group.delay = k == 0 ? 0 : 8;
+    load.groups.push_back(group);
+  }
+  return load;
+}
+
+// A forecast response of 40 pressure levels, every 400 ft from 500 ft up, as the API writes it.
+std::string FortyLevelResponse() {
+  std::string units, hourly;
+  for (int k = 0; k < 40; ++k) {
+    const std::string level = std::to_string(1000 - k * 10) + "hPa";
+    const double metres = (500 + 400 * k) * 0.3048;
+    units += ",\"wind_speed_" + level + "\":\"kn\",\"wind_direction_" + level +
+             "\":\"\u00b0\",\"geopotential_height_" + level + "\":\"m\"";
+    hourly += ",\"wind_speed_" + level + "\":[" + std::to_string(5 + k) + "]" +
+              ",\"wind_direction_" + level + "\":[" + std::to_string(200 + 2 * k) + "]" +
+              ",\"geopotential_height_" + level + "\":[" + std::to_string(metres) + "]";
+  }
+  return "{\"latitude\":39.57,\"longitude\":-104.85,\"utc_offset_seconds\":0,"
+         "\"timezone\":\"GMT\",\"elevation\":0,\"hourly_units\":{\"time\":\"iso8601\"" +
+         units + "},\"hourly\":{\"time\":[\"2026-06-13T15:00\"]" + hourly + "}}";
+}
+
+Load EightGroupsUnderFortyLevels() {
+  const winds::WindImport imported = winds::ImportWinds(FortyLevelResponse(), {});
+  if (!imported.winds) throw std::runtime_error(imported.error);
+  winds::LoadWithLevels replaced = winds::WithWindLevels(EightGroups(), *imported.winds);
+  if (!replaced.load) throw std::runtime_error(replaced.error);
+  return *replaced.load;
+}
+
+void BM_FlyEightGroupsUnderLayers(benchmark::State& state) {
+  const Load load = EightGroups();
+  for (auto _ : state) benchmark::DoNotOptimize(FlyLoad(load));
+}
+BENCHMARK(BM_FlyEightGroupsUnderLayers)->Unit(benchmark::kMillisecond);
+
+void BM_FlyEightGroupsUnderFortyLevels(benchmark::State& state) {
+  const Load load = EightGroupsUnderFortyLevels();
+  for (auto _ : state) benchmark::DoNotOptimize(FlyLoad(load));
+}
+BENCHMARK(BM_FlyEightGroupsUnderFortyLevels)->Unit(benchmark::kMillisecond);
+
+void BM_ImportFortyLevelsAndPlanAgain(benchmark::State& state) {
+  const Load load = EightGroups();
+  const std::string text = FortyLevelResponse();
+  LoadRequest request;
+  request.flight.trackEvery = 10;  // with the tracks the pictures draw
+  for (auto _ : state) {
+    const winds::WindImport imported = winds::ImportWinds(text, {});
+    const winds::LoadWithLevels replaced = winds::WithWindLevels(load, *imported.winds);
+    benchmark::DoNotOptimize(PlanLoad(*replaced.load, request));
+  }
+}
+BENCHMARK(BM_ImportFortyLevelsAndPlanAgain)->Unit(benchmark::kMillisecond);
+
+}  // namespace
