@@ -191,6 +191,21 @@ void AddLoadMode(Rules& rules) {
        "exit order with the delay to call for each gap, the openings, the separations, the "
        "warnings and both pictures (with --recommend, at the recommended delays). The table is "
        "printed only once the sheet is written."},
+      {"--winds", &LoadCommand::windsFile, ": a forecast file", "--winds FILE",
+       "replace the load's winds with the levels of a forecast before planning: a winds aloft "
+       "bulletin, a sounding of the public sounding service or a saved response of the open "
+       "forecast API, told apart by content. Levels below the drop zone's elevation are left "
+       "out; the forecast's source is kept with the levels and shown."},
+      {"--station", &LoadCommand::station, ": a station identifier", "--station ID",
+       "with --winds: the bulletin's station (any case); a bulletin of several stations needs "
+       "one."},
+      {"--forecast-time", &LoadCommand::forecastTime, ": a time such as 2026-06-13T15:00Z",
+       "--forecast-time TIME",
+       "with --winds: the time in UTC (2026-06-13T15:00Z) whose forecast is taken from a text "
+       "of several hours; a forecast more than an hour from it is refused."},
+      {"--save-load", &LoadCommand::saveLoadFile, ": a file name", "--save-load OUT.json",
+       "also write the load as planned (its winds, levels and source, and with --recommend "
+       "the called delays) as a load file."},
   };
   for (const auto& f : files) {
     rules.push_back({.name = f.name,

@@ -20,6 +20,10 @@ struct LoadCommand {
   bool bestOrder = false;    // --best-order: the exit order with the shortest jump run
   bool json = false;         // --json: the result as JSON instead of the table
   std::string briefingFile;  // --briefing FILE: the briefing sheet to write; empty for none
+  std::string windsFile;     // --winds FILE: a forecast whose levels replace the load's winds
+  std::string station;       // --station ID: the bulletin's station, as given
+  std::string forecastTime;  // --forecast-time TIME: the forecast's time, as given
+  std::string saveLoadFile;  // --save-load FILE: the load as planned, written back; empty: none
 };
 
 struct CommandLine {

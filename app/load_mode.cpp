@@ -11,7 +11,12 @@
 #include "load/load_table.h"
 #include "load/result_json.h"
 #include "load_pictures/tracks_of_flight.h"
+#include "output/input_file.h"
+#include "output/output_file.h"
 #include "output/printable_text.h"
+#include "winds/load_winds.h"
+#include "winds/wind_import.h"
+#include "winds/winds_limits.h"
 
 namespace tarnwick {
 namespace {
@@ -21,10 +26,34 @@ int Refuse(std::ostream& err, const std::string& message) {
   return exit_status::kUnusable;
 }
 
+// The load with its winds replaced by the levels of the forecast file --winds names, or the
+// one line why not.
+winds::LoadWithLevels WithForecastFile(const load::Load& load, const LoadCommand& command) {
+  const std::string named = "--winds " + QuotedText(command.windsFile) + ": ";
+  const InputFileBytes file = ReadInputFile(command.windsFile, winds::limits::kMaxTextBytes);
+  if (!file.bytes) return {std::nullopt, named + file.problem};
+  winds::ImportOptions options;
+  if (!command.station.empty()) options.station = command.station;
+  if (!command.forecastTime.empty()) options.forecastTime = command.forecastTime;
+  if (load.dropZone) options.dropZoneElevation = load.dropZone->elevation;
+  const winds::WindImport imported = winds::ImportWinds(*file.bytes, options);
+  if (!imported.winds) return {std::nullopt, named + imported.error};
+  winds::LoadWithLevels replaced = winds::WithWindLevels(load, *imported.winds);
+  if (!replaced.load)
+    replaced.error = named + "the load cannot fly these levels: " + replaced.error;
+  return replaced;
+}
+
 }  // namespace
 
 int RunLoadMode(const LoadCommand& command, std::ostream& out, std::ostream& err,
                 const LoadFileReader& readFile) {
+  if (command.windsFile.empty()) {
+    for (const auto& [given, option] : {std::pair{&command.station, "--station"},
+                                        std::pair{&command.forecastTime, "--forecast-time"}}) {
+      if (!given->empty()) return Refuse(err, std::string(option) + " goes with --winds");
+    }
+  }
   const bool briefing = !command.briefingFile.empty();
   // Refused before the work, not after a plan that may take a while.
   if (briefing) {
@@ -38,6 +67,12 @@ int RunLoadMode(const LoadCommand& command, std::ostream& out, std::ostream& err
 
   const load::ReadLoad read = readFile(command.file);
   if (!read.load) return Refuse(err, read.error);
+  load::Load load = *read.load;
+  if (!command.windsFile.empty()) {
+    winds::LoadWithLevels replaced = WithForecastFile(load, command);
+    if (!replaced.load) return Refuse(err, replaced.error);
+    load = std::move(*replaced.load);
+  }
 
   // One plan for everything printed and drawn: with a sheet, the flight also records the
   // tracks its pictures show.
@@ -45,7 +80,7 @@ int RunLoadMode(const LoadCommand& command, std::ostream& out, std::ostream& err
   request.recommend = command.recommend;
   request.bestOrder = command.bestOrder;
   if (briefing) request.flight = PictureFlightOptions();
-  const load::LoadOutcome outcome = load::PlanLoad(*read.load, request);
+  const load::LoadOutcome outcome = load::PlanLoad(load, request);
 
   if (briefing) {
     const BriefingSheet sheet =
@@ -53,6 +88,12 @@ int RunLoadMode(const LoadCommand& command, std::ostream& out, std::ostream& err
     std::string error;
     if (!WriteBriefing(command.briefingFile, sheet, error)) {
       return Refuse(err, "--briefing: " + error);
+    }
+  }
+  if (!command.saveLoadFile.empty()) {
+    std::string error;
+    if (!WriteWholeFile(command.saveLoadFile, load::WriteLoadText(outcome.flown), error)) {
+      return Refuse(err, "--save-load: " + error);
     }
   }
   // Only now, so that a failure above is the one line and nothing else.

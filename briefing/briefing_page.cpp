@@ -153,8 +153,17 @@ void PaintBriefing(QPainter& painter, const BriefingSheet& sheet) {
 
   const QFont normal = SheetFont(11);
   page.Line("Aircraft: " + sheet.aircraft, normal);
-  page.Line("Winds:", normal);
-  for (const std::string& w : sheet.winds) page.Line(w, normal, 20);
+  if (!sheet.dropZone.empty()) page.Line(sheet.dropZone, normal);
+  page.Line(sheet.windSource.empty() ? std::string("Winds:") : sheet.windSource, normal);
+  // A forecast's many levels run on in one wrapped paragraph, so the page keeps its pictures.
+  constexpr std::size_t kWindLinesKept = 8;
+  if (sheet.winds.size() <= kWindLinesKept) {
+    for (const std::string& w : sheet.winds) page.Line(w, normal, 20);
+  } else {
+    std::string all;
+    for (const std::string& w : sheet.winds) all += (all.empty() ? "" : "; ") + w;
+    page.Line(all, normal, 20);
+  }
   page.Line(sheet.target, normal);
 
   page.Heading("Exit order");

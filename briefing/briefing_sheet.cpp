@@ -3,6 +3,7 @@
 #include "load/load_report.h"
 #include "load/quantity_text.h"
 #include "load_pictures/tracks_of_flight.h"
+#include "output/printable_text.h"
 
 namespace tarnwick {
 namespace {
@@ -27,16 +28,27 @@ std::string FallRateText(const load::FallRate& rate, const load::Units& units) {
          QuantityText(Quantity::Altitude, rate.atAltitude, units);
 }
 
-std::string WindText(const load::WindLayer& layer, const load::Units& units) {
-  std::string where = layer.above ? "Above " + QuantityText(Quantity::Altitude, *layer.above, units)
-                                  : std::string("Down to the ground");
-  if (const auto* directed = std::get_if<load::DirectedWind>(&layer.wind)) {
-    return where + ": " + QuantityText(Quantity::Speed, directed->speed, units) + " from " +
+// "35 kt from 250 deg", "headwind 12 kt", "tailwind 5 kt".
+std::string WindWords(const load::LayerWind& wind, const load::Units& units) {
+  if (const auto* directed = std::get_if<load::DirectedWind>(&wind)) {
+    return QuantityText(Quantity::Speed, directed->speed, units) + " from " +
            QuantityText(Quantity::Direction, directed->from, units);
   }
-  const double headwind = std::get<load::Headwind>(layer.wind).component;
-  if (headwind < 0) return where + ": tailwind " + QuantityText(Quantity::Speed, -headwind, units);
-  return where + ": headwind " + QuantityText(Quantity::Speed, headwind, units);
+  const double headwind = std::get<load::Headwind>(wind).component;
+  if (headwind < 0) return "tailwind " + QuantityText(Quantity::Speed, -headwind, units);
+  return "headwind " + QuantityText(Quantity::Speed, headwind, units);
+}
+
+std::string WindText(const load::WindLayer& layer, const load::Units& units) {
+  const std::string where = layer.above
+                                ? "Above " + QuantityText(Quantity::Altitude, *layer.above, units)
+                                : std::string("Down to the ground");
+  return where + ": " + WindWords(layer.wind, units);
+}
+
+std::string WindText(const load::WindLevel& level, const load::Units& units) {
+  return "At " + QuantityText(Quantity::Altitude, level.altitude, units) + ": " +
+         WindWords(level.wind, units);
 }
 
 }  // namespace
@@ -52,11 +64,18 @@ BriefingSheet MakeBriefingSheet(const load::LoadOutcome& outcome, const std::str
   sheet.aircraft = QuantityText(Quantity::Speed, load.indicatedAirspeed, units) +
                    " indicated, exit at " +
                    QuantityText(Quantity::Altitude, load.exitAltitude, units) + " msl";
-  if (load.jumpRunHeading) {
+  if (load::MagneticHeadingOf(load)) {
+    sheet.aircraft += ", j" + report.jumpRunLine.substr(1);  // "jump run 270° true (259° ...)"
+  } else if (load.jumpRunHeading) {
     sheet.aircraft +=
         ", jump run " + QuantityText(Quantity::Direction, *load.jumpRunHeading, units);
   }
   for (const load::WindLayer& layer : load.winds) sheet.winds.push_back(WindText(layer, units));
+  for (const load::WindLevel& level : load.windLevels) {
+    sheet.winds.push_back(WindText(level, units));
+  }
+  if (!report.windSourceLine.empty()) sheet.windSource = PrintableText(report.windSourceLine);
+  if (!report.dropZoneLine.empty()) sheet.dropZone = PrintableText(report.dropZoneLine);
   if (sheet.winds.empty()) sheet.winds.push_back("Calm");
   sheet.target = "Target separation " + report.target.text + ", minimum delay " +
                  QuantityText(Quantity::Delay, load.minimumDelay, units);

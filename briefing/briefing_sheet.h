@@ -33,7 +33,9 @@ struct BriefingSheet {
   std::string title;  // the load's name
   std::string date;
   std::string aircraft;            // airspeed, exit altitude, jump run
-  std::vector<std::string> winds;  // one line per layer, from the top down
+  std::vector<std::string> winds;  // one line per layer or level, from the top down
+  std::string windSource;          // "Winds: winds aloft bulletin DEN, ...", escaped; or empty
+  std::string dropZone;            // "Drop zone: ...", escaped; or empty
   std::string target;              // target separation and minimum delay
   std::vector<BriefingGroupRow> groups;
   std::vector<BriefingPairRow> pairs;

@@ -147,6 +147,17 @@ FallRate ReadFallRate(const JsonValue& value, const Units& units, const std::str
   return rate;
 }
 
+// A layer's or level's wind: a headwind, or a speed with the direction it blows from.
+LayerWind ReadLayerWind(const JsonValue& object, const Units& units, const std::string& field) {
+  const auto headwind = OptionalNumber(object, "headwind", field);
+  const auto speed = OptionalNumber(object, "speed", field);
+  const auto from = OptionalNumber(object, "from", field);
+  if (headwind && (speed || from)) Fail(field, "has a headwind and a speed; give one");
+  if (headwind) return Headwind{ToKnots(*headwind, units.speed)};
+  if (!speed || !from) Fail(field, "needs \"headwind\", or \"speed\" with \"from\"");
+  return DirectedWind{ToKnots(*speed, units.speed), *from};
+}
+
 WindLayer ReadWindLayer(const JsonValue& value, const Units& units, const std::string& field) {
   const JsonValue& object = ObjectAt(value, field);
   OnlyKnownFields(object, field, {"above", "headwind", "speed", "from"});
@@ -154,17 +165,100 @@ WindLayer ReadWindLayer(const JsonValue& value, const Units& units, const std::s
   if (auto above = OptionalNumber(object, "above", field)) {
     layer.above = ToFeet(*above, units.altitude);
   }
-  const auto headwind = OptionalNumber(object, "headwind", field);
-  const auto speed = OptionalNumber(object, "speed", field);
-  const auto from = OptionalNumber(object, "from", field);
-  if (headwind && (speed || from)) Fail(field, "has a headwind and a speed; give one");
-  if (headwind) {
-    layer.wind = Headwind{ToKnots(*headwind, units.speed)};
-  } else {
-    if (!speed || !from) Fail(field, "needs \"headwind\", or \"speed\" with \"from\"");
-    layer.wind = DirectedWind{ToKnots(*speed, units.speed), *from};
-  }
+  layer.wind = ReadLayerWind(object, units, field);
   return layer;
+}
+
+// The levels in any order, each checked where the file has it, then stored from the top down.
+std::vector<WindLevel> ReadWindLevels(const JsonValue& value, const Load& load) {
+  if (!value.is_array()) Fail("windLevels", "must be a list of levels");
+  if (value.empty()) Fail("windLevels", "needs at least one level");
+  if (value.size() > static_cast<std::size_t>(limits::kMaxWindLevels)) {
+    Fail("windLevels", "at most " + std::to_string(limits::kMaxWindLevels) + " levels");
+  }
+  std::vector<WindLevel> levels;
+  std::vector<std::size_t> order;
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    const std::string field = "windLevels[" + std::to_string(i) + "]";
+    const JsonValue& object = ObjectAt(value[i], field);
+    OnlyKnownFields(object, field, {"altitude", "headwind", "speed", "from"});
+    const JsonValue* altitude = Member(object, "altitude");
+    if (altitude == nullptr) Fail(field + ".altitude", "is required");
+    WindLevel level{ToFeet(NumberAt(*altitude, field + ".altitude"), load.units.altitude),
+                    ReadLayerWind(object, load.units, field)};
+    if (auto problem = WindLevelProblem(level, load, field)) throw FileProblem{{}, *problem};
+    levels.push_back(level);
+    order.push_back(i);
+  }
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    return levels[a].altitude > levels[b].altitude;
+  });
+  std::vector<WindLevel> sorted;
+  for (std::size_t k = 0; k < order.size(); ++k) {
+    if (k > 0 && levels[order[k]].altitude == levels[order[k - 1]].altitude) {
+      const auto [first, second] = std::minmax(order[k], order[k - 1]);
+      Fail("windLevels[" + std::to_string(second) + "].altitude",
+           "stands at the altitude of windLevels[" + std::to_string(first) + "]");
+    }
+    sorted.push_back(levels[order[k]]);
+  }
+  return sorted;
+}
+
+std::optional<std::string> OptionalText(const JsonValue& object, const char* name,
+                                        const std::string& path) {
+  const JsonValue* value = Member(object, name);
+  if (value == nullptr) return std::nullopt;
+  return StringAt(*value, Joined(path, name));
+}
+
+DropZone ReadDropZone(const JsonValue& value, const Units& units) {
+  const JsonValue& object = ObjectAt(value, "dropZone");
+  OnlyKnownFields(object, "dropZone", {"name", "latitude", "longitude", "elevation"});
+  DropZone zone;
+  zone.name = OptionalText(object, "name", "dropZone").value_or("");
+  zone.latitude = OptionalNumber(object, "latitude", "dropZone");
+  zone.longitude = OptionalNumber(object, "longitude", "dropZone");
+  if (auto elevation = OptionalNumber(object, "elevation", "dropZone")) {
+    zone.elevation = ToFeet(*elevation, units.altitude);
+  }
+  return zone;
+}
+
+// The fields of a wind source, in the order the file writes them.
+std::vector<std::pair<const char*, std::string WindSource::*>> SourceFields() {
+  return {{"format", &WindSource::format}, {"station", &WindSource::station},
+          {"model", &WindSource::model},   {"issued", &WindSource::issued},
+          {"valid", &WindSource::valid},   {"note", &WindSource::note}};
+}
+
+WindSource ReadWindSource(const JsonValue& value) {
+  const JsonValue& object = ObjectAt(value, "windSource");
+  std::vector<std::string_view> known;
+  for (const auto& [name, member] : SourceFields()) known.push_back(name);
+  OnlyKnownFields(object, "windSource", known);
+  WindSource source;
+  for (const auto& [name, member] : SourceFields()) {
+    source.*member = OptionalText(object, name, "windSource").value_or("");
+  }
+  return source;
+}
+
+// The jump run heading's reference. A magnetic heading is flown as the true one it stands for.
+void ReadHeadingReference(const JsonValue& root, Load& load) {
+  load.magneticVariation = OptionalNumber(root, "magneticVariation", "");
+  const auto reference = OptionalText(root, "headingReference", "");
+  if (!reference || *reference == "true") return;
+  if (*reference != "magnetic") Fail("headingReference", "must be \"true\" or \"magnetic\"");
+  load.headingReference = HeadingReference::Magnetic;
+  if (!load.magneticVariation)
+    Fail("headingReference", "a magnetic heading needs magneticVariation");
+  if (load.jumpRunHeading) {
+    if (!(*load.jumpRunHeading >= 0 && *load.jumpRunHeading <= 360)) {
+      Fail("jumpRunHeading", "must lie from 0 to 360");
+    }
+    load.jumpRunHeading = NormalizedHeading(*load.jumpRunHeading + *load.magneticVariation);
+  }
 }
 
 // Group `index` of the file. Its problems name it as the window does, by number and name, once
@@ -214,8 +308,9 @@ Load ReadLoadJson(const JsonValue& root) {
     Fail("version", "must be " + std::to_string(kLoadFormatVersion));
   }
   OnlyKnownFields(root, "",
-                  {"format", "version", "name", "units", "aircraft", "jumpRunHeading", "winds",
-                   "targetSeparation", "minimumDelay", "groups"});
+                  {"format", "version", "name", "units", "aircraft", "jumpRunHeading",
+                   "headingReference", "magneticVariation", "dropZone", "winds", "windLevels",
+                   "windSource", "targetSeparation", "minimumDelay", "groups"});
 
   Load load;
   load.units = ReadUnits(root);
@@ -236,7 +331,18 @@ Load ReadLoadJson(const JsonValue& root) {
     load.exitAltitude = ToFeet(*exit, units.altitude);
   }
   load.jumpRunHeading = OptionalNumber(root, "jumpRunHeading", "");
+  ReadHeadingReference(root, load);
+  if (const JsonValue* zone = Member(root, "dropZone")) load.dropZone = ReadDropZone(*zone, units);
 
+  if (Member(root, "winds") != nullptr && Member(root, "windLevels") != nullptr) {
+    Fail("windLevels", "a load gives its winds as layers or as levels, not both");
+  }
+  if (const JsonValue* levels = Member(root, "windLevels")) {
+    load.windLevels = ReadWindLevels(*levels, load);
+  }
+  if (const JsonValue* source = Member(root, "windSource")) {
+    load.windSource = ReadWindSource(*source);
+  }
   if (const JsonValue* winds = Member(root, "winds")) {
     if (!winds->is_array()) Fail("winds", "must be a list of layers");
     for (std::size_t i = 0; i < winds->size(); ++i) {
@@ -275,6 +381,15 @@ Json Number(double value) {
   return rounded;
 }
 
+void WriteLayerWind(const LayerWind& wind, const Units& u, Json& object) {
+  if (const auto* directed = std::get_if<DirectedWind>(&wind)) {
+    object["speed"] = Number(FromKnots(directed->speed, u.speed));
+    object["from"] = directed->from;
+  } else {
+    object["headwind"] = Number(FromKnots(std::get<Headwind>(wind).component, u.speed));
+  }
+}
+
 }  // namespace
 
 ReadLoad ReadLoadText(std::string_view text) {
@@ -309,20 +424,47 @@ std::string WriteLoadText(const Load& load) {
                    {"speed", UnitName(u.speed)}};
   root["aircraft"] = {{"indicatedAirspeed", Number(FromKnots(load.indicatedAirspeed, u.speed))},
                       {"exitAltitude", Number(FromFeet(load.exitAltitude, u.altitude))}};
-  if (load.jumpRunHeading) root["jumpRunHeading"] = *load.jumpRunHeading;
+  if (load.jumpRunHeading) {
+    const auto magnetic = MagneticHeadingOf(load);
+    root["jumpRunHeading"] = load.headingReference == HeadingReference::Magnetic && magnetic
+                                 ? Number(*magnetic)
+                                 : Json(*load.jumpRunHeading);
+  }
+  if (load.headingReference == HeadingReference::Magnetic) root["headingReference"] = "magnetic";
+  if (load.magneticVariation) root["magneticVariation"] = *load.magneticVariation;
+  if (load.dropZone) {
+    const DropZone& zone = *load.dropZone;
+    Json object = Json::object();
+    if (!zone.name.empty()) object["name"] = zone.name;
+    if (zone.latitude) object["latitude"] = *zone.latitude;
+    if (zone.longitude) object["longitude"] = *zone.longitude;
+    if (zone.elevation) object["elevation"] = Number(FromFeet(*zone.elevation, u.altitude));
+    root["dropZone"] = object;
+  }
+  if (HasWindLevels(load)) {
+    Json levels = Json::array();
+    for (const WindLevel& level : load.windLevels) {
+      Json object = {{"altitude", Number(FromFeet(level.altitude, u.altitude))}};
+      WriteLayerWind(level.wind, u, object);
+      levels.push_back(object);
+    }
+    root["windLevels"] = levels;
+  }
+  if (load.windSource) {
+    Json object = Json::object();
+    for (const auto& [name, member] : SourceFields()) {
+      if (!((*load.windSource).*member).empty()) object[name] = (*load.windSource).*member;
+    }
+    root["windSource"] = object;
+  }
   Json winds = Json::array();
   for (const WindLayer& layer : load.winds) {
     Json object = Json::object();
     if (layer.above) object["above"] = Number(FromFeet(*layer.above, u.altitude));
-    if (const auto* directed = std::get_if<DirectedWind>(&layer.wind)) {
-      object["speed"] = Number(FromKnots(directed->speed, u.speed));
-      object["from"] = directed->from;
-    } else {
-      object["headwind"] = Number(FromKnots(std::get<Headwind>(layer.wind).component, u.speed));
-    }
+    WriteLayerWind(layer.wind, u, object);
     winds.push_back(object);
   }
-  root["winds"] = winds;
+  if (!HasWindLevels(load)) root["winds"] = winds;
   root["targetSeparation"] = Number(FromFeet(load.targetSeparation, u.distance));
   root["minimumDelay"] = load.minimumDelay;
   Json groups = Json::array();

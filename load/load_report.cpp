@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "load/load_limits.h"
+#include "load/number_text.h"
 
 namespace tarnwick::load {
 namespace {
@@ -87,7 +88,60 @@ PairRow PairRowOf(const Load& load, const PairResult& p) {
   return row;
 }
 
+LevelRow LevelRowOf(const WindLevel& level, const Units& u) {
+  LevelRow row;
+  row.altitude = Show(Quantity::Altitude, level.altitude, u);
+  if (const auto* directed = std::get_if<DirectedWind>(&level.wind)) {
+    row.speed = Show(Quantity::Speed, directed->speed, u);
+    row.from = Show(Quantity::Direction, directed->from, u);
+  } else {
+    row.headwind = Show(Quantity::Speed, std::get<Headwind>(level.wind).component, u);
+  }
+  return row;
+}
+
+std::string DegreesText(double degrees, const Units& u) {
+  return Show(Quantity::Direction, degrees, u).number + "\u00b0";
+}
+
+std::string JumpRunLine(const Load& load) {
+  if (!load.jumpRunHeading) return {};
+  std::string line = "Jump run " + DegreesText(*load.jumpRunHeading, load.units) + " true";
+  if (const auto magnetic = MagneticHeadingOf(load)) {
+    line += " (" + DegreesText(*magnetic, load.units) + " magnetic)";
+  }
+  return line;
+}
+
+std::string DropZoneLine(const Load& load) {
+  if (!load.dropZone) return {};
+  const DropZone& zone = *load.dropZone;
+  std::vector<std::string> parts;
+  if (!zone.name.empty()) parts.push_back(zone.name);
+  if (zone.latitude && zone.longitude) {
+    parts.push_back(NumberText(*zone.latitude) + ", " + NumberText(*zone.longitude));
+  }
+  if (zone.elevation) {
+    parts.push_back("elevation " + Show(Quantity::Altitude, *zone.elevation, load.units).text);
+  }
+  std::string line = "Drop zone:";
+  for (std::size_t k = 0; k < parts.size(); ++k) line += (k == 0 ? " " : ", ") + parts[k];
+  return line;
+}
+
 }  // namespace
+
+std::string WindSourceLine(const WindSource& source) {
+  std::string line = "Winds:";
+  for (const std::string* part : {&source.format, &source.station}) {
+    if (!part->empty()) line += " " + *part;
+  }
+  for (const std::string* part : {&source.model, &source.issued, &source.valid}) {
+    if (!part->empty()) line += ", " + *part;
+  }
+  if (!source.note.empty()) line += "; " + source.note;
+  return line;
+}
 
 LoadReport MakeLoadReport(const LoadOutcome& outcome) {
   const Load& load = outcome.flown;
@@ -134,6 +188,10 @@ LoadReport MakeLoadReport(const LoadOutcome& outcome) {
     report.bestOrder = BestOrderReportOf(outcome.given, *outcome.bestOrder, outcome.givenPlan);
   }
   for (const Warning& w : outcome.warnings) report.warnings.push_back(w.message);
+  for (const WindLevel& level : load.windLevels) report.windLevels.push_back(LevelRowOf(level, u));
+  if (load.windSource) report.windSourceLine = WindSourceLine(*load.windSource);
+  report.jumpRunLine = JumpRunLine(load);
+  report.dropZoneLine = DropZoneLine(load);
   return report;
 }
 

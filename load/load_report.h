@@ -65,6 +65,13 @@ struct BestOrderReport {
   std::optional<ShownQuantity> givenJumpRun;  // the given order's; none when a gap is unmet
 };
 
+// One wind level in the load's units.
+struct LevelRow {
+  ShownQuantity altitude;                    // msl
+  std::optional<ShownQuantity> speed, from;  // a level given with a direction
+  std::optional<ShownQuantity> headwind;     // a level given as a headwind, negative: tailwind
+};
+
 // What every view of a load's outcome shows (the text table, the window, the briefing sheet),
 // in the load's display units with each number written once by its quantity's rule.
 struct LoadReport {
@@ -85,7 +92,18 @@ struct LoadReport {
   std::optional<PlanReport> recommendation;
   std::optional<BestOrderReport> bestOrder;  // names in the given load's order
   std::vector<std::string> warnings;
+  std::vector<LevelRow> windLevels;  // from the top down; empty when the winds are layers
+  // The lines below hold the file's and the forecast's text as given: each view escapes them.
+  // "Winds: winds aloft bulletin DEN, DATA BASED ON 131200Z, VALID ..."; empty without a source.
+  std::string windSourceLine;
+  // "Jump run 270° true (259° magnetic)", magnetic once a variation is given; empty without one.
+  std::string jumpRunLine;
+  // "Drop zone: Meadow, 39.57, -104.85, elevation 5500 ft"; empty without one.
+  std::string dropZoneLine;
 };
+
+// The report's line of a wind source, as above.
+std::string WindSourceLine(const WindSource& source);
 
 LoadReport MakeLoadReport(const LoadOutcome& outcome);
 

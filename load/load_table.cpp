@@ -143,12 +143,35 @@ void WriteBestOrder(std::ostream& out, const BestOrderReport& best) {
       << "; the given order: " << JumpRunText(best.givenJumpRun) << "\n";
 }
 
+// A level as the table lists it: "12000: 35 from 260", "3000: headwind 12".
+std::string LevelText(const LevelRow& level) {
+  std::string text = level.altitude.number + ": ";
+  if (level.headwind) return text + "headwind " + level.headwind->number;
+  return text + level.speed->number + " from " + level.from->number;
+}
+
+// What the load flies in: the jump run, the drop zone, the wind source and levels.
+void WriteSetting(std::ostream& out, const LoadReport& report) {
+  for (const std::string* line :
+       {&report.jumpRunLine, &report.dropZoneLine, &report.windSourceLine}) {
+    if (!line->empty()) out << Wrapped(PrintableText(*line), kLineWidth, 4);
+  }
+  if (report.windLevels.empty()) return;
+  std::string line = "Wind levels (" + UnitOf(Quantity::Altitude, report.units) +
+                     " msl: " + UnitOf(Quantity::Speed, report.units) + " from deg):";
+  for (std::size_t k = 0; k < report.windLevels.size(); ++k) {
+    line += (k == 0 ? " " : "; ") + LevelText(report.windLevels[k]);
+  }
+  out << Wrapped(line, kLineWidth, 4);
+}
+
 }  // namespace
 
 std::string LoadTableText(const LoadOutcome& outcome) {
   const LoadReport report = MakeLoadReport(outcome);
   std::ostringstream out;
   if (!report.name.empty()) out << Wrapped("Load: " + PrintableText(report.name), kLineWidth, 6);
+  WriteSetting(out, report);
   WriteGroups(out, report);
   WritePairs(out, report);
   if (report.recommendation) WriteRecommendation(out, report);

@@ -28,6 +28,28 @@ std::string ResultJsonText(const LoadOutcome& outcome) {
   root["units"] = {{"altitude", UnitName(u.altitude)},
                    {"distance", UnitName(u.distance)},
                    {"speed", UnitName(u.speed)}};
+  // The levels flown, in the load's units, and where they came from; null with layers.
+  root["windLevels"] = nullptr;
+  if (HasWindLevels(load)) {
+    Json levels = Json::array();
+    for (const WindLevel& level : WindLevelsOf(load)) {
+      Json object = {{"altitude", Number(FromFeet(level.altitude, u.altitude))}};
+      if (const auto* directed = std::get_if<DirectedWind>(&level.wind)) {
+        object["speed"] = Number(FromKnots(directed->speed, u.speed));
+        object["from"] = Number(directed->from);
+      } else {
+        object["headwind"] = Number(FromKnots(std::get<Headwind>(level.wind).component, u.speed));
+      }
+      levels.push_back(object);
+    }
+    root["windLevels"] = levels;
+  }
+  root["windSource"] = nullptr;
+  if (load.windSource) {
+    const WindSource& s = *load.windSource;
+    root["windSource"] = {{"format", s.format}, {"station", s.station}, {"model", s.model},
+                          {"issued", s.issued}, {"valid", s.valid},     {"note", s.note}};
+  }
   Json groups = Json::array();
   for (std::size_t k = 0; k < flight.groups.size(); ++k) {
     const GroupResult& g = flight.groups[k];

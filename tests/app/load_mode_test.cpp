@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <fstream>
 #include <iterator>
@@ -18,6 +19,7 @@
 
 #include "app/command_line.h"
 #include "app/headless.h"
+#include "load/load_file.h"
 #include "output/descriptor_stream.h"
 #include "tests/file_size_limit.h"
 
@@ -200,6 +202,66 @@ TEST(LoadMode, ResultsThatCannotBeWrittenAreAFailure) {
     EXPECT_EQ(err.str(), "tarnwick: cannot write to standard output: No space left on device\n");
   }
   close(full);
+}
+
+}  // namespace
+}  // namespace tarnwick
+
+namespace tarnwick {
+namespace {
+
+// A bulletin as its published description lays it out: DEN's low levels blank (too close to
+// its ground), 9900 light and variable, 7325 a direction code above 50 (230 degrees, 125 kt).
+const std::string kBulletin = R"(DATA BASED ON 131200Z
+VALID 131800Z   FOR USE 1400-2100Z. TEMPS NEG ABV 24000
+
+FT  3000    6000    9000   12000   18000
+ABI 2415 2418+15 2422+09 2327+03 2541-09
+DEN              9900+10 2729+02 7325-12
+)";
+
+TEST(LoadMode, WindsFromAForecastReplaceTheLayersAndAreSavedWithTheLoad) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const auto path = [&dir](const char* name) { return dir.filePath(name).toStdString(); };
+  std::string text = kLoadText;
+  text.replace(text.find(R"("winds")"), 0, R"("jumpRunHeading": 270, )");
+  Write(path("load.json"), text);
+  Write(path("fb.txt"), kBulletin);
+
+  const Output run = RunLoad({"--load", path("load.json"), "--winds", path("fb.txt"), "--station",
+                              "den", "--save-load", path("saved.json")});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("Winds: winds aloft bulletin DEN, DATA BASED ON 131200Z"),
+            std::string::npos)
+      << run.out;
+  const load::ReadLoad saved = load::ReadLoadFile(path("saved.json"));
+  ASSERT_TRUE(saved.load) << saved.error;
+  EXPECT_TRUE(saved.load->winds.empty());
+  ASSERT_EQ(saved.load->windLevels.size(), 3u);  // 18000, 12000, 9000 ft
+  const auto& top = std::get<load::DirectedWind>(saved.load->windLevels[0].wind);
+  EXPECT_EQ(saved.load->windLevels[0].altitude, 18000);
+  EXPECT_EQ(top.speed, 125);
+  EXPECT_EQ(top.from, 230);
+  EXPECT_EQ(std::get<load::DirectedWind>(saved.load->windLevels[2].wind).speed, 0);
+
+  // Refusals: one line, status 2, and no load written.
+  const std::vector<std::vector<std::string>> refused = {
+      {"--load", path("load.json"), "--winds", path("fb.txt")},  // two stations, none chosen
+      {"--load", path("load.json"), "--winds", path("missing.txt")},
+      {"--load", path("load.json"), "--winds", path("load.json"), "--save-load", path("x.json")},
+      {"--load", path("load.json"), "--station", "DEN"},
+      {"--load", path("load.json"), "--winds", path("fb.txt"), "--station", "DEN", "--save-load",
+       dir.path().toStdString()},
+  };
+  for (const auto& args : refused) ExpectOneRefusal(RunLoad(args), args.back());
+  EXPECT_FALSE(QFile::exists(dir.filePath("x.json")));
+  // Without a jump run heading the levels' directions cannot be flown.
+  Write(path("no-heading.json"), kLoadText);
+  const Output noHeading =
+      RunLoad({"--load", path("no-heading.json"), "--winds", path("fb.txt"), "--station", "DEN"});
+  ExpectOneRefusal(noHeading, "no heading");
+  EXPECT_NE(noHeading.err.find("needs jumpRunHeading"), std::string::npos) << noHeading.err;
 }
 
 }  // namespace

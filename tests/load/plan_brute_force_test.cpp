@@ -106,6 +106,21 @@ TEST(PlanBruteForce, ThreeGroupsWithOwnOpeningsAndCrosswind) {
   ExpectPlanIsBruteForce(load, 200);
 }
 
+TEST(PlanBruteForce, ThreeGroupsUnderInterpolatedWindLevels) {
+  // The shifted flight must ask the same wind profile as the whole flight, or its exact replay
+  // of the positions would not be the flight's.
+  Load load = Base(0);
+  load.winds.clear();
+  load.jumpRunHeading = 90;
+  load.windLevels = {{13000, DirectedWind{45, 100}},
+                     {9000, DirectedWind{30, 60}},
+                     {5000, DirectedWind{12, 150}},
+                     {1000, Headwind{-4}}};
+  load.groups = {GroupOf(Kind::Fast, 0), GroupOf(Kind::Slow, 0, 4500),
+                 GroupOf(Kind::Slow, 0, 3500)};
+  ExpectPlanIsBruteForce(load, 200);
+}
+
 TEST(PlanBruteForce, UnreachableGapNamesTheGroupInTheWay) {
   Load load = Base(0);
   load.targetSeparation = 20000;  // no delay up to 60 s gives that
