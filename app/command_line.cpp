@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <chrono>
 #include <functional>
 #include <set>
 #include <string_view>
 
 #include "app/exit_status.h"
 #include "entry/input_table.h"
+#include "forecast_fetch/forecast_fetcher.h"
 #include "load/load_limits.h"
 #include "output/printable_text.h"
 #include "sim/decimal_text.h"
@@ -164,6 +166,17 @@ void AddLoadMode(Rules& rules) {
            "lands in slow air must not be on top of the group before it."},
       {"--best-order", &LoadCommand::bestOrder, "add the exit order with the shortest jump run"},
       {"--json", &LoadCommand::json, "print the result as JSON instead of a table"},
+      {"--forecast", &LoadCommand::forecast,
+       "replace the load's winds, before planning, with the levels of the forecast service "
+       "(the open forecast API, or the address in " +
+           std::string(kForecastUrlVariable) +
+           ") for the drop zone's latitude and longitude at the hour nearest now (or "
+           "--forecast-time). The load needs a drop zone position. Any failure (no network, no "
+           "answer within " +
+           std::to_string(
+               std::chrono::duration_cast<std::chrono::seconds>(kForecastTimeout).count()) +
+           " s, an HTTP error, an answer without the levels) is one line and status 2, and "
+           "nothing is planned."},
   };
   for (const auto& s : switches) {
     rules.push_back({.name = s.name,
@@ -192,6 +205,20 @@ void AddLoadMode(Rules& rules) {
        "warnings and both pictures (with --recommend, at the recommended delays). The table is "
        "printed only once the sheet is written."},
   };
+  rules.push_back({.name = "--forecast-time",
+                   .value = OptionRule::Value::Required,
+                   .valueHint = ": a time in UTC such as 2026-06-13T15:00Z",
+                   .apply =
+                       [](Gathered& g, const std::string& value) {
+                         g.line.load.forecastTime = value;
+                         return std::string();
+                       },
+                   .goesWith = Mode::Load,
+                   .section = Section::Load,
+                   .usage = "--forecast-time TIME",
+                   .meaning = "with --forecast: the time the forecast is for, in UTC "
+                              "(2026-06-13T15:00Z); the forecast's hour nearest it is taken, "
+                              "and one more than an hour away is refused"});
   for (const auto& f : files) {
     rules.push_back({.name = f.name,
                      .value = OptionRule::Value::Required,
@@ -417,6 +444,7 @@ std::string ResolveMode(Gathered& g) {
       return companion->name + " goes with " + ModeOption(*companion->goesWith);
     }
   }
+  if (line.load.forecastTime && !line.load.forecast) return "--forecast-time goes with --forecast";
   return {};
 }
 

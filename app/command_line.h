@@ -20,6 +20,8 @@ struct LoadCommand {
   bool bestOrder = false;    // --best-order: the exit order with the shortest jump run
   bool json = false;         // --json: the result as JSON instead of the table
   std::string briefingFile;  // --briefing FILE: the briefing sheet to write; empty for none
+  bool forecast = false;     // --forecast: the winds fetched for the load's drop zone
+  std::optional<std::string> forecastTime;  // --forecast-time TIME, as given
 };
 
 struct CommandLine {

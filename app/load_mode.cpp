@@ -1,17 +1,21 @@
 #include "app/load_mode.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <ostream>
 
 #include "app/exit_status.h"
 #include "briefing/briefing_file.h"
 #include "briefing/briefing_sheet.h"
+#include "forecast_fetch/forecast_fetcher.h"
 #include "load/load_file.h"
 #include "load/load_outcome.h"
 #include "load/load_table.h"
 #include "load/result_json.h"
 #include "load_pictures/tracks_of_flight.h"
 #include "output/printable_text.h"
+#include "winds/forecast_answer.h"
+#include "winds/load_winds.h"
 
 namespace tarnwick {
 namespace {
@@ -19,6 +23,25 @@ namespace {
 int Refuse(std::ostream& err, const std::string& message) {
   err << "tarnwick: " << message << '\n';
   return exit_status::kUnusable;
+}
+
+// The load's winds replaced by the forecast fetched for its drop zone; the one-line reason
+// when they cannot be, the load then as it was.
+std::string ReplaceWithForecast(const LoadCommand& command, load::Load& load) {
+  if (QCoreApplication::instance() == nullptr) return "fetching needs the Qt application";
+  const winds::ForecastAskReading reading =
+      winds::ForecastAskFor(load, command.forecastTime, winds::CurrentTime());
+  if (!reading.ask) return reading.error;
+  ForecastFetcher fetcher;
+  const winds::WindImport fetched = fetcher.Fetch(*reading.ask);
+  const auto unchanged = [](const std::string& why) {
+    return why + "; the load's winds are unchanged and nothing was planned";
+  };
+  if (!fetched.winds) return unchanged(fetched.error);
+  winds::LoadWithLevels replaced = winds::WithWindLevels(load, *fetched.winds);
+  if (!replaced.load) return unchanged(replaced.error);
+  load = std::move(*replaced.load);
+  return {};
 }
 
 }  // namespace
@@ -36,8 +59,12 @@ int RunLoadMode(const LoadCommand& command, std::ostream& out, std::ostream& err
     }
   }
 
-  const load::ReadLoad read = readFile(command.file);
+  load::ReadLoad read = readFile(command.file);
   if (!read.load) return Refuse(err, read.error);
+  if (command.forecast) {
+    std::string problem = ReplaceWithForecast(command, *read.load);
+    if (!problem.empty()) return Refuse(err, "--forecast: " + problem);
+  }
 
   // One plan for everything printed and drawn: with a sheet, the flight also records the
   // tracks its pictures show.

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "output/input_file.h"
 #include "output/printable_text.h"
 #include "winds/forecast_query.h"
 #include "winds/text_lines.h"
@@ -35,7 +36,7 @@ bool OnThisMachine(const QString& host) {
 }
 
 std::string SizeLimitText() {
-  return std::to_string(winds::limits::kMaxTextBytes / (1024 * 1024)) + " MiB";
+  return ByteCountText(winds::limits::kMaxTextBytes);
 }
 
 std::string SecondsText(std::chrono::milliseconds time) {

@@ -1,6 +1,7 @@
 #include "winds/forecast_answer.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <numbers>
 
@@ -19,11 +20,36 @@ double Radians(double degrees) {
   return degrees * std::numbers::pi / 180;
 }
 
+}  // namespace
+
 std::string PositionText(GeoPosition position) {
   return load::NumberText(position.latitude) + ", " + load::NumberText(position.longitude);
 }
 
-}  // namespace
+ForecastAskReading ForecastAskFor(const load::Load& load,
+                                  const std::optional<std::string>& forecastTime, UtcSeconds now) {
+  if (!load.dropZone || !load.dropZone->latitude || !load.dropZone->longitude) {
+    return {std::nullopt,
+            "the load gives no drop zone position (dropZone.latitude and dropZone.longitude), "
+            "and the forecast is fetched for it"};
+  }
+  ForecastAsk ask;
+  ask.dropZone = {*load.dropZone->latitude, *load.dropZone->longitude};
+  ask.dropZoneElevation = load.dropZone->elevation;
+  ask.time = NearestHour(now);
+  if (forecastTime) {
+    const TimeReading reading = ParseForecastTime(*forecastTime);
+    if (!reading.time) return {std::nullopt, reading.error};
+    ask.time = *reading.time;
+  }
+  return {ask, {}};
+}
+
+UtcSeconds CurrentTime() {
+  return std::chrono::duration_cast<std::chrono::seconds>(
+             std::chrono::system_clock::now().time_since_epoch())
+      .count();
+}
 
 UtcSeconds NearestHour(UtcSeconds now) {
   const UtcSeconds shifted = now + kHour / 2;

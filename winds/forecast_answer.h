@@ -1,8 +1,10 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
+#include "load/load_model.h"
 #include "winds/utc_time.h"
 #include "winds/wind_import.h"
 
@@ -15,6 +17,22 @@ struct ForecastAsk {
   UtcSeconds time = 0;                      // --forecast-time, or now to the nearest hour
   std::optional<double> dropZoneElevation;  // ft msl; levels below it are left out
 };
+
+// The forecast a load asks for: at its drop zone's position and for its elevation, at
+// `forecastTime` (ParseForecastTime's form) or, without one, `now` to the nearest hour.
+// Refused in one line when the load has no drop zone position or the time cannot be read.
+struct ForecastAskReading {
+  std::optional<ForecastAsk> ask;
+  std::string error;
+};
+ForecastAskReading ForecastAskFor(const load::Load& load,
+                                  const std::optional<std::string>& forecastTime, UtcSeconds now);
+
+// "39.57, -104.85", as the sources write a position.
+std::string PositionText(GeoPosition position);
+
+// The current time, from the system clock.
+UtcSeconds CurrentTime();
 
 // The hour a forecast is asked for when no time is given: `now` to the nearest hour.
 UtcSeconds NearestHour(UtcSeconds now);
