@@ -59,18 +59,22 @@ Output RunLoad(const std::vector<std::string>& args) {
   return result;
 }
 
-// Runs the mode with a reader that hands out kLoadText and counts how often it is asked.
-Output RunCounting(const std::vector<std::string>& args, int& reads) {
-  const LoadFileReader reader = [&reads](const std::string&) {
-    ++reads;
-    return load::ReadLoadText(kLoadText);
-  };
+// Runs the mode with `reader`.
+Output RunReading(const std::vector<std::string>& args, const LoadFileReader& reader) {
   std::ostringstream out, err;
   Output result;
   result.status = RunLoadMode(CommandOf(args), out, err, reader);
   result.out = out.str();
   result.err = err.str();
   return result;
+}
+
+// Runs the mode with a reader that hands out kLoadText and counts how often it is asked.
+Output RunCounting(const std::vector<std::string>& args, int& reads) {
+  return RunReading(args, [&reads](const std::string&) {
+    ++reads;
+    return load::ReadLoadText(kLoadText);
+  });
 }
 
 std::string Contents(const std::string& path) {
@@ -212,18 +216,12 @@ TEST(LoadMode, TheForecastReplacesTheWindsOrNothingIsPlanned) {
   ASSERT_TRUE(server.Listening());
   qputenv(kForecastUrlVariable, server.Address().toUtf8());
   const auto run = [](bool atDropZone, const std::vector<std::string>& args) {
-    const LoadFileReader reader = [atDropZone](const std::string&) {
+    return RunReading(args, [atDropZone](const std::string&) {
       load::ReadLoad read = load::ReadLoadText(kLoadText);
       read.load->jumpRunHeading = 90;  // the levels give directions
       if (atDropZone) read.load->dropZone = load::DropZone{"Test", 39.57, -104.85, 5000};
       return read;
-    };
-    std::ostringstream out, err;
-    Output result;
-    result.status = RunLoadMode(CommandOf(args), out, err, reader);
-    result.out = out.str();
-    result.err = err.str();
-    return result;
+    });
   };
   const std::vector<std::string> args = {"--load", "f.json", "--forecast", "--forecast-time",
                                          "2026-06-13T15:00Z"};

@@ -37,6 +37,16 @@ load::Load AtTheDropZone() {
   return load;
 }
 
+// A window on AtTheDropZone() whose Winds menu's errors are collected in `errors`.
+struct Planner {
+  explicit Planner(QStringList& errors) {
+    window.SetSynchronous(true);
+    QVERIFY(window.StartWith(AtTheDropZone()));
+    window.WindsImport().showError = [&errors](QWidget*, const QString& m) { errors << m; };
+  }
+  LoadPlannerWindow window;
+};
+
 }  // namespace
 
 class WindsMenuTest : public QObject {
@@ -49,9 +59,9 @@ class WindsMenuTest : public QObject {
   }
 
   void aPastedBulletinAsksForItsStationOnceAndIsOneUndoStep() {
-    LoadPlannerWindow window;
-    window.SetSynchronous(true);
-    QVERIFY(window.StartWith(AtTheDropZone()));
+    QStringList errors;
+    Planner planner(errors);
+    LoadPlannerWindow& window = planner.window;
     WindsMenu& menu = window.WindsImport();
     QStringList offered;
     QString lastShown;
@@ -60,8 +70,6 @@ class WindsMenuTest : public QObject {
       lastShown = last;
       return QStringLiteral("ABI");
     };
-    QStringList errors;
-    menu.showError = [&](QWidget*, const QString& message) { errors << message; };
     QApplication::clipboard()->setText(QString::fromLatin1(kBulletin));
     menu.PasteWinds();
     QCOMPARE(errors, QStringList());
@@ -89,9 +97,9 @@ class WindsMenuTest : public QObject {
   }
 
   void aFileThatIsNoForecastChangesNothing() {
-    LoadPlannerWindow window;
-    window.SetSynchronous(true);
-    QVERIFY(window.StartWith(AtTheDropZone()));
+    QStringList errors;
+    Planner planner(errors);
+    LoadPlannerWindow& window = planner.window;
     WindsMenu& menu = window.WindsImport();
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("metar.txt"));
@@ -100,8 +108,6 @@ class WindsMenuTest : public QObject {
     file.write("METAR KDEN 131753Z\n");
     file.close();
     menu.askWindsFileName = [&](QWidget*) { return path; };
-    QStringList errors;
-    menu.showError = [&](QWidget*, const QString& message) { errors << message; };
     menu.ImportFile();
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors[0].startsWith(QStringLiteral("The winds were not imported: \"metar.txt\": the "
@@ -114,13 +120,11 @@ class WindsMenuTest : public QObject {
   void theForecastArrivesWhileTheWindowWorksAndCanBeCancelled() {
     test::ReplayServer server;
     QVERIFY(server.Listening());
-    LoadPlannerWindow window;
-    window.SetSynchronous(true);
-    QVERIFY(window.StartWith(AtTheDropZone()));
+    QStringList errors;
+    Planner planner(errors);
+    LoadPlannerWindow& window = planner.window;
     WindsMenu& menu = window.WindsImport();
     menu.Fetcher().SetBaseAddress(server.Address());
-    QStringList errors;
-    menu.showError = [&](QWidget*, const QString& message) { errors << message; };
 
     // Cancelled while the service is silent: nothing changes, and no error.
     server.StaySilent();
