@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <chrono>
 #include <functional>
 #include <set>
 #include <string_view>
 
 #include "app/exit_status.h"
 #include "entry/input_table.h"
+#include "forecast_fetch/forecast_fetcher.h"
 #include "load/load_limits.h"
 #include "output/printable_text.h"
 #include "sim/decimal_text.h"
@@ -164,6 +166,17 @@ void AddLoadMode(Rules& rules) {
            "lands in slow air must not be on top of the group before it."},
       {"--best-order", &LoadCommand::bestOrder, "add the exit order with the shortest jump run"},
       {"--json", &LoadCommand::json, "print the result as JSON instead of a table"},
+      {"--forecast", &LoadCommand::forecast,
+       "replace the load's winds, before planning, with the levels of the forecast service "
+       "(the open forecast API, or the address in " +
+           std::string(kForecastUrlVariable) +
+           ") for the drop zone's latitude and longitude at the hour nearest now (or "
+           "--forecast-time). The load needs a drop zone position. Any failure (no network, no "
+           "answer within " +
+           std::to_string(
+               std::chrono::duration_cast<std::chrono::seconds>(kForecastTimeout).count()) +
+           " s, an HTTP error, an answer without the levels) is one line and status 2, and "
+           "nothing is planned."},
   };
   for (const auto& s : switches) {
     rules.push_back({.name = s.name,
@@ -201,8 +214,9 @@ void AddLoadMode(Rules& rules) {
        "one."},
       {"--forecast-time", &LoadCommand::forecastTime, ": a time such as 2026-06-13T15:00Z",
        "--forecast-time TIME",
-       "with --winds: the time in UTC (2026-06-13T15:00Z) whose forecast is taken from a text "
-       "of several hours; a forecast more than an hour from it is refused."},
+       "with --winds or --forecast: the time in UTC (2026-06-13T15:00Z) whose forecast is "
+       "taken (from a text of several hours, or the hour fetched); a forecast more than an "
+       "hour from it is refused."},
       {"--save-load", &LoadCommand::saveLoadFile, ": a file name", "--save-load OUT.json",
        "also write the load as planned (its winds, levels and source, and with --recommend "
        "the called delays) as a load file."},
@@ -431,6 +445,12 @@ std::string ResolveMode(Gathered& g) {
     if (line.mode != *companion->goesWith) {
       return companion->name + " goes with " + ModeOption(*companion->goesWith);
     }
+  }
+  const LoadCommand& load = line.load;
+  if (!load.windsFile.empty() && load.forecast) return "--winds and --forecast cannot be combined";
+  if (!load.station.empty() && load.windsFile.empty()) return "--station goes with --winds";
+  if (!load.forecastTime.empty() && load.windsFile.empty() && !load.forecast) {
+    return "--forecast-time goes with --winds or --forecast";
   }
   return {};
 }

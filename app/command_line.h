@@ -24,6 +24,7 @@ struct LoadCommand {
   std::string station;       // --station ID: the bulletin's station, as given
   std::string forecastTime;  // --forecast-time TIME: the forecast's time, as given
   std::string saveLoadFile;  // --save-load FILE: the load as planned, written back; empty: none
+  bool forecast = false;     // --forecast: the winds fetched for the load's drop zone
 };
 
 struct CommandLine {

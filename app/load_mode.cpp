@@ -1,11 +1,13 @@
 #include "app/load_mode.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <ostream>
 
 #include "app/exit_status.h"
 #include "briefing/briefing_file.h"
 #include "briefing/briefing_sheet.h"
+#include "forecast_fetch/forecast_fetcher.h"
 #include "load/load_file.h"
 #include "load/load_outcome.h"
 #include "load/load_table.h"
@@ -14,6 +16,7 @@
 #include "output/input_file.h"
 #include "output/output_file.h"
 #include "output/printable_text.h"
+#include "winds/forecast_answer.h"
 #include "winds/load_winds.h"
 #include "winds/wind_import.h"
 #include "winds/winds_limits.h"
@@ -44,16 +47,32 @@ winds::LoadWithLevels WithForecastFile(const load::Load& load, const LoadCommand
   return replaced;
 }
 
+// The load's winds replaced by the forecast fetched for its drop zone; the one-line reason
+// when they cannot be, the load then as it was.
+std::string ReplaceWithForecast(const LoadCommand& command, load::Load& load) {
+  if (QCoreApplication::instance() == nullptr) return "fetching needs the Qt application";
+  const winds::ForecastAskReading reading = winds::ForecastAskFor(
+      load,
+      command.forecastTime.empty() ? std::nullopt
+                                   : std::optional<std::string>(command.forecastTime),
+      winds::CurrentTime());
+  if (!reading.ask) return reading.error;
+  ForecastFetcher fetcher;
+  const winds::WindImport fetched = fetcher.Fetch(*reading.ask);
+  const auto unchanged = [](const std::string& why) {
+    return why + "; the load's winds are unchanged and nothing was planned";
+  };
+  if (!fetched.winds) return unchanged(fetched.error);
+  winds::LoadWithLevels replaced = winds::WithWindLevels(load, *fetched.winds);
+  if (!replaced.load) return unchanged(replaced.error);
+  load = std::move(*replaced.load);
+  return {};
+}
+
 }  // namespace
 
 int RunLoadMode(const LoadCommand& command, std::ostream& out, std::ostream& err,
                 const LoadFileReader& readFile) {
-  if (command.windsFile.empty()) {
-    for (const auto& [given, option] : {std::pair{&command.station, "--station"},
-                                        std::pair{&command.forecastTime, "--forecast-time"}}) {
-      if (!given->empty()) return Refuse(err, std::string(option) + " goes with --winds");
-    }
-  }
   const bool briefing = !command.briefingFile.empty();
   // Refused before the work, not after a plan that may take a while.
   if (briefing) {
@@ -65,13 +84,17 @@ int RunLoadMode(const LoadCommand& command, std::ostream& out, std::ostream& err
     }
   }
 
-  const load::ReadLoad read = readFile(command.file);
+  load::ReadLoad read = readFile(command.file);
   if (!read.load) return Refuse(err, read.error);
   load::Load load = *read.load;
   if (!command.windsFile.empty()) {
     winds::LoadWithLevels replaced = WithForecastFile(load, command);
     if (!replaced.load) return Refuse(err, replaced.error);
     load = std::move(*replaced.load);
+  }
+  if (command.forecast) {
+    std::string problem = ReplaceWithForecast(command, load);
+    if (!problem.empty()) return Refuse(err, "--forecast: " + problem);
   }
 
   // One plan for everything printed and drawn: with a sheet, the flight also records the

@@ -1,6 +1,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QStringList>
 #include <csignal>
@@ -34,6 +35,18 @@ int RefuseCommandLine(const std::string& error) {
   return exit_status::kUnusable;
 }
 
+// Qt keeps references to argc and argv for the application's lifetime; the program's own
+// arguments are not Qt's to read.
+int& QtArgc() {
+  static int argc = 1;
+  return argc;
+}
+char** QtArgv() {
+  static char name[] = "tarnwick";
+  static char* argv[] = {name, nullptr};
+  return argv;
+}
+
 // The modes without windows. Only those that draw a picture need Qt's painting, and they get it
 // on the offscreen platform whatever display the session has or names: results never wait for,
 // or fail for want of, a screen.
@@ -41,14 +54,9 @@ void StartOffscreenDrawing(std::optional<QGuiApplication>& application) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   // A desktop theme plugin may want the display the offscreen platform does without.
   qunsetenv("QT_QPA_PLATFORMTHEME");
-  // Qt keeps references to argc and argv for the application's lifetime; the program's own
-  // arguments are not Qt's to read.
-  static int argc = 1;
-  static char name[] = "tarnwick";
-  static char* argv[] = {name, nullptr};
   {
     const ApplicationStartGuard guard("cannot start Qt's offscreen drawing", "", true);
-    application.emplace(argc, argv);
+    application.emplace(QtArgc(), QtArgv());
   }
   KeepQtQuietButForErrors();
 }
@@ -56,9 +64,17 @@ void StartOffscreenDrawing(std::optional<QGuiApplication>& application) {
 int RunWithoutWindows(const CommandLine& line) {
   DescriptorStreamBuffer standardOutput(STDOUT_FILENO);
   std::ostream out(&standardOutput);
-  if (!DrawsPicture(line)) return RunHeadlessMode(line, out, std::cerr);
-  std::optional<QGuiApplication> application;
-  StartOffscreenDrawing(application);
+  if (DrawsPicture(line)) {
+    std::optional<QGuiApplication> application;
+    StartOffscreenDrawing(application);
+    return RunHeadlessMode(line, out, std::cerr);
+  }
+  if (line.load.forecast) {
+    // The forecast's fetch needs Qt's event loop, not its painting.
+    const QCoreApplication application(QtArgc(), QtArgv());
+    KeepQtQuietButForErrors();
+    return RunHeadlessMode(line, out, std::cerr);
+  }
   return RunHeadlessMode(line, out, std::cerr);
 }
 

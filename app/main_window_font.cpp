@@ -3,8 +3,8 @@
 #include <QStringList>
 
 #include "app/intro_text.h"
-#include "canvas/main_window_layout.h"
 #include "canvas/fit_font.h"
+#include "canvas/main_window_layout.h"
 #include "canvas/twips.h"
 
 namespace tarnwick {

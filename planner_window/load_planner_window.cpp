@@ -34,6 +34,7 @@
 #include "planner_window/result_models.h"
 #include "planner_window/save_changes_box.h"
 #include "planner_window/wind_table_model.h"
+#include "planner_window/winds_menu.h"
 
 namespace tarnwick {
 namespace {
@@ -229,6 +230,11 @@ void LoadPlannerWindow::BuildMenus() {
   edit->addActions({addGroup_, removeGroup_, moveGroupUp_, moveGroupDown_});
   edit->addSeparator();
   edit->addActions({addLayer_, removeLayer_});
+
+  windsMenu_ = new WindsMenu(*document_, this);
+  menuBar()->addMenu(windsMenu_->Menu());
+  statusBar()->addPermanentWidget(windsMenu_->ProgressNote());
+  connect(windsMenu_, &WindsMenu::note, this, &LoadPlannerWindow::Report);
 
   QMenu* plan = menuBar()->addMenu(QStringLiteral("&Plan"));
   plan->addAction(QStringLiteral("&Recommend Delays"), QKeySequence(Qt::CTRL | Qt::Key_R), this,

@@ -26,6 +26,7 @@ class LoadDocument;
 class LoadFieldEdit;
 class PairResultsModel;
 class WindTableModel;
+class WindsMenu;
 
 // "Tarnwick load planner": a whole load's inputs on the left (aircraft, jump run, winds aloft,
 // the groups in exit order, target and minimum delay, units), its answer on the right (each
@@ -77,6 +78,8 @@ class LoadPlannerWindow : public QMainWindow {
 
   GroupTableModel& Groups() { return *groups_; }
   WindTableModel& Winds() { return *winds_; }
+  // The Winds menu: imports, pastes and the fetched forecast, with their hooks.
+  WindsMenu& WindsImport() { return *windsMenu_; }
   GroupResultsModel& GroupResults() { return *groupResults_; }
   PairResultsModel& PairResults() { return *pairResults_; }
   QTableView* GroupView() const { return groupView_; }
@@ -130,6 +133,7 @@ class LoadPlannerWindow : public QMainWindow {
   std::unique_ptr<LoadDocument> document_;
   GroupTableModel* groups_ = nullptr;
   WindTableModel* winds_ = nullptr;
+  WindsMenu* windsMenu_ = nullptr;
   GroupResultsModel* groupResults_ = nullptr;
   PairResultsModel* pairResults_ = nullptr;
   std::shared_ptr<const LoadAnswer> answer_;

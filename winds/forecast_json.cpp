@@ -215,7 +215,11 @@ WindImport ReadResponse(const Json& root, const ImportOptions& options,
   if (const auto elevation = OptionalNumber(root, "elevation")) {
     surface = load::ToFeet(*elevation, load::LengthUnit::Metres);
   }
-  return FinishLevels(candidates, std::move(source), options, surface);
+  WindImport imported = FinishLevels(candidates, std::move(source), options, surface);
+  if (imported.winds && latitude && longitude) {
+    imported.winds->position = GeoPosition{*latitude, *longitude};
+  }
+  return imported;
 }
 
 }  // namespace

@@ -30,10 +30,19 @@ struct ImportOptions {
   std::optional<double> dropZoneElevation;  // ft msl; levels below it are left out
 };
 
+// A place on the globe, degrees, north and east positive.
+struct GeoPosition {
+  double latitude = 0;
+  double longitude = 0;
+};
+
 // Levels from the top down, at distinct altitudes, at least one.
 struct ImportedWinds {
   std::vector<WindLevelReading> levels;
   WindSource source;
+  // Where the levels stand, when the source gives it as numbers (a forecast response's grid
+  // point): a fetched forecast is checked against the place it was asked for.
+  std::optional<GeoPosition> position;
 };
 
 // The winds, or the one-line reason there are none.

@@ -57,7 +57,7 @@ WindImport FinishLevels(const std::vector<LevelCandidate>& candidates, WindSourc
                            [](const auto& a, const auto& b) { return a.altitude == b.altitude; }),
                levels.end());
   if (levels.empty()) return Refusal(NothingLeft(source, options));
-  return {ImportedWinds{std::move(levels), std::move(source)}, {}};
+  return {ImportedWinds{std::move(levels), std::move(source), std::nullopt}, {}};
 }
 
 }  // namespace tarnwick::winds

@@ -15,5 +15,8 @@ inline constexpr double kMaxLevelAltitude =
     load::limits::kMaxLevelAltitude;                 // ft msl; higher: left out
 inline constexpr int kMaxJsonDepth = 64;             // nested arrays and objects
 inline constexpr long long kMaxTimeDistance = 3600;  // s between an asked time and the one taken
+// km between a drop zone and the grid point of a forecast fetched for it: a coarse model's
+// nearest point lies within about 20 km; farther is another place's forecast.
+inline constexpr double kMaxGridDistance = 50;
 
 }  // namespace tarnwick::winds::limits

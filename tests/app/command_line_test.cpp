@@ -160,6 +160,15 @@ TEST(CommandLine, LoadOptionsAreRefusedLikeEveryOther) {
   EXPECT_EQ(ErrorOf({"--load="}), "--load needs a value: the load file");
   // A load option without --load.
   EXPECT_EQ(ErrorOf({"--json"}), "--json goes with --load");
+  EXPECT_EQ(ErrorOf({"--forecast"}), "--forecast goes with --load");
+  EXPECT_EQ(ErrorOf({"--load", "f.json", "--forecast-time", "2026-06-13T15:00Z"}),
+            "--forecast-time goes with --winds or --forecast");
+  EXPECT_EQ(ErrorOf({"--load", "f.json", "--station", "DEN"}), "--station goes with --winds");
+  EXPECT_EQ(ErrorOf({"--load", "f.json", "--winds", "w.txt", "--forecast"}),
+            "--winds and --forecast cannot be combined");
+  EXPECT_EQ(
+      Parse({"--load", "f", "--forecast", "--forecast-time=2026-06-13T15:00Z"}).load.forecastTime,
+      "2026-06-13T15:00Z");
   EXPECT_EQ(ErrorOf({"--report", "--recommend"}), "--recommend goes with --load");
   EXPECT_EQ(ErrorOf({"--sweep", "ias=80:90:5", "--briefing", "b.pdf"}),
             "--briefing goes with --load");

@@ -19,9 +19,12 @@
 
 #include "app/command_line.h"
 #include "app/headless.h"
+#include "forecast_fetch/forecast_fetcher.h"
 #include "load/load_file.h"
 #include "output/descriptor_stream.h"
 #include "tests/file_size_limit.h"
+#include "tests/forecast_fetch/recorded_response.h"
+#include "tests/forecast_fetch/replay_server.h"
 
 namespace tarnwick {
 namespace {
@@ -58,18 +61,22 @@ Output RunLoad(const std::vector<std::string>& args) {
   return result;
 }
 
-// Runs the mode with a reader that hands out kLoadText and counts how often it is asked.
-Output RunCounting(const std::vector<std::string>& args, int& reads) {
-  const LoadFileReader reader = [&reads](const std::string&) {
-    ++reads;
-    return load::ReadLoadText(kLoadText);
-  };
+// Runs the mode with `reader`.
+Output RunReading(const std::vector<std::string>& args, const LoadFileReader& reader) {
   std::ostringstream out, err;
   Output result;
   result.status = RunLoadMode(CommandOf(args), out, err, reader);
   result.out = out.str();
   result.err = err.str();
   return result;
+}
+
+// Runs the mode with a reader that hands out kLoadText and counts how often it is asked.
+Output RunCounting(const std::vector<std::string>& args, int& reads) {
+  return RunReading(args, [&reads](const std::string&) {
+    ++reads;
+    return load::ReadLoadText(kLoadText);
+  });
 }
 
 std::string Contents(const std::string& path) {
@@ -204,6 +211,45 @@ TEST(LoadMode, ResultsThatCannotBeWrittenAreAFailure) {
   close(full);
 }
 
+// --forecast: the test load at a drop zone (or none), its winds fetched from a service on this
+// machine; a fetch that fails is one line and nothing planned.
+TEST(LoadMode, TheForecastReplacesTheWindsOrNothingIsPlanned) {
+  test::ReplayServer server;
+  ASSERT_TRUE(server.Listening());
+  qputenv(kForecastUrlVariable, server.Address().toUtf8());
+  const auto run = [](bool atDropZone, const std::vector<std::string>& args) {
+    return RunReading(args, [atDropZone](const std::string&) {
+      load::ReadLoad read = load::ReadLoadText(kLoadText);
+      read.load->jumpRunHeading = 90;  // the levels give directions
+      if (atDropZone) read.load->dropZone = load::DropZone{"Test", 39.57, -104.85, 5000};
+      return read;
+    });
+  };
+  const std::vector<std::string> args = {"--load", "f.json", "--forecast", "--forecast-time",
+                                         "2026-06-13T15:00Z"};
+
+  const Output nowhere = run(false, args);
+  ExpectOneRefusal(nowhere, "no drop zone");
+  EXPECT_NE(nowhere.err.find("--forecast: the load gives no drop zone position"), std::string::npos)
+      << nowhere.err;
+  EXPECT_EQ(server.Requests(), 0);
+
+  server.Answer("500 Internal Server Error", "{}");
+  const Output failed = run(true, args);
+  ExpectOneRefusal(failed, "HTTP 500");
+  EXPECT_EQ(failed.err,
+            "tarnwick: --forecast: the forecast service at 127.0.0.1 answered HTTP 500 Internal "
+            "Server Error; the load's winds are unchanged and nothing was planned\n");
+
+  server.Answer("200 OK", test::RecordedResponse());
+  const Output planned = run(true, args);
+  EXPECT_EQ(planned.status, 0) << planned.err;
+  EXPECT_EQ(planned.err, "");
+  EXPECT_NE(planned.out.find("Charlie Tandem"), std::string::npos);
+  EXPECT_EQ(server.Requests(), 2);
+  qunsetenv(kForecastUrlVariable);
+}
+
 }  // namespace
 }  // namespace tarnwick
 
@@ -250,7 +296,6 @@ TEST(LoadMode, WindsFromAForecastReplaceTheLayersAndAreSavedWithTheLoad) {
       {"--load", path("load.json"), "--winds", path("fb.txt")},  // two stations, none chosen
       {"--load", path("load.json"), "--winds", path("missing.txt")},
       {"--load", path("load.json"), "--winds", path("load.json"), "--save-load", path("x.json")},
-      {"--load", path("load.json"), "--station", "DEN"},
       {"--load", path("load.json"), "--winds", path("fb.txt"), "--station", "DEN", "--save-load",
        dir.path().toStdString()},
   };

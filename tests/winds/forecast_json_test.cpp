@@ -8,12 +8,14 @@
 
 #include "tests/comma_locale.h"
 #include "tests/winds/winds_test_support.h"
+#include "winds/forecast_answer.h"
 #include "winds/forecast_query.h"
 #include "winds/utc_time.h"
 
 namespace tarnwick::winds {
 namespace {
 
+using test::Edited;
 using test::ExpectLevel;
 using test::Imported;
 using test::kFeetPerSecondPerKnot;
@@ -154,6 +156,37 @@ TEST(ForecastQuery, NumbersReadAndWriteAlikeUnderACommaLocale) {
   EXPECT_NE(query.find("latitude=39.57&longitude=-104.85&"), std::string::npos);
   ASSERT_EQ(winds.levels.size(), 1u);
   EXPECT_DOUBLE_EQ(winds.levels[0].speed, 37040 / test::kMetre / 3600 / kFeetPerSecondPerKnot);
+}
+
+TEST(ForecastAnswer, TheHourAskedAndTheDistanceToTheGridPoint) {
+  // Without a time: now to the nearest hour, half an hour up.
+  const UtcSeconds at1500 = *TimeOf(2026, 6, 13, 15, 0, 0);
+  EXPECT_EQ(NearestHour(at1500 + 29 * 60 + 59), at1500);
+  EXPECT_EQ(NearestHour(at1500 + 30 * 60), at1500 + 3600);
+  EXPECT_EQ(NearestHour(-1), 0);
+  // A degree of latitude on the mean sphere is 6371 km x pi / 180; across the date line the
+  // short way round, half a degree of the equator.
+  EXPECT_NEAR(GroundDistance({39, -104.85}, {40, -104.85}), 6371 * 3.141592653589793 / 180, 1e-9);
+  EXPECT_NEAR(GroundDistance({0, 179.75}, {0, -179.75}), 6371 * 3.141592653589793 / 360, 1e-9);
+}
+
+TEST(ForecastAnswer, OnlyAForecastForThePlaceAsked) {
+  ForecastAsk ask;
+  ask.dropZone = {39.57, -104.85};
+  ask.time = *TimeOf(2026, 6, 13, 15, 0, 0);
+  const WindImport taken = ImportForecastAnswer(Response("kn"), ask);
+  ASSERT_TRUE(taken.winds) << taken.error;
+  EXPECT_EQ(taken.winds->source.note,
+            "fetched for 39.57, -104.85 at 2026-06-13T15:00Z; the forecast's grid point lies 0 km "
+            "from it");
+  ask.dropZone = {39.57, -105.5};  // 0.65 degrees of longitude at 39.57 N: about 56 km
+  EXPECT_EQ(ImportForecastAnswer(Response("kn"), ask).error,
+            "the forecast service answered for 39.57, -104.85, 55.7 km from the drop zone at "
+            "39.57, -105.5; a forecast for another place is not taken");
+  EXPECT_EQ(ImportForecastAnswer("FT 3000 6000\nABC 2415 2418", ask).error,
+            "the forecast service's answer is not a forecast response: it begins \"FT 3000 6000\"");
+  EXPECT_EQ(ImportForecastAnswer(Edited(Response("kn"), R"("latitude": 39.57, )", ""), ask).error,
+            "the forecast service's answer does not say for which place it is");
 }
 
 }  // namespace
