@@ -26,6 +26,16 @@ inline constexpr int kMaxGroups = 32;                  // groups in one load
 inline constexpr int kMaxWindLayers = 64;              // layers in one load: plenty, and cheap
 inline constexpr int kMaxNameLength = 100;             // characters of a load's or group's name
 
+// The spot.
+inline constexpr double kMaxJumpRunOffset = 20000;      // ft either side of the landing area
+inline constexpr double kMaxCanopyAirspeed = 60;        // kt
+inline constexpr double kMaxSinkRate = 60;              // ft/s; a sink rate is above 0
+inline constexpr double kMaxPatternAltitude = 5000;     // ft above the landing area
+inline constexpr double kMaxReachFactor = 1;            // above 0: the whole still-air range
+inline constexpr double kLowOpeningAboveGround = 2500;  // ft above the landing area: warned
+inline constexpr double kBestOffsetSpan = 3000;  // ft: --best-offset tries this far each side
+inline constexpr double kBestOffsetStep = 50;    // ft between the offsets it tries
+
 // A load file is a few kilobytes. Anything larger is refused unread; the size is counted while
 // reading, since a growing file or a device reports none that can be trusted.
 inline constexpr std::size_t kMaxLoadFileBytes = 4 * 1024 * 1024;
