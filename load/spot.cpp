@@ -3,14 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 #include "load/load_limits.h"
 
 namespace tarnwick::load {
 namespace {
 
-constexpr double kMetresPerFoot = 0.3048;
 // The recommended green light is found to well within the foot the report promises.
 constexpr double kGreenLightTolerance = 0.01;  // ft
 
@@ -131,9 +129,7 @@ SpotPoint PointOnJumpRun(const Load& load, const LoadFlight& flight, double alon
   const auto landingArea = LandingAreaPosition(load);
   const auto heading = TrueJumpRunHeading(load);
   if (landingArea && heading) {
-    const double bearing = std::atan2(offset, along) * 180 / std::numbers::pi;
-    point.position =
-        PositionFrom(*landingArea, *heading + bearing, std::hypot(along, offset) * kMetresPerFoot);
+    point.position = GroundFramePosition(*landingArea, *heading, along, offset);
   }
   return point;
 }
