@@ -6,7 +6,7 @@
 #include "load/geo_position.h"
 #include "load/load_flight.h"
 #include "load/load_model.h"
-#include "load/wind_profile.h"
+#include "load/drift.h"
 
 namespace tarnwick::load {
 

@@ -8,7 +8,7 @@
 
 #include "load/geo_position.h"
 #include "load/load_outcome.h"
-#include "load/wind_profile.h"
+#include "load/drift.h"
 #include "sim/constants.h"
 #include "tests/load/load_test_support.h"
 

@@ -1,4 +1,4 @@
-#include "load/wind_profile.h"
+#include "load/drift.h"
 
 #include <algorithm>
 #include <utility>
