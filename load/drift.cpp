@@ -30,6 +30,23 @@ std::vector<WindPiece> LayerPieces(const Load& load, double bottom, double top) 
   return pieces;
 }
 
+// The levels' pieces: the wind is continuous and linear between two neighbouring levels, and
+// constant beyond the highest and the lowest, so between the band's ends and the levels within
+// it each piece is linear, and the wind at its two ends is WindAt's there.
+std::vector<WindPiece> LevelPieces(const Load& load, double bottom, double top) {
+  std::vector<double> heights{bottom, top};
+  for (const WindLevel& level : WindLevelsOf(load)) {
+    if (level.altitude > bottom && level.altitude < top) heights.push_back(level.altitude);
+  }
+  std::sort(heights.begin(), heights.end());
+  std::vector<WindPiece> pieces;
+  for (std::size_t i = 0; i + 1 < heights.size(); ++i) {
+    pieces.push_back({heights[i], heights[i + 1], VelocityOf(WindAt(load, heights[i])),
+                      VelocityOf(WindAt(load, heights[i + 1]))});
+  }
+  return pieces;
+}
+
 // The integral of one piece's wind over [from, to] within it: the trapezoid of the wind at the
 // two ends, exact for a linear wind.
 WindVelocity PieceIntegral(const WindPiece& piece, double from, double to) {
@@ -47,9 +64,7 @@ WindVelocity PieceIntegral(const WindPiece& piece, double from, double to) {
 }  // namespace
 
 std::vector<WindPiece> WindPieces(const Load& load, double bottom, double top) {
-  // Wind levels, when a load holds them, give their pieces here: one per span between two
-  // levels (their winds at its ends) and a constant piece beyond the highest and the lowest.
-  return LayerPieces(load, bottom, top);
+  return HasWindLevels(load) ? LevelPieces(load, bottom, top) : LayerPieces(load, bottom, top);
 }
 
 WindVelocity DriftIntegral(const Load& load, double from, double to) {

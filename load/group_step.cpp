@@ -16,11 +16,11 @@ GroupState AtTheDoor(const Load& load, const AircraftMotion& aircraft) {
   return state;
 }
 
-void StepGroup(GroupState& g, const Load& load, const Group& group, double dragArea,
+void StepGroup(GroupState& g, const WindProfile& winds, const Group& group, double dragArea,
                const AircraftMotion& aircraft, bool aboard) {
   CrossSpeedChange change;
   if (g.altitude < group.openingAltitude) {
-    const TrackWind wind = WindAt(load, g.altitude);
+    const TrackWind wind = winds.At(g.altitude, g.windHint);
     g.verticalSpeed = kCanopySinkRate;
     g.groundSpeed = static_cast<float>(-wind.headwind);
     g.crossGroundSpeed = static_cast<float>(wind.cross);
@@ -38,7 +38,7 @@ void StepGroup(GroupState& g, const Load& load, const Group& group, double dragA
   g.crossGroundSpeed = static_cast<float>(g.crossGroundSpeed - change.crossDecrement);
 
   // Ground speed carries across a layer's base; the speed through the air jumps.
-  const TrackWind wind = WindAt(load, g.altitude);
+  const TrackWind wind = winds.At(g.altitude, g.windHint);
   g.airSpeed = g.groundSpeed + wind.headwind;
   g.crossAirSpeed = g.crossGroundSpeed - wind.cross;
 

@@ -2,6 +2,7 @@
 
 #include "load/load_model.h"
 #include "load/separations.h"
+#include "load/wind_profile.h"
 
 namespace tarnwick::load {
 
@@ -17,14 +18,16 @@ struct GroupState {
   double crossAirSpeed = 0;
   double verticalSpeed = 0;
   bool pulled = false;
+  WindProfile::Hint windHint = 0;  // where its last wind lookup ended
 };
 
 // A group at the door: at exit altitude with the aircraft's speeds.
 GroupState AtTheDoor(const Load& load, const AircraftMotion& aircraft);
 
 // One group's turn in one step: under canopy below its opening altitude, else aboard while
-// `aboard`, else free fall; then the move with the new speeds.
-void StepGroup(GroupState& g, const Load& load, const Group& group, double dragArea,
+// `aboard`, else free fall; then the move with the new speeds, in the winds of the load's
+// profile at the altitude at the start of the step.
+void StepGroup(GroupState& g, const WindProfile& winds, const Group& group, double dragArea,
                const AircraftMotion& aircraft, bool aboard);
 
 }  // namespace tarnwick::load

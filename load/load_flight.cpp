@@ -39,6 +39,7 @@ LoadFlight FlyLoad(const Load& load, const FlightOptions& options) {
   flight.aircraftGroundSpeed = aircraft.groundSpeed;
   flight.groups.resize(count);
 
+  const WindProfile winds(load);
   std::vector<double> dragArea(count);
   std::vector<GroupState> states(count);
   double exitTime = 0;
@@ -74,7 +75,7 @@ LoadFlight FlyLoad(const Load& load, const FlightOptions& options) {
         exited[k] = true;
         flight.groups[k].exitStep = step;
       }
-      StepGroup(states[k], load, load.groups[k], dragArea[k], aircraft, aboard);
+      StepGroup(states[k], winds, load.groups[k], dragArea[k], aircraft, aboard);
     }
     aircraftDownrange = aircraft.groundSpeed * kTimeStep + aircraftDownrange;
 

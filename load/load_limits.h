@@ -25,6 +25,13 @@ inline constexpr int kMaxExhaustiveGroups = 8;         // best order: every orde
 inline constexpr int kMaxGroups = 32;                  // groups in one load
 inline constexpr int kMaxWindLayers = 64;              // layers in one load: plenty, and cheap
 inline constexpr int kMaxNameLength = 100;             // characters of a load's or group's name
+// Wind levels, from a forecast or typed: a forecast reaches far higher and faster than a jump.
+inline constexpr int kMaxWindLevels = 64;               // levels in one load
+inline constexpr double kMaxLevelSpeed = 250;           // kt, any level's speed or component
+inline constexpr double kMaxLevelAltitude = 60000;      // ft msl
+inline constexpr double kMaxMagneticVariation = 180;    // degrees either way
+inline constexpr double kMinDropZoneElevation = -1500;  // ft msl: the lowest ground on land
+inline constexpr int kMaxSourceTextLength = 200;        // characters of each field of a wind source
 
 // The spot.
 inline constexpr double kMaxJumpRunOffset = 20000;      // ft either side of the landing area

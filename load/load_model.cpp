@@ -5,6 +5,7 @@
 
 #include "load/load_limits.h"
 #include "load/number_text.h"
+#include "load/wind_profile.h"
 #include "output/printable_text.h"
 #include "sim/constants.h"
 #include "sim/dynamics.h"
@@ -85,6 +86,24 @@ std::optional<std::string> SpotProblem(const Load& load) {
   return std::nullopt;
 }
 
+// A layer's or level's wind: its speed or component within `maxSpeed` kt, its direction a
+// bearing, and a direction only with a jump run heading.
+std::optional<std::string> LayerWindProblem(const LayerWind& wind, double maxSpeed,
+                                            const Load& load, const std::string& field) {
+  const Units& units = load.units;
+  if (const auto* directed = std::get_if<DirectedWind>(&wind)) {
+    if (!Within(directed->speed, 0, maxSpeed)) {
+      return field + ".speed: must lie from 0 to " + SpeedText(maxSpeed, units);
+    }
+    if (!Within(directed->from, 0, kFullCircle)) return field + ".from: must lie from 0 to 360";
+    if (!load.jumpRunHeading) return field + ".from: a wind direction needs jumpRunHeading";
+  } else if (!Within(std::get<Headwind>(wind).component, -maxSpeed, maxSpeed)) {
+    return field + ".headwind: must lie from -" + SpeedText(maxSpeed, units) + " to " +
+           SpeedText(maxSpeed, units);
+  }
+  return std::nullopt;
+}
+
 std::optional<std::string> WindProblem(const Load& load) {
   const Units& units = load.units;
   for (std::size_t i = 0; i < load.winds.size(); ++i) {
@@ -102,22 +121,91 @@ std::optional<std::string> WindProblem(const Load& load) {
         return field + ".above: bases must fall strictly from the top down";
       }
     }
-    if (const auto* directed = std::get_if<DirectedWind>(&layer.wind)) {
-      if (!Within(directed->speed, 0, limits::kMaxLayerSpeed)) {
-        return field + ".speed: must lie from 0 to " + SpeedText(limits::kMaxLayerSpeed, units);
-      }
-      if (!Within(directed->from, 0, kFullCircle)) return field + ".from: must lie from 0 to 360";
-      if (!load.jumpRunHeading) return field + ".from: a wind direction needs jumpRunHeading";
-    } else if (!Within(std::get<Headwind>(layer.wind).component, -limits::kMaxLayerSpeed,
-                       limits::kMaxLayerSpeed)) {
-      return field + ".headwind: must lie from -" + SpeedText(limits::kMaxLayerSpeed, units) +
-             " to " + SpeedText(limits::kMaxLayerSpeed, units);
+    if (auto problem = LayerWindProblem(layer.wind, limits::kMaxLayerSpeed, load, field)) {
+      return problem;
     }
   }
   return std::nullopt;
 }
 
+std::optional<std::string> LevelsProblem(const Load& load) {
+  if (load.windLevels.empty()) {
+    if (load.windSource) return "windSource: goes with windLevels only";
+    return std::nullopt;
+  }
+  if (!load.winds.empty())
+    return "windLevels: a load gives its winds as layers or as levels, not both";
+  if (load.windLevels.size() > static_cast<std::size_t>(limits::kMaxWindLevels)) {
+    return "windLevels: at most " + std::to_string(limits::kMaxWindLevels) + " levels";
+  }
+  for (std::size_t i = 0; i < load.windLevels.size(); ++i) {
+    const std::string field = "windLevels[" + std::to_string(i) + "]";
+    if (auto problem = WindLevelProblem(load.windLevels[i], load, field)) return problem;
+    if (i > 0 && !(load.windLevels[i].altitude < load.windLevels[i - 1].altitude)) {
+      return field + ".altitude: levels must stand at distinct altitudes, from the top down";
+    }
+  }
+  if (load.windSource) {
+    const WindSource& source = *load.windSource;
+    for (const auto& [name, text] : {std::pair{"format", &source.format},
+                                     {"station", &source.station},
+                                     {"model", &source.model},
+                                     {"issued", &source.issued},
+                                     {"valid", &source.valid},
+                                     {"note", &source.note}}) {
+      if (CharacterCount(*text) > static_cast<std::size_t>(limits::kMaxSourceTextLength)) {
+        return std::string("windSource.") + name + ": must be at most " +
+               std::to_string(limits::kMaxSourceTextLength) + " characters long";
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> HeadingProblem(const Load& load) {
+  if (load.jumpRunHeading && !Within(*load.jumpRunHeading, 0, kFullCircle)) {
+    return "jumpRunHeading: must lie from 0 to 360";
+  }
+  if (load.magneticVariation && !Within(*load.magneticVariation, -limits::kMaxMagneticVariation,
+                                        limits::kMaxMagneticVariation)) {
+    return "magneticVariation: must lie from -" + NumberText(limits::kMaxMagneticVariation) +
+           " to " + NumberText(limits::kMaxMagneticVariation);
+  }
+  if (load.headingReference == HeadingReference::Magnetic && !load.magneticVariation) {
+    return "headingReference: a magnetic heading needs magneticVariation";
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> DropZoneProblem(const Load& load) {
+  if (!load.dropZone) return std::nullopt;
+  const DropZone& zone = *load.dropZone;
+  if (auto problem = NameProblem(zone.name)) return "dropZone.name: " + *problem;
+  if (zone.latitude && !Within(*zone.latitude, -90, 90)) {
+    return "dropZone.latitude: must lie from -90 to 90";
+  }
+  if (zone.longitude && !Within(*zone.longitude, -180, 180)) {
+    return "dropZone.longitude: must lie from -180 to 180";
+  }
+  if (zone.elevation &&
+      !Within(*zone.elevation, limits::kMinDropZoneElevation, limits::kMaxExitAltitude)) {
+    return "dropZone.elevation: must lie from " +
+           AltitudeText(limits::kMinDropZoneElevation, load.units) + " to " +
+           AltitudeText(limits::kMaxExitAltitude, load.units);
+  }
+  return std::nullopt;
+}
+
 }  // namespace
+
+std::optional<std::string> WindLevelProblem(const WindLevel& level, const Load& load,
+                                            const std::string& field) {
+  if (!Within(level.altitude, 0, limits::kMaxLevelAltitude)) {
+    return field + ".altitude: must lie from 0 to " +
+           AltitudeText(limits::kMaxLevelAltitude, load.units);
+  }
+  return LayerWindProblem(level.wind, limits::kMaxLevelSpeed, load, field);
+}
 
 std::optional<std::string> NameProblem(std::string_view name) {
   if (CharacterCount(name) <= static_cast<std::size_t>(limits::kMaxNameLength)) return std::nullopt;
@@ -147,14 +235,37 @@ double DragAreaOf(const FallRate& fallRate) {
   return model::kSlowDragArea;
 }
 
-TrackWind TrackWindOf(const WindLayer& layer, std::optional<double> jumpRunHeading) {
-  if (const auto* headwind = std::get_if<Headwind>(&layer.wind)) {
+TrackWind TrackWindOf(const LayerWind& wind, std::optional<double> jumpRunHeading) {
+  if (const auto* headwind = std::get_if<Headwind>(&wind)) {
     return {KnotsToFeetPerSecond(headwind->component), 0};
   }
-  const auto& directed = std::get<DirectedWind>(layer.wind);
+  const auto& directed = std::get<DirectedWind>(wind);
   const double angle = (directed.from - jumpRunHeading.value_or(0)) * std::numbers::pi / 180;
   const double speed = KnotsToFeetPerSecond(directed.speed);
   return {speed * std::cos(angle), -speed * std::sin(angle)};
+}
+
+TrackWind TrackWindOf(const WindLayer& layer, std::optional<double> jumpRunHeading) {
+  return TrackWindOf(layer.wind, jumpRunHeading);
+}
+
+bool HasWindLevels(const Load& load) {
+  return !load.windLevels.empty();
+}
+
+const std::vector<WindLevel>& WindLevelsOf(const Load& load) {
+  return load.windLevels;
+}
+
+double NormalizedHeading(double degrees) {
+  const double turned = std::fmod(degrees, kFullCircle);
+  const double heading = turned < 0 ? turned + kFullCircle : turned;
+  return heading >= kFullCircle ? 0 : heading;  // -1e-20 + 360 rounds to 360
+}
+
+std::optional<double> MagneticHeadingOf(const Load& load) {
+  if (!load.jumpRunHeading || !load.magneticVariation) return std::nullopt;
+  return NormalizedHeading(*load.jumpRunHeading - *load.magneticVariation);
 }
 
 std::optional<std::size_t> LayerAt(const std::vector<WindLayer>& winds, double altitude) {
@@ -174,15 +285,13 @@ const Canopy& CanopyOf(const Load& load, std::size_t index) {
   return own ? *own : load.canopy;
 }
 
-double LandingAreaElevation(const Load& /*load*/) {
-  // Without a drop zone in the load the landing area lies at sea level. A drop zone's
-  // elevation, once the load holds one, is read here and nowhere else.
-  return 0;
+double LandingAreaElevation(const Load& load) {
+  // Without a drop zone's elevation the landing area lies at sea level.
+  return load.dropZone ? load.dropZone->elevation.value_or(0) : 0;
 }
 
 TrackWind WindAt(const Load& load, double altitude) {
-  const auto layer = LayerAt(load.winds, altitude);
-  return layer ? TrackWindOf(load.winds[*layer], load.jumpRunHeading) : TrackWind{};
+  return WindProfile(load).At(altitude);
 }
 
 std::optional<std::string> LoadProblem(const Load& load) {
@@ -196,13 +305,13 @@ std::optional<std::string> LoadProblem(const Load& load) {
     return "aircraft.exitAltitude: must lie above 0 and up to " +
            AltitudeText(limits::kMaxExitAltitude, units);
   }
-  if (load.jumpRunHeading && !Within(*load.jumpRunHeading, 0, kFullCircle)) {
-    return "jumpRunHeading: must lie from 0 to 360";
-  }
+  if (auto problem = HeadingProblem(load)) return problem;
   if (load.winds.size() > static_cast<std::size_t>(limits::kMaxWindLayers)) {
     return "winds: at most " + std::to_string(limits::kMaxWindLayers) + " layers";
   }
   if (auto problem = WindProblem(load)) return problem;
+  if (auto problem = LevelsProblem(load)) return problem;
+  if (auto problem = DropZoneProblem(load)) return problem;
   // Without a crosswind the aircraft flies the jump run at any airspeed, even none.
   const TrackWind exitWind = WindAt(load, load.exitAltitude);
   if (exitWind.cross != 0 &&

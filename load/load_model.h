@@ -41,6 +41,36 @@ struct WindLayer {
   LayerWind wind;               // calm unless given
 };
 
+// The wind at one altitude of a profile given by levels (a forecast's); between two levels the
+// wind's along- and cross-track components change linearly with altitude (WindAt).
+struct WindLevel {
+  double altitude = 0;  // ft msl
+  LayerWind wind;       // as a layer's: a headwind, or a speed and the direction it blows from
+};
+
+// How the file gives the jump run heading. The load flies the true heading; a magnetic one is
+// kept as given so that it is written back and shown as the pilot flies it.
+enum class HeadingReference { True, Magnetic };
+
+// Where the load jumps; every field may be missing.
+struct DropZone {
+  std::string name;
+  std::optional<double> latitude;   // degrees, north positive, -90 to 90
+  std::optional<double> longitude;  // degrees, east positive, -180 to 180
+  std::optional<double> elevation;  // ft msl
+};
+
+// Where a load's wind levels came from, as the source states it; a field is empty when not
+// given. The forecast readers (winds/) fill it in; every view shows it, escaped.
+struct WindSource {
+  std::string format;   // "winds aloft bulletin", "sounding", "forecast API"
+  std::string station;  // a station id, or "39.57, -104.85" for a position
+  std::string model;    // "RAOB", "RAP", ...
+  std::string issued;   // "DATA BASED ON 131200Z"
+  std::string valid;    // "VALID 131800Z FOR USE 1400-2100Z", or the time taken
+  std::string note;     // what the user must know about the levels
+};
+
 struct FallRate {
   enum class Kind { Slow, Fast, DragArea, TerminalSpeed };
   Kind kind = Kind::Slow;
@@ -74,7 +104,13 @@ struct Load {
   double indicatedAirspeed = 80;               // kt
   double exitAltitude = kDefaultExitAltitude;  // ft msl
   std::optional<double> jumpRunHeading;        // degrees true, needed by winds with a direction
-  std::vector<WindLayer> winds;                // empty: calm air
+  HeadingReference headingReference = HeadingReference::True;  // as the file gives the heading
+  std::optional<double> magneticVariation;  // degrees, east positive: true = magnetic + variation
+  // The winds: layers or levels, never both (LoadProblem); both empty: calm air.
+  std::vector<WindLayer> winds;
+  std::vector<WindLevel> windLevels;     // from the top down, at distinct altitudes
+  std::optional<WindSource> windSource;  // where the levels came from
+  std::optional<DropZone> dropZone;
   double targetSeparation = kDefaultTargetSeparation;  // ft
   double minimumDelay = kDefaultMinimumDelay;          // s
   std::vector<Group> groups;                           // in exit order
@@ -97,12 +133,27 @@ struct TrackWind {
   double headwind = 0;  // the component against the aircraft's direction of flight
   double cross = 0;     // the wind's velocity towards the right of the track
 };
+TrackWind TrackWindOf(const LayerWind& wind, std::optional<double> jumpRunHeading);
 TrackWind TrackWindOf(const WindLayer& layer, std::optional<double> jumpRunHeading);
+
+// Whether the load's winds are given as levels, and those levels (empty for layers).
+bool HasWindLevels(const Load& load);
+const std::vector<WindLevel>& WindLevelsOf(const Load& load);
+
+// The jump run heading as a magnetic compass reads it, when the load has a heading and a
+// magnetic variation: true - variation, from 0 to below 360.
+std::optional<double> MagneticHeadingOf(const Load& load);
+
+// A heading in degrees brought to 0 to below 360.
+double NormalizedHeading(double degrees);
 
 // The index of the layer that holds altitude h (none when there are no winds).
 std::optional<std::size_t> LayerAt(const std::vector<WindLayer>& winds, double altitude);
 
-// The wind at altitude h in track coordinates (calm without layers).
+// The wind at altitude h in track coordinates: the layer's that holds h, or between the two
+// levels that bracket h interpolated linearly (above the highest level the highest's, below
+// the lowest the lowest's); calm without winds. A flight asks a WindProfile
+// (load/wind_profile.h), which gives the same numbers faster.
 TrackWind WindAt(const Load& load, double altitude);
 
 // The aircraft's true airspeed in ft/s at the exit altitude, from its indicated airspeed in kt.
@@ -111,6 +162,11 @@ double TrueAirspeedAt(double indicatedAirspeed, double exitAltitude);
 // The first problem that keeps a load from being flown, as one line naming the field
 // ("winds[1].above: ...", a group's as GroupPlaceText does), or nothing when it can be flown.
 std::optional<std::string> LoadProblem(const Load& load);
+
+// Why a wind level cannot be flown, naming `field` ("windLevels[2].speed: ..."): its altitude
+// from 0 to limits::kMaxLevelAltitude, its wind as a layer's up to limits::kMaxLevelSpeed.
+std::optional<std::string> WindLevelProblem(const WindLevel& level, const Load& load,
+                                            const std::string& field);
 
 // Why `name` cannot name a load or a group (longer than limits::kMaxNameLength characters).
 std::optional<std::string> NameProblem(std::string_view name);

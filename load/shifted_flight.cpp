@@ -10,7 +10,7 @@ namespace tarnwick::load {
 using model::kTimeStep;
 
 GroupMotion::GroupMotion(const Load& load, const Group& group, const AircraftMotion& aircraft)
-    : load_(load),
+    : winds_(load),
       group_(group),
       aircraft_(aircraft),
       dragArea_(DragAreaOf(group.fallRate)),
@@ -21,7 +21,7 @@ GroupMotion::GroupMotion(const Load& load, const Group& group, const AircraftMot
 
 void GroupMotion::Extend(long i) {
   while (static_cast<long>(along_.size()) <= i) {
-    StepGroup(state_, load_, group_, dragArea_, aircraft_, false);
+    StepGroup(state_, winds_, group_, dragArea_, aircraft_, false);
     along_.push_back(state_.groundSpeed);
     cross_.push_back(state_.crossGroundSpeed);
     altitude_.push_back(state_.altitude);

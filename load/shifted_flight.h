@@ -52,7 +52,7 @@ class GroupMotion {
 
  private:
   void Extend(long i);
-  const Load& load_;
+  WindProfile winds_;
   const Group& group_;
   AircraftMotion aircraft_;
   double dragArea_;

@@ -12,15 +12,13 @@ namespace {
 // The recommended green light is found to well within the foot the report promises.
 constexpr double kGreenLightTolerance = 0.01;  // ft
 
-// The jump run's true heading, degrees; none when the load gives no heading.
-std::optional<double> TrueJumpRunHeading(const Load& load) {
-  return load.jumpRunHeading;
-}
-
-// The landing area's position on the ellipsoid; none when the load does not give it. Read here
-// and nowhere else, so that a drop zone's position, once the load holds one, reaches every use.
-std::optional<GeoPosition> LandingAreaPosition(const Load& /*load*/) {
-  return std::nullopt;
+// The landing area's position on the ellipsoid: the drop zone's, when the load gives both its
+// latitude and longitude.
+std::optional<GeoPosition> LandingAreaPosition(const Load& load) {
+  if (!load.dropZone || !load.dropZone->latitude || !load.dropZone->longitude) {
+    return std::nullopt;
+  }
+  return GeoPosition{*load.dropZone->latitude, *load.dropZone->longitude};
 }
 
 // One group's reach as the green light moves: its margin at green light g is
@@ -127,9 +125,9 @@ SpotPoint PointOnJumpRun(const Load& load, const LoadFlight& flight, double alon
   point.alongTrack = along;
   if (flight.aircraftGroundSpeed > 0) point.seconds = along / flight.aircraftGroundSpeed;
   const auto landingArea = LandingAreaPosition(load);
-  const auto heading = TrueJumpRunHeading(load);
-  if (landingArea && heading) {
-    point.position = GroundFramePosition(*landingArea, *heading, along, offset);
+  // The load keeps the jump run heading true, whichever way the file gave it.
+  if (landingArea && load.jumpRunHeading) {
+    point.position = GroundFramePosition(*landingArea, *load.jumpRunHeading, along, offset);
   }
   return point;
 }

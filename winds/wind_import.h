@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "load/load_model.h"
+
 // Wind levels read from the forecasts a jumpmaster can save or paste: the aviation winds aloft
 // bulletin, a sounding in the public sounding service's text format, and a response of the open
 // forecast API. The text's format is told by its content, never by a file name. Every text is
@@ -19,15 +21,8 @@ struct WindLevelReading {
   std::optional<double> temperature;  // degrees Celsius, kept for later use, not flown
 };
 
-// Where the levels came from, as the source states it; a field is empty when not given.
-struct WindSource {
-  std::string format;   // "winds aloft bulletin", "sounding", "forecast API"
-  std::string station;  // a station id, or "39.57, -104.85" for a position
-  std::string model;    // "RAOB", "RAP", ...
-  std::string issued;   // "DATA BASED ON 131200Z"
-  std::string valid;    // "VALID 131800Z FOR USE 1400-2100Z", or the time taken
-  std::string note;     // what the user must know about the levels
-};
+// Where the levels came from, as the source states it: the load keeps it with its levels.
+using WindSource = load::WindSource;
 
 struct ImportOptions {
   std::optional<std::string> station;       // a bulletin's station, any case

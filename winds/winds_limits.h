@@ -2,14 +2,18 @@
 
 #include <cstddef>
 
+#include "load/load_limits.h"
+
 // The ranges an imported wind level and the text it comes from must keep to. Each limit is
 // stated once, here; the readers, the fuzzer and the windows refer to these.
 namespace tarnwick::winds::limits {
 
 inline constexpr std::size_t kMaxTextBytes = 4 * 1024 * 1024;  // a file or a paste, 4 MiB
-inline constexpr double kMaxLevelSpeed = 250;                  // kt, any level's wind
-inline constexpr double kMaxLevelAltitude = 60000;             // ft msl; higher levels are left out
-inline constexpr int kMaxJsonDepth = 64;                       // nested arrays and objects
+// A level a load takes is a level a forecast may give: the load's limits are the one source.
+inline constexpr double kMaxLevelSpeed = load::limits::kMaxLevelSpeed;  // kt, any level's wind
+inline constexpr double kMaxLevelAltitude =
+    load::limits::kMaxLevelAltitude;                 // ft msl; higher: left out
+inline constexpr int kMaxJsonDepth = 64;             // nested arrays and objects
 inline constexpr long long kMaxTimeDistance = 3600;  // s between an asked time and the one taken
 
 }  // namespace tarnwick::winds::limits

@@ -6,9 +6,9 @@
 
 #include <cmath>
 
+#include "load/drift.h"
 #include "load/geo_position.h"
 #include "load/load_outcome.h"
-#include "load/drift.h"
 #include "sim/constants.h"
 #include "tests/load/load_test_support.h"
 
@@ -97,6 +97,41 @@ TEST(Spot, TwoLayersDriftByEachLayersWindTimesTheTimeSpentInIt) {
   EXPECT_EQ(low.canopyTime, 0);
   EXPECT_EQ(low.reachRadius, 0);
   EXPECT_EQ(low.drift.x, 0);
+}
+
+TEST(Spot, LevelsDriftByTheTrapezoidOnEachSpanAndTheEndWindsBeyond) {
+  // Headwind 20 kt at 4000 ft and 0 at 2000 ft, 8 kt tailwind at 500 ft. From 1000 ft to
+  // 5000 ft: 20 kt above 4000 ft, the mean of 20 and 0 from 2000 to 4000 ft, and from 1000 to
+  // 2000 ft the mean of 0 and the wind at 1000 ft, two thirds of the way to -8 kt.
+  Load load = OneGroup(5000);
+  load.windLevels = {{4000, Headwind{20}}, {2000, Headwind{0}}, {500, Headwind{-8}}};
+  const double atPattern = -8 * (2000.0 - 1000) / (2000 - 500);
+  const double headwindIntegral = 20 * 1000 + 10 * 2000 + 0.5 * atPattern * 1000;
+  EXPECT_NEAR(DriftIntegral(load, 1000, 5000).x, -headwindIntegral * kKnot, 1e-6);
+  EXPECT_NEAR(SpotOf(load).groups[0].drift.x, -headwindIntegral * kKnot / 14, 1e-6);
+}
+
+TEST(Spot, TheDropZoneSetsThePatternAltitudeTheGroundAndThePositions) {
+  Load load = OneGroup(8000);
+  load.jumpRunHeading = 90;
+  load.dropZone = DropZone{"Equator", 0, 10, 6000};
+  const Spot spot = SpotOf(load);
+  // Pattern altitude 7000 ft msl: 1000 ft under canopy.
+  EXPECT_NEAR(spot.groups[0].canopyTime, 1000.0 / 14, 1e-9);
+  // Eastbound along the equator the green light lies at its distance east of the landing area.
+  ASSERT_TRUE(spot.greenLight.position);
+  const GeoPosition expected = PositionFrom({0, 10}, spot.greenLight.alongTrack < 0 ? 270 : 90,
+                                            std::fabs(spot.greenLight.alongTrack) * 0.3048);
+  EXPECT_NEAR(spot.greenLight.position->latitude, expected.latitude, 1e-12);
+  EXPECT_NEAR(spot.greenLight.position->longitude, expected.longitude, 1e-12);
+  // Openings at or below the drop zone's elevation are refused; below 2500 ft above it, warned.
+  load.groups[0].openingAltitude = 6000;
+  EXPECT_NE(LoadProblem(load).value_or("").find("above the landing area (6000 ft)"),
+            std::string::npos);
+  load.groups[0].openingAltitude = 8000;
+  const auto warnings = PlanLoad(load, {}).warnings;
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_EQ(warnings[0].code, kOpeningLow);
 }
 
 TEST(Spot, AGroupThatMissesSidewaysHasNoGreenLight) {

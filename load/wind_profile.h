@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "load/load_model.h"
+
+namespace tarnwick::load {
+
+// A load's winds made ready for flying: each layer's or level's wind in track coordinates is
+// worked out once, and a lookup starts from where the last one of the same falling body ended,
+// since a body only sinks. Every flight and the planner's shifted flight ask this, so they fly
+// the same wind bit for bit; WindAt(load, h) is At(h) of the load's profile.
+class WindProfile {
+ public:
+  explicit WindProfile(const Load& load);
+
+  // Where a body's last lookup ended; start one at 0 (or anywhere: it is only a hint).
+  using Hint = std::size_t;
+
+  // The wind at altitude h.
+  TrackWind At(double altitude, Hint& hint) const;
+  TrackWind At(double altitude) const {
+    Hint hint = 0;
+    return At(altitude, hint);
+  }
+
+ private:
+  bool levels_ = false;
+  // Layers: the bases of every layer but the last, from the top down; the layer holding h is
+  // the number of bases at or above h. Levels: their altitudes from the top down; h lies in
+  // segment s, below s levels.
+  std::vector<double> altitudes_;
+  std::vector<TrackWind> winds_;  // per layer or level
+  // Levels: the change of each component per foot from level s to level s - 1 (index s).
+  std::vector<TrackWind> slopes_;
+};
+
+}  // namespace tarnwick::load
