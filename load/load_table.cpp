@@ -152,9 +152,12 @@ std::string SpotPointText(const SpotPointRow& point) {
 }
 
 void WriteSpot(std::ostream& out, const SpotReport& spot) {
-  out << "\nSpot (from abeam the landing area, negative before it; the jump run "
-      << spot.offset.text << (spot.offsetSearched ? ", the best offset," : "")
-      << " right of the landing area):\n";
+  out << "\n"
+      << Wrapped("Spot (the jump run " + spot.offset.text +
+                     (spot.offsetSearched ? ", the best offset," : "") +
+                     " right of the landing area; along it from abeam the landing area, negative "
+                     "before it):",
+                 kLineWidth, 2);
   out << "  green light: " << SpotPointText(spot.greenLight) << "\n";
   out << "  red light:   " << SpotPointText(spot.redLight) << "\n";
   out << "  every group back from green lights "

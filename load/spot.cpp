@@ -108,8 +108,9 @@ void ReachesOf(const Load& load, const LoadFlight& flight, std::vector<GroupReac
       const WindVelocity integral = DriftIntegral(load, pattern, opening);
       reach.drift = {integral.x / canopy.sinkRate, integral.y / canopy.sinkRate};
     }
-    reach.reachCentreX = -reach.drift.x;
-    reach.reachCentreY = -reach.drift.y;
+    // Against the drift; 0 - 0 is 0 where a negation would give -0.
+    reach.reachCentreX = 0.0 - reach.drift.x;
+    reach.reachCentreY = 0.0 - reach.drift.y;
     reach.reachRadius = load.reachFactor * KnotsToFeetPerSecond(canopy.airspeed) * reach.canopyTime;
     const GroupResult& result = flight.groups[k];
     terms.push_back({static_cast<double>(result.openingDownrange) + reach.drift.x,

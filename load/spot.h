@@ -3,10 +3,10 @@
 #include <optional>
 #include <vector>
 
+#include "load/drift.h"
 #include "load/geo_position.h"
 #include "load/load_flight.h"
 #include "load/load_model.h"
-#include "load/drift.h"
 
 namespace tarnwick::load {
 
