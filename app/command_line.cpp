@@ -165,6 +165,15 @@ void AddLoadMode(Rules& rules) {
            "delay exists because a group needs time to leave the door, and a fast group that "
            "lands in slow air must not be on top of the group before it."},
       {"--best-order", &LoadCommand::bestOrder, "add the exit order with the shortest jump run"},
+      {"--spot", &LoadCommand::spot,
+       "add the spot: the green light that leaves every group the most reach to fly its canopy "
+       "back to the landing area, the range of green lights that bring every group back, the red "
+       "light and each group's margin (with the drop zone's position, as latitude and longitude)"},
+      {"--best-offset", &LoadCommand::bestOffset,
+       "add the spot at the jump run offset, on a " +
+           ShortestText(static_cast<float>(load::limits::kBestOffsetStep)) + " ft grid within " +
+           ShortestText(static_cast<float>(load::limits::kBestOffsetSpan)) +
+           " ft either side of the landing area, with the largest least margin"},
       {"--json", &LoadCommand::json, "print the result as JSON instead of a table"},
       {"--forecast", &LoadCommand::forecast,
        "replace the load's winds, before planning, with the levels of the forecast service "

@@ -18,6 +18,8 @@ struct LoadCommand {
   std::string file;          // --load FILE: the load file
   bool recommend = false;    // --recommend: every delay recommended, the load flown at the calls
   bool bestOrder = false;    // --best-order: the exit order with the shortest jump run
+  bool spot = false;         // --spot: the green and red lights that bring every group back
+  bool bestOffset = false;   // --best-offset: the spot at the jump run offset that suits best
   bool json = false;         // --json: the result as JSON instead of the table
   std::string briefingFile;  // --briefing FILE: the briefing sheet to write; empty for none
   std::string windsFile;     // --winds FILE: a forecast whose levels replace the load's winds

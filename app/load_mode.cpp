@@ -102,6 +102,8 @@ int RunLoadMode(const LoadCommand& command, std::ostream& out, std::ostream& err
   load::LoadRequest request;
   request.recommend = command.recommend;
   request.bestOrder = command.bestOrder;
+  request.spot = command.spot;
+  request.bestOffset = command.bestOffset;
   if (briefing) request.flight = PictureFlightOptions();
   const load::LoadOutcome outcome = load::PlanLoad(load, request);
 

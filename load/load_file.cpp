@@ -158,6 +158,20 @@ LayerWind ReadLayerWind(const JsonValue& object, const Units& units, const std::
   return DirectedWind{ToKnots(*speed, units.speed), *from};
 }
 
+// A canopy object: each field given replaces the one of `base`, the load's canopy for a group.
+Canopy ReadCanopy(const JsonValue& value, const Units& units, const std::string& field,
+                  Canopy base) {
+  const JsonValue& object = ObjectAt(value, field);
+  OnlyKnownFields(object, field, {"airspeed", "sinkRate"});
+  if (auto airspeed = OptionalNumber(object, "airspeed", field)) {
+    base.airspeed = ToKnots(*airspeed, units.speed);
+  }
+  if (auto sink = OptionalNumber(object, "sinkRate", field)) {
+    base.sinkRate = ToFeet(*sink, units.altitude);
+  }
+  return base;
+}
+
 WindLayer ReadWindLayer(const JsonValue& value, const Units& units, const std::string& field) {
   const JsonValue& object = ObjectAt(value, field);
   OnlyKnownFields(object, field, {"above", "headwind", "speed", "from"});
@@ -275,7 +289,7 @@ Group ReadGroup(const JsonValue& value, std::size_t index, const Load& load) {
       if (auto problem = NameProblem(group.name)) Fail(path + ".name", *problem);
     }
     nameFit = true;
-    OnlyKnownFields(object, path, {"name", "fallRate", "openingAltitude", "delay"});
+    OnlyKnownFields(object, path, {"name", "fallRate", "openingAltitude", "delay", "canopy"});
     const JsonValue* rate = Member(object, "fallRate");
     if (rate == nullptr) Fail(path + ".fallRate", "is required");
     group.fallRate = ReadFallRate(*rate, load.units, path + ".fallRate");
@@ -288,6 +302,9 @@ Group ReadGroup(const JsonValue& value, std::size_t index, const Load& load) {
       Fail(path + ".delay", "must lie from 0 to " + NumberText(limits::kMaxFileDelay) + " s");
     }
     group.delay = index == 0 ? 0.0f : DelayFloat(delay.value_or(load.minimumDelay));
+    if (const JsonValue* canopy = Member(object, "canopy")) {
+      group.canopy = ReadCanopy(*canopy, load.units, path + ".canopy", load.canopy);
+    }
     return group;
   } catch (FileProblem& problem) {
     problem.place = GroupPlaceText(index, nameFit ? &group.name : nullptr, problem.place);
@@ -307,10 +324,11 @@ Load ReadLoadJson(const JsonValue& root) {
   if (!version->is_number_integer() || version->get<long long>() != kLoadFormatVersion) {
     Fail("version", "must be " + std::to_string(kLoadFormatVersion));
   }
-  OnlyKnownFields(root, "",
-                  {"format", "version", "name", "units", "aircraft", "jumpRunHeading",
-                   "headingReference", "magneticVariation", "dropZone", "winds", "windLevels",
-                   "windSource", "targetSeparation", "minimumDelay", "groups"});
+  OnlyKnownFields(
+      root, "",
+      {"format", "version", "name", "units", "aircraft", "jumpRunHeading", "headingReference",
+       "magneticVariation", "dropZone", "winds", "windLevels", "windSource", "targetSeparation",
+       "minimumDelay", "groups", "jumpRun", "canopy", "patternAltitude", "reachFactor"});
 
   Load load;
   load.units = ReadUnits(root);
@@ -354,6 +372,20 @@ Load ReadLoadJson(const JsonValue& root) {
     load.targetSeparation = ToFeet(*target, units.distance);
   }
   if (auto minimum = OptionalNumber(root, "minimumDelay", "")) load.minimumDelay = *minimum;
+  if (const JsonValue* jumpRun = Member(root, "jumpRun")) {
+    const JsonValue& object = ObjectAt(*jumpRun, "jumpRun");
+    OnlyKnownFields(object, "jumpRun", {"offset"});
+    if (auto offset = OptionalNumber(object, "offset", "jumpRun")) {
+      load.jumpRunOffset = ToFeet(*offset, units.distance);
+    }
+  }
+  if (const JsonValue* canopy = Member(root, "canopy")) {
+    load.canopy = ReadCanopy(*canopy, units, "canopy", load.canopy);
+  }
+  if (auto pattern = OptionalNumber(root, "patternAltitude", "")) {
+    load.patternAltitude = ToFeet(*pattern, units.altitude);
+  }
+  if (auto factor = OptionalNumber(root, "reachFactor", "")) load.reachFactor = *factor;
 
   const JsonValue* groups = Member(root, "groups");
   if (groups == nullptr) Fail("groups", "is required");
@@ -467,6 +499,14 @@ std::string WriteLoadText(const Load& load) {
   if (!HasWindLevels(load)) root["winds"] = winds;
   root["targetSeparation"] = Number(FromFeet(load.targetSeparation, u.distance));
   root["minimumDelay"] = load.minimumDelay;
+  const auto canopyJson = [&u](const Canopy& canopy) {
+    return Json{{"airspeed", Number(FromKnots(canopy.airspeed, u.speed))},
+                {"sinkRate", Number(FromFeet(canopy.sinkRate, u.altitude))}};
+  };
+  root["jumpRun"] = {{"offset", Number(FromFeet(load.jumpRunOffset, u.distance))}};
+  root["canopy"] = canopyJson(load.canopy);
+  root["patternAltitude"] = Number(FromFeet(load.patternAltitude, u.altitude));
+  root["reachFactor"] = load.reachFactor;
   Json groups = Json::array();
   for (std::size_t i = 0; i < load.groups.size(); ++i) {
     const Group& group = load.groups[i];
@@ -492,6 +532,7 @@ std::string WriteLoadText(const Load& load) {
     }
     object["openingAltitude"] = Number(FromFeet(group.openingAltitude, u.altitude));
     if (i > 0) object["delay"] = static_cast<double>(group.delay);
+    if (group.canopy) object["canopy"] = canopyJson(*group.canopy);
     groups.push_back(object);
   }
   root["groups"] = groups;

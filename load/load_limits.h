@@ -33,6 +33,16 @@ inline constexpr double kMaxMagneticVariation = 180;    // degrees either way
 inline constexpr double kMinDropZoneElevation = -1500;  // ft msl: the lowest ground on land
 inline constexpr int kMaxSourceTextLength = 200;        // characters of each field of a wind source
 
+// The spot.
+inline constexpr double kMaxJumpRunOffset = 20000;      // ft either side of the landing area
+inline constexpr double kMaxCanopyAirspeed = 60;        // kt
+inline constexpr double kMaxSinkRate = 60;              // ft/s; a sink rate is above 0
+inline constexpr double kMaxPatternAltitude = 5000;     // ft above the landing area
+inline constexpr double kMaxReachFactor = 1;            // above 0: the whole still-air range
+inline constexpr double kLowOpeningAboveGround = 2500;  // ft above the landing area: warned
+inline constexpr double kBestOffsetSpan = 3000;  // ft: --best-offset tries this far each side
+inline constexpr double kBestOffsetStep = 50;    // ft between the offsets it tries
+
 // A load file is a few kilobytes. Anything larger is refused unread; the size is counted while
 // reading, since a growing file or a device reports none that can be trusted.
 inline constexpr std::size_t kMaxLoadFileBytes = 4 * 1024 * 1024;

@@ -54,6 +54,38 @@ std::optional<FallRateFault> FallRateProblem(const FallRate& fallRate, const Uni
   return std::nullopt;
 }
 
+std::optional<std::string> CanopyProblem(const Canopy& canopy, const Units& units) {
+  if (!Within(canopy.airspeed, 0, limits::kMaxCanopyAirspeed)) {
+    return "airspeed: must lie from 0 to " + SpeedText(limits::kMaxCanopyAirspeed, units);
+  }
+  if (!(std::isfinite(canopy.sinkRate) && canopy.sinkRate > 0 &&
+        canopy.sinkRate <= limits::kMaxSinkRate)) {
+    return "sinkRate: must lie above 0 and up to " +
+           NumberText(FromFeet(limits::kMaxSinkRate, units.altitude)) + " " +
+           std::string(UnitName(units.altitude)) + "/s";
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> SpotProblem(const Load& load) {
+  const Units& units = load.units;
+  if (!Within(load.jumpRunOffset, -limits::kMaxJumpRunOffset, limits::kMaxJumpRunOffset)) {
+    const std::string most = NumberText(FromFeet(limits::kMaxJumpRunOffset, units.distance)) + " " +
+                             std::string(UnitName(units.distance));
+    return "jumpRun.offset: must lie from -" + most + " to " + most;
+  }
+  if (auto problem = CanopyProblem(load.canopy, units)) return "canopy." + *problem;
+  if (!Within(load.patternAltitude, 0, limits::kMaxPatternAltitude)) {
+    return "patternAltitude: must lie from 0 to " +
+           AltitudeText(limits::kMaxPatternAltitude, units) + " above the landing area";
+  }
+  if (!(std::isfinite(load.reachFactor) && load.reachFactor > 0 &&
+        load.reachFactor <= limits::kMaxReachFactor)) {
+    return "reachFactor: must lie above 0 and up to " + NumberText(limits::kMaxReachFactor);
+  }
+  return std::nullopt;
+}
+
 // A layer's or level's wind: its speed or component within `maxSpeed` kt, its direction a
 // bearing, and a direction only with a jump run heading.
 std::optional<std::string> LayerWindProblem(const LayerWind& wind, double maxSpeed,
@@ -248,6 +280,16 @@ double TrueAirspeedAt(double indicatedAirspeed, double exitAltitude) {
   return std::sqrt(densityRatio) * indicatedAirspeed * model::kFeetPerSecondPerKnot;
 }
 
+const Canopy& CanopyOf(const Load& load, std::size_t index) {
+  const auto& own = load.groups[index].canopy;
+  return own ? *own : load.canopy;
+}
+
+double LandingAreaElevation(const Load& load) {
+  // Without a drop zone's elevation the landing area lies at sea level.
+  return load.dropZone ? load.dropZone->elevation.value_or(0) : 0;
+}
+
 TrackWind WindAt(const Load& load, double altitude) {
   return WindProfile(load).At(altitude);
 }
@@ -285,6 +327,7 @@ std::optional<std::string> LoadProblem(const Load& load) {
     return "minimumDelay: must lie from 0 to " + NumberText(limits::kMaxFileDelay) + " s";
   }
   if (auto problem = NameProblem(load.name)) return "name: " + *problem;
+  if (auto problem = SpotProblem(load)) return problem;
   if (load.groups.empty()) return "groups: a load needs at least one group";
   if (load.groups.size() > static_cast<std::size_t>(limits::kMaxGroups)) {
     return "groups: at most " + std::to_string(limits::kMaxGroups) + " groups";
@@ -301,10 +344,16 @@ std::optional<std::string> LoadProblem(const Load& load) {
     if (auto problem = FallRateProblem(group.fallRate, units)) {
       return place("fallRate." + problem->field) + problem->text;
     }
-    if (!(std::isfinite(group.openingAltitude) && group.openingAltitude >= 0 &&
+    // A canopy opened on the ground or below it is no plan at all.
+    const double ground = LandingAreaElevation(load);
+    if (!(std::isfinite(group.openingAltitude) && group.openingAltitude > ground &&
           group.openingAltitude < load.exitAltitude)) {
-      return place("openingAltitude") + "must lie from 0 to below the exit altitude (" +
+      return place("openingAltitude") + "must lie above the landing area (" +
+             AltitudeText(ground, units) + ") and below the exit altitude (" +
              AltitudeText(load.exitAltitude, units) + ")";
+    }
+    if (group.canopy) {
+      if (auto problem = CanopyProblem(*group.canopy, units)) return place("canopy." + *problem);
     }
     if (i > 0 && !Within(group.delay, 0, limits::kMaxPlannedDelay)) {
       return place("delay") + "must lie from 0 to " + NumberText(limits::kMaxPlannedDelay) + " s";

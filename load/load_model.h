@@ -16,6 +16,10 @@ inline constexpr double kDefaultOpeningAltitude = 3000;   // ft msl
 inline constexpr double kDefaultTerminalAltitude = 6000;  // ft msl, of a terminal speed
 inline constexpr double kDefaultTargetSeparation = 1000;  // ft
 inline constexpr double kDefaultMinimumDelay = 5;         // s
+inline constexpr double kDefaultCanopyAirspeed = 20;      // kt
+inline constexpr double kDefaultSinkRate = 14;            // ft/s
+inline constexpr double kDefaultPatternAltitude = 1000;   // ft above the landing area
+inline constexpr double kDefaultReachFactor = 0.7;        // the share of a canopy's still-air range
 
 // How a layer's wind is given: a signed component along the jump run, or a speed with the
 // direction it blows from. A layer holds exactly one of them, so nothing can read a headwind
@@ -79,11 +83,19 @@ struct FallRate {
 // The drag area in square feet that a fall rate stands for.
 double DragAreaOf(const FallRate& fallRate);
 
+// A group's canopy: how fast it flies through the air and how fast it comes down.
+struct Canopy {
+  double airspeed = kDefaultCanopyAirspeed;  // kt
+  double sinkRate = kDefaultSinkRate;        // ft/s
+  bool operator==(const Canopy&) const = default;
+};
+
 struct Group {
   std::string name;
   FallRate fallRate;
   double openingAltitude = kDefaultOpeningAltitude;  // ft msl, below the exit altitude
-  float delay = 0;  // s after the previous group's exit; ignored for the first group
+  float delay = 0;               // s after the previous group's exit; ignored for the first group
+  std::optional<Canopy> canopy;  // none: the load's canopy
 };
 
 struct Load {
@@ -102,7 +114,19 @@ struct Load {
   double targetSeparation = kDefaultTargetSeparation;  // ft
   double minimumDelay = kDefaultMinimumDelay;          // s
   std::vector<Group> groups;                           // in exit order
+  // The spot: where the jump run passes the landing area and what the canopies must do.
+  double jumpRunOffset = 0;  // ft the jump run passes to the right of the landing area
+  Canopy canopy;             // every group's unless it has its own
+  double patternAltitude = kDefaultPatternAltitude;  // ft above the landing area
+  double reachFactor = kDefaultReachFactor;
 };
+
+// The canopy group `index` flies: its own, or the load's.
+const Canopy& CanopyOf(const Load& load, std::size_t index);
+
+// The landing area's elevation, ft msl: the ground the spot's frame stands on. The one place
+// that reads it, so that a drop zone with an elevation changes every use at once.
+double LandingAreaElevation(const Load& load);
 
 // A wind layer in track coordinates, ft/s: x along the jump run, y to its right.
 struct TrackWind {

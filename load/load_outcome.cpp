@@ -19,6 +19,12 @@ LoadOutcome PlanLoad(const Load& load, const LoadRequest& request) {
     }
   }
   outcome.flight = FlyLoad(outcome.flown, request.flight);
+  if (request.bestOffset) {
+    outcome.spot = BestOffsetSpot(outcome.flown, outcome.flight);
+    outcome.flown.jumpRunOffset = outcome.spot->offset;
+  } else if (request.spot) {
+    outcome.spot = MakeSpot(outcome.flown, outcome.flight);
+  }
   outcome.warnings = LoadWarnings(outcome.flown, outcome.flight,
                                   outcome.recommendation ? &*outcome.recommendation : nullptr);
   return outcome;

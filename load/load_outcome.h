@@ -7,14 +7,17 @@
 #include "load/load_model.h"
 #include "load/load_plan.h"
 #include "load/load_warnings.h"
+#include "load/spot.h"
 
 namespace tarnwick::load {
 
 // What is asked of a load: the plans to make and what the flight records.
 struct LoadRequest {
-  bool recommend = false;  // recommend every delay and fly the load at the called ones
-  bool bestOrder = false;  // search the exit order with the shortest jump run
-  FlightOptions flight;    // tracks for pictures, or none
+  bool recommend = false;   // recommend every delay and fly the load at the called ones
+  bool bestOrder = false;   // search the exit order with the shortest jump run
+  bool spot = false;        // the green and red lights that bring every group back
+  bool bestOffset = false;  // the spot at the jump run offset with the largest least margin
+  FlightOptions flight;     // tracks for pictures, or none
 };
 
 // Everything a load's answer says; every view (the text table, the result JSON, the window,
@@ -26,6 +29,8 @@ struct LoadOutcome {
   std::optional<BestOrder> bestOrder;       // when asked
   std::optional<DelayPlan> givenPlan;       // the given order's plan, beside the best order
   LoadFlight flight;                        // of `flown`
+  std::optional<Spot> spot;                 // when asked, of `flown` (at the best offset when
+                                            // asked, which `flown` then holds)
   std::vector<Warning> warnings;            // about `flown` as flown
 };
 

@@ -100,6 +100,18 @@ LevelRow LevelRowOf(const WindLevel& level, const Units& u) {
   return row;
 }
 
+SpotPointRow SpotPointRowOf(const SpotPoint& point, const Units& u) {
+  SpotPointRow row;
+  row.alongTrack = Show(Quantity::Distance, point.alongTrack, u);
+  if (point.seconds) row.seconds = Show(Quantity::Time, *point.seconds, u);
+  if (point.position) {
+    constexpr int kDegreeDecimals = 6;  // about 10 cm
+    row.position = RoundedText(point.position->latitude, kDegreeDecimals) + ", " +
+                   RoundedText(point.position->longitude, kDegreeDecimals);
+  }
+  return row;
+}
+
 std::string DegreesText(double degrees, const Units& u) {
   return Show(Quantity::Direction, degrees, u).number + "\u00b0";
 }
@@ -127,6 +139,32 @@ std::string DropZoneLine(const Load& load) {
   std::string line = "Drop zone:";
   for (std::size_t k = 0; k < parts.size(); ++k) line += (k == 0 ? " " : ", ") + parts[k];
   return line;
+}
+
+SpotReport SpotReportOf(const Load& load, const Spot& spot) {
+  const Units& u = load.units;
+  const auto distance = [&u](double feet) { return Show(Quantity::Distance, feet, u); };
+  SpotReport report;
+  report.offset = distance(spot.offset);
+  report.offsetSearched = spot.offsetSearched;
+  report.greenLight = SpotPointRowOf(spot.greenLight, u);
+  report.redLight = SpotPointRowOf(spot.redLight, u);
+  if (spot.range) {
+    report.rangeFrom = distance(spot.range->from);
+    report.rangeTo = distance(spot.range->to);
+  }
+  for (std::size_t k = 0; k < spot.groups.size(); ++k) {
+    report.groups.push_back({load.groups[k].name, distance(spot.groups[k].reachRadius),
+                             distance(spot.groups[k].margin)});
+  }
+  report.leastMargin = distance(spot.leastMargin);
+  report.allBack = spot.allBack;
+  if (spot.farthestOut) {
+    report.farthestOut = NameOf(load, spot.farthestOut);
+    report.farthestOutBy = distance(-spot.leastMargin);
+  }
+  if (spot.split) report.splitBefore = NameOf(load, spot.split);
+  return report;
 }
 
 }  // namespace
@@ -187,6 +225,7 @@ LoadReport MakeLoadReport(const LoadOutcome& outcome) {
   if (outcome.bestOrder) {
     report.bestOrder = BestOrderReportOf(outcome.given, *outcome.bestOrder, outcome.givenPlan);
   }
+  if (outcome.spot) report.spot = SpotReportOf(load, *outcome.spot);
   for (const Warning& w : outcome.warnings) report.warnings.push_back(w.message);
   for (const WindLevel& level : load.windLevels) report.windLevels.push_back(LevelRowOf(level, u));
   if (load.windSource) report.windSourceLine = WindSourceLine(*load.windSource);

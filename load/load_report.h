@@ -72,6 +72,32 @@ struct LevelRow {
   std::optional<ShownQuantity> headwind;     // a level given as a headwind, negative: tailwind
 };
 
+// A light of the spot: where on the jump run, from the point abeam the landing area.
+struct SpotPointRow {
+  ShownQuantity alongTrack;              // negative before abeam
+  std::optional<ShownQuantity> seconds;  // at the aircraft's ground speed
+  std::optional<std::string> position;   // "39.570000, -104.850000" with the drop zone's
+};
+
+struct SpotGroupRow {
+  std::string name;
+  ShownQuantity reachRadius;
+  ShownQuantity margin;  // at the green light; negative: it cannot get back
+};
+
+struct SpotReport {
+  ShownQuantity offset;  // right of the landing area
+  bool offsetSearched = false;
+  SpotPointRow greenLight, redLight;
+  std::optional<ShownQuantity> rangeFrom, rangeTo;  // none: no green light brings all back
+  std::vector<SpotGroupRow> groups;
+  ShownQuantity leastMargin;
+  bool allBack = false;
+  std::optional<std::string> farthestOut;      // the group farthest out of reach
+  std::optional<ShownQuantity> farthestOutBy;  // how far it falls short
+  std::optional<std::string> splitBefore;      // the first group of the second pass
+};
+
 // What every view of a load's outcome shows (the text table, the window, the briefing sheet),
 // in the load's display units with each number written once by its quantity's rule.
 struct LoadReport {
@@ -91,6 +117,7 @@ struct LoadReport {
   ShownQuantity longestDelay;  // what an unmet gap was tried up to
   std::optional<PlanReport> recommendation;
   std::optional<BestOrderReport> bestOrder;  // names in the given load's order
+  std::optional<SpotReport> spot;
   std::vector<std::string> warnings;
   std::vector<LevelRow> windLevels;  // from the top down; empty when the winds are layers
   // The lines below hold the file's and the forecast's text as given: each view escapes them.

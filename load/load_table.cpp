@@ -165,6 +165,46 @@ void WriteSetting(std::ostream& out, const LoadReport& report) {
   out << Wrapped(line, kLineWidth, 4);
 }
 
+// "-1234 ft (-9.5 s)" and the position, when known.
+std::string SpotPointText(const SpotPointRow& point) {
+  std::string text = point.alongTrack.text;
+  if (point.seconds) text += " (" + point.seconds->text + ")";
+  if (point.position) text += " at " + *point.position;
+  return text;
+}
+
+void WriteSpot(std::ostream& out, const SpotReport& spot) {
+  out << "\n"
+      << Wrapped("Spot (the jump run " + spot.offset.text +
+                     (spot.offsetSearched ? ", the best offset," : "") +
+                     " right of the landing area; along it from abeam the landing area, negative "
+                     "before it):",
+                 kLineWidth, 2);
+  out << "  green light: " << SpotPointText(spot.greenLight) << "\n";
+  out << "  red light:   " << SpotPointText(spot.redLight) << "\n";
+  out << "  every group back from green lights "
+      << (spot.rangeFrom ? spot.rangeFrom->text + " to " + spot.rangeTo->text
+                         : std::string("nowhere"))
+      << "\n";
+  for (const SpotGroupRow& g : spot.groups) {
+    out << "  " << LeftColumn(Name(g.name), kGroupWidths[0]) << "reach " << g.reachRadius.text
+        << ", margin " << g.margin.text << (g.margin.value < 0 ? "  * cannot get back" : "")
+        << "\n";
+  }
+  out << "  least margin: " << spot.leastMargin.text << "\n";
+  if (spot.farthestOut) {
+    out << Wrapped("  farthest out of reach: " + Name(*spot.farthestOut) + ", short by " +
+                       spot.farthestOutBy->text,
+                   kLineWidth, 4);
+  }
+  if (spot.splitBefore) {
+    out << Wrapped("  split the load: a second pass from " + Name(*spot.splitBefore), kLineWidth,
+                   4);
+  } else if (!spot.allBack) {
+    out << "  no split into two passes brings every group back\n";
+  }
+}
+
 }  // namespace
 
 std::string LoadTableText(const LoadOutcome& outcome) {
@@ -176,6 +216,7 @@ std::string LoadTableText(const LoadOutcome& outcome) {
   WritePairs(out, report);
   if (report.recommendation) WriteRecommendation(out, report);
   if (report.bestOrder) WriteBestOrder(out, *report.bestOrder);
+  if (report.spot) WriteSpot(out, *report.spot);
   if (!report.warnings.empty()) {
     out << "\nWarnings:\n";
     for (const std::string& w : report.warnings) {

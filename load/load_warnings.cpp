@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "load/load_limits.h"
 #include "load/quantity_text.h"
 #include "load/shifted_flight.h"
 #include "sim/constants.h"
@@ -115,6 +116,16 @@ std::vector<Warning> LoadWarnings(const Load& load, const LoadFlight& flight,
                                  QuantityText(Quantity::Delay, groups[k].delay, units) +
                                  ", under the minimum delay of " +
                                  QuantityText(Quantity::Delay, load.minimumDelay, units)});
+  }
+
+  // Too little height left to sort out a malfunction over the landing area's ground.
+  const double elevation = LandingAreaElevation(load);
+  for (const Group& group : groups) {
+    if (!(group.openingAltitude - elevation < limits::kLowOpeningAboveGround)) continue;
+    warnings.push_back(
+        {kOpeningLow, group.name + " opens at " + AltitudeText(group.openingAltitude, units) +
+                          ", less than " + AltitudeText(limits::kLowOpeningAboveGround, units) +
+                          " above the landing area"});
   }
 
   // A group that opens higher and exits earlier is under canopy where a later group is still

@@ -20,6 +20,7 @@ inline constexpr const char* kPairUnderTarget = "pair-under-target";
 inline constexpr const char* kDelayAtMinimum = "delay-at-minimum";
 inline constexpr const char* kOpeningAbovePath = "opening-above-path";
 inline constexpr const char* kDelayUnderMinimum = "delay-under-minimum";
+inline constexpr const char* kOpeningLow = "opening-low";
 
 // The least wind component, in kt, worth a wind warning, on each side of a comparison: a
 // lighter breeze moves nobody far enough to matter.

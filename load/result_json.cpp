@@ -14,6 +14,39 @@ Json Number(double value) {
   return value;
 }
 
+Json SpotJson(const Spot& spot, const Units& u) {
+  const auto distance = [&](double feet) { return Number(FromFeet(feet, u.distance)); };
+  const auto point = [&](const SpotPoint& p) {
+    Json object = {{"alongTrack", distance(p.alongTrack)},
+                   {"seconds", p.seconds ? Json(*p.seconds) : Json(nullptr)}};
+    if (p.position) {
+      object["latitude"] = p.position->latitude;
+      object["longitude"] = p.position->longitude;
+    }
+    return object;
+  };
+  Json groups = Json::array();
+  for (const GroupReach& reach : spot.groups) {
+    groups.push_back({{"reachCentre",
+                       {{"alongTrack", distance(reach.reachCentreX)},
+                        {"rightOfTrack", distance(reach.reachCentreY)}}},
+                      {"reachRadius", distance(reach.reachRadius)},
+                      {"margin", distance(reach.margin)}});
+  }
+  const auto index = [](const std::optional<int>& k) { return k ? Json(*k) : Json(nullptr); };
+  return {{"greenLight", point(spot.greenLight)},
+          {"greenLightRange",
+           spot.range ? Json{{"from", distance(spot.range->from)}, {"to", distance(spot.range->to)}}
+                      : Json(nullptr)},
+          {"redLight", point(spot.redLight)},
+          {"offset", distance(spot.offset)},
+          {"groups", groups},
+          {"leastMargin", distance(spot.leastMargin)},
+          {"allBack", spot.allBack},
+          {"farthestOut", index(spot.farthestOut)},
+          {"split", index(spot.split)}};
+}
+
 }  // namespace
 
 std::string ResultJsonText(const LoadOutcome& outcome) {
@@ -118,6 +151,8 @@ std::string ResultJsonText(const LoadOutcome& outcome) {
                          {"totalTime", *bestOrder->plan.totalTime},
                          {"heuristic", bestOrder->heuristic}};
   }
+  // Only when asked, so that the result of a load without a spot keeps its shape.
+  if (outcome.spot) root["spot"] = SpotJson(*outcome.spot, u);
   return root.dump(2) + "\n";
 }
 

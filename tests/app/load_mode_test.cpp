@@ -21,6 +21,8 @@
 #include "app/headless.h"
 #include "forecast_fetch/forecast_fetcher.h"
 #include "load/load_file.h"
+#include "load/load_outcome.h"
+#include "load/result_json.h"
 #include "output/descriptor_stream.h"
 #include "tests/file_size_limit.h"
 #include "tests/forecast_fetch/recorded_response.h"
@@ -124,6 +126,24 @@ TEST(LoadMode, ReadsTheFileOnceAndPlansOnceForTheTableAndTheSheet) {
   EXPECT_EQ(json.out.rfind("{", 0), 0u) << json.out;
 }
 
+TEST(LoadMode, TheSpotIsPrintedAsTheCorePlansIt) {
+  int reads = 0;
+  const Output json = RunCounting({"--load", "sat.json", "--spot", "--json"}, reads);
+  EXPECT_EQ(json.status, 0) << json.err;
+  load::LoadRequest request;
+  request.spot = true;
+  EXPECT_EQ(json.out,
+            load::ResultJsonText(load::PlanLoad(*load::ReadLoadText(kLoadText).load, request)));
+  EXPECT_NE(json.out.find("\"greenLightRange\""), std::string::npos) << json.out;
+  const Output table = RunCounting({"--load", "sat.json", "--best-offset"}, reads);
+  EXPECT_EQ(table.status, 0) << table.err;
+  EXPECT_NE(table.out.find("the best offset"), std::string::npos) << table.out;
+  EXPECT_NE(table.out.find("green light: "), std::string::npos) << table.out;
+  // Without --spot the result keeps its shape.
+  EXPECT_EQ(RunCounting({"--load", "sat.json", "--json"}, reads).out.find("\"spot\""),
+            std::string::npos);
+}
+
 TEST(LoadMode, ASheetThatCannotBeWrittenIsRefusedBeforeTheFileIsRead) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
@@ -221,7 +241,7 @@ TEST(LoadMode, TheForecastReplacesTheWindsOrNothingIsPlanned) {
     return RunReading(args, [atDropZone](const std::string&) {
       load::ReadLoad read = load::ReadLoadText(kLoadText);
       read.load->jumpRunHeading = 90;  // the levels give directions
-      if (atDropZone) read.load->dropZone = load::DropZone{"Test", 39.57, -104.85, 5000};
+      if (atDropZone) read.load->dropZone = load::DropZone{"Test", 39.57, -104.85, 1500};
       return read;
     });
   };

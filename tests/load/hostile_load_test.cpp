@@ -181,8 +181,8 @@ TEST(HostileLoad, NoAirspeedFliesInCalmAirAndRefusesOnlyARealCrosswind) {
 
 TEST(HostileLoad, GroupProblemsNameTheGroupAsTheWindowShowsIt) {
   EXPECT_EQ(Refusal(Edited("\"openingAltitude\": 5500", "\"openingAltitude\": 13500")),
-            "group 3 \"Tandem\" (groups[2].openingAltitude): must lie from 0 to below the exit "
-            "altitude (13500 ft)");
+            "group 3 \"Tandem\" (groups[2].openingAltitude): must lie above the landing area (0 "
+            "ft) and below the exit altitude (13500 ft)");
   EXPECT_EQ(Refusal(Edited("\"name\": \"Freefly 3\", \"fallRate\": \"fast\"",
                            "\"name\": \"Free\\u001b]0;x\\u0007fly\", \"fallRate\": \"quick\"")),
             "group 2 \"Free\\x1b]0;x\\x07fly\" (groups[1].fallRate): must be \"slow\", \"fast\", { "

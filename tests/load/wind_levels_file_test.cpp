@@ -19,7 +19,7 @@ using testing::Edited;
 
 const std::string kLevels = R"("jumpRunHeading": 259, "headingReference": "magnetic",
   "magneticVariation": 11,
-  "dropZone": { "name": "Meadow", "latitude": 39.57, "longitude": -104.85, "elevation": 1676 },
+  "dropZone": { "name": "Meadow", "latitude": 39.57, "longitude": -104.85, "elevation": 500 },
   "windLevels": [ { "altitude": 1829, "speed": 20, "from": 250 },
                   { "altitude": 3658, "speed": 35, "from": 260 },
                   { "altitude": 2743, "headwind": -3 } ],
@@ -60,7 +60,7 @@ TEST(WindLevelsFile, ReadsSortsAndWritesBackTheSame) {
   EXPECT_EQ(load.jumpRunHeading, 270);  // flown true: 259 magnetic + 11 east
   EXPECT_EQ(load.headingReference, HeadingReference::Magnetic);
   ASSERT_TRUE(load.dropZone && load.dropZone->elevation);
-  EXPECT_DOUBLE_EQ(*load.dropZone->elevation, 1676 / 0.3048);
+  EXPECT_DOUBLE_EQ(*load.dropZone->elevation, 500 / 0.3048);
   ASSERT_TRUE(load.windSource);
   EXPECT_EQ(load.windSource->station, "DEN");
 
@@ -110,7 +110,7 @@ TEST(WindLevelsFile, ReportTableAndJsonShowLevelsSourceAndHeading) {
             "Winds: winds aloft bulletin DEN, DATA BASED ON 131200Z, VALID 131800Z FOR USE "
             "1400-2100Z");
   EXPECT_EQ(report.jumpRunLine, "Jump run 270\u00b0 true (259\u00b0 magnetic)");
-  EXPECT_EQ(report.dropZoneLine, "Drop zone: Meadow, 39.57, -104.85, elevation 1676 m");
+  EXPECT_EQ(report.dropZoneLine, "Drop zone: Meadow, 39.57, -104.85, elevation 500 m");
   ASSERT_EQ(report.windLevels.size(), 3u);
   EXPECT_EQ(report.windLevels[0].altitude.text, "3658 m");
   EXPECT_EQ(report.windLevels[0].speed->text, "35 km/h");

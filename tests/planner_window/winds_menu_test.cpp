@@ -34,6 +34,7 @@ load::Load AtTheDropZone() {
   load.groups[0].name = "A";
   load.groups[1].name = "B";
   load.groups[1].delay = 6;
+  for (load::Group& group : load.groups) group.openingAltitude = 8000;  // above the field
   return load;
 }
 
@@ -41,6 +42,7 @@ load::Load AtTheDropZone() {
 struct Planner {
   explicit Planner(QStringList& errors) {
     window.SetSynchronous(true);
+    window.showError = [&errors](QWidget*, const QString& m) { errors << m; };
     QVERIFY(window.StartWith(AtTheDropZone()));
     window.WindsImport().showError = [&errors](QWidget*, const QString& m) { errors << m; };
   }
