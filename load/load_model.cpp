@@ -143,6 +143,12 @@ TrackWind WindAt(const Load& load, double altitude) {
 }
 
 std::optional<std::string> LoadProblem(const Load& load) {
+  if (auto problem = DraftLoadProblem(load)) return problem;
+  if (load.groups.empty()) return "groups: a load needs at least one group";
+  return std::nullopt;
+}
+
+std::optional<std::string> DraftLoadProblem(const Load& load) {
   const Units& units = load.units;
   if (!Within(load.indicatedAirspeed, 0, limits::kMaxAirspeed)) {
     return "aircraft.indicatedAirspeed: must lie from 0 to " +
@@ -175,7 +181,6 @@ std::optional<std::string> LoadProblem(const Load& load) {
     return "minimumDelay: must lie from 0 to " + NumberText(limits::kMaxFileDelay) + " s";
   }
   if (auto problem = NameProblem(load.name)) return "name: " + *problem;
-  if (load.groups.empty()) return "groups: a load needs at least one group";
   if (load.groups.size() > static_cast<std::size_t>(limits::kMaxGroups)) {
     return "groups: at most " + std::to_string(limits::kMaxGroups) + " groups";
   }

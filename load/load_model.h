@@ -87,6 +87,9 @@ double TrueAirspeedAt(double indicatedAirspeed, double exitAltitude);
 // The first problem that keeps a load from being flown, as one line naming the field
 // ("winds[1].above: ...", a group's as GroupPlaceText does), or nothing when it can be flown.
 std::optional<std::string> LoadProblem(const Load& load);
+// LoadProblem but for the rule that a load has groups: the first problem of a load being built,
+// whose every value is fine in itself before its first group exists.
+std::optional<std::string> DraftLoadProblem(const Load& load);
 
 // Why `name` cannot name a load or a group (longer than limits::kMaxNameLength characters).
 std::optional<std::string> NameProblem(std::string_view name);

@@ -35,7 +35,8 @@ LoadDocument::LoadDocument(QObject* parent) : QObject(parent) {
 }
 
 QString LoadDocument::Propose(const load::Load& next, const QString& what, int mergeKey) {
-  if (const auto problem = load::LoadProblem(next)) return QString::fromStdString(*problem);
+  // A load being built may have no group yet; it is flown and saved only once it has one.
+  if (const auto problem = load::DraftLoadProblem(next)) return QString::fromStdString(*problem);
   undo_.push(new LoadEditCommand(*this, load_, next, what, mergeKey));
   return {};
 }

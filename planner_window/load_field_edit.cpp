@@ -21,7 +21,14 @@ LoadFieldEdit::LoadFieldEdit(LoadDocument& document, int fieldKey, QString what,
       apply_(std::move(apply)) {
   setText(show_(document_.Load()));
   connect(this, &QLineEdit::textEdited, this, &LoadFieldEdit::OnTextEdited);
+  connect(this, &QLineEdit::editingFinished, this, &LoadFieldEdit::OnEditingFinished);
+  // A window closing as it is destroyed takes the focus from the box after its document is
+  // gone: that ends no edit.
+  connect(&document_, &QObject::destroyed, this, [this] {
+    disconnect(this, &QLineEdit::editingFinished, this, &LoadFieldEdit::OnEditingFinished);
+  });
   connect(&document_, &LoadDocument::loadChanged, this, &LoadFieldEdit::OnLoadChanged);
+  connect(&document_, &LoadDocument::loadReset, this, &LoadFieldEdit::ShowLoad);
 }
 
 void LoadFieldEdit::focusInEvent(QFocusEvent* event) {
@@ -52,6 +59,17 @@ void LoadFieldEdit::OnLoadChanged() {
   // A refused text stays while the load's own value for this box is what it was: an edit
   // elsewhere does not wipe it. An undo or a change of units here shows the load again.
   if (!problem_.isEmpty() && shown == shownWhenRefused_) return;
+  ShowLoad();
+}
+
+void LoadFieldEdit::OnEditingFinished() {
+  const QString problem = problem_;
+  ShowLoad();
+  if (!problem.isEmpty()) emit refused(QStringLiteral("%1 not done: %2").arg(what_, problem));
+}
+
+void LoadFieldEdit::ShowLoad() {
+  const QString shown = show_(document_.Load());
   if (text() != shown) setText(shown);
   SetProblem({});
 }

@@ -247,6 +247,7 @@ QWidget* LoadPlannerWindow::BuildInputs() {
                                 LoadFieldEdit::Apply apply) {
     auto* edit = new LoadFieldEdit(doc, field, what, std::move(show), std::move(apply), this);
     edit->setMaximumWidth(140);
+    connect(edit, &LoadFieldEdit::refused, this, &LoadPlannerWindow::Report);
     return edit;
   };
   // A reading's value, or its reason in `problem`.
@@ -493,6 +494,7 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   bestOrder_->setObjectName(QStringLiteral("bestOrder"));
   bestOrder_->setWordWrap(true);
   useBestOrder_ = new QPushButton(QStringLiteral("Use This Order"), planBox);
+  useBestOrder_->setObjectName(QStringLiteral("useBestOrder"));
   useBestOrder_->setEnabled(false);
   planColumn->addWidget(planNote_);
   planColumn->addWidget(currentOrder_);
@@ -541,12 +543,16 @@ void LoadPlannerWindow::SetSynchronous(bool synchronous) {
 }
 
 void LoadPlannerWindow::Recompute() {
-  // The plan shown was made for the load before this change.
+  // Whatever the Planning panel shows was made for the load before this change: the delays a
+  // recommendation filled in (whose note the recommendation writes again after applying
+  // them), the best order, and a plan still being worked out.
   planner_.Invalidate();
   shownBestOrder_.reset();
+  if (useBestOrder_->hasFocus()) bestOrderButton_->setFocus(Qt::OtherFocusReason);
   useBestOrder_->setEnabled(false);
   bestOrder_->clear();
   currentOrder_->clear();
+  planNote_->clear();
   if (document_->Load().groups.empty()) {
     ShowAnswer(nullptr);
     return;
@@ -566,6 +572,8 @@ void LoadPlannerWindow::ShowAnswer(std::shared_ptr<const LoadAnswer> answer) {
   if (report) {
     for (const std::string& warning : report->warnings) warnings_->addItem(Text(warning));
     leastSeparation_->setText(Text(report->leastSeparationLine));
+  } else {
+    leastSeparation_->setText(QStringLiteral("Add a group to plan the load"));
   }
   emit answerChanged();
 }
@@ -658,15 +666,12 @@ void LoadPlannerWindow::Report(const QString& message) {
 }
 
 bool LoadPlannerWindow::StartWith(const load::Load& load) {
-  if (!load.groups.empty()) {
-    if (const auto problem = load::LoadProblem(load)) {
-      showError(this, QStringLiteral("This cannot be planned as a load: ") +
-                          QString::fromStdString(*problem));
-      return false;
-    }
+  if (const auto problem = load::DraftLoadProblem(load)) {
+    showError(this, QStringLiteral("This cannot be planned as a load: ") +
+                        QString::fromStdString(*problem));
+    return false;
   }
   document_->Reset(load, QString());
-  planNote_->clear();
   return true;
 }
 
@@ -677,7 +682,6 @@ bool LoadPlannerWindow::OpenFile(const QString& path) {
     return false;
   }
   document_->Reset(*opened.load, QFileInfo(path).absoluteFilePath());
-  planNote_->clear();
   recent_loads::Add(path);
   return true;
 }
@@ -694,6 +698,7 @@ bool LoadPlannerWindow::Save() {
 }
 
 bool LoadPlannerWindow::SaveAs() {
+  if (RefusedToSave()) return false;
   QString suggested = document_->Path();
   if (suggested.isEmpty()) {
     const std::string& name = document_->Load().name;
@@ -704,6 +709,7 @@ bool LoadPlannerWindow::SaveAs() {
 }
 
 bool LoadPlannerWindow::SaveTo(const QString& path) {
+  if (RefusedToSave()) return false;
   const QString error = WriteLoadFile(path, document_->Load());
   if (!error.isEmpty()) {
     showError(this, QStringLiteral("The load was not saved: %1: %2").arg(path, error));
@@ -712,6 +718,13 @@ bool LoadPlannerWindow::SaveTo(const QString& path) {
   document_->MarkSaved(QFileInfo(path).absoluteFilePath());
   recent_loads::Add(path);
   return true;
+}
+
+bool LoadPlannerWindow::RefusedToSave() {
+  // A file holds a load that flies: one being built is saved once it has a group.
+  const auto problem = load::LoadProblem(document_->Load());
+  if (problem) showError(this, QStringLiteral("The load was not saved: ") + Text(*problem));
+  return problem.has_value();
 }
 
 bool LoadPlannerWindow::MaybeSave() {
@@ -749,7 +762,6 @@ void LoadPlannerWindow::closeEvent(QCloseEvent* event) {
   // Whatever was answered has been done: the window forgets the load, so that nothing left
   // behind in a window that is not on screen is asked about or saved later.
   document_->Reset(load::Load{}, QString());
-  planNote_->clear();
   emit closed();
 }
 

@@ -123,6 +123,8 @@ class LoadPlannerWindow : public QMainWindow {
   // Plans the load as it stands off the interface thread; ShowPlan shows what comes back.
   void Plan(PlanResult::Kind kind, const load::LoadRequest& request);
   void ShowPlan(const PlanResult& plan);
+  // Says why the load cannot be saved (showError), if it cannot: true then.
+  bool RefusedToSave();
   void UpdateTitle();
   void FillRecentMenu();
   void Report(const QString& message);
