@@ -2,6 +2,8 @@
 
 #include <QUndoCommand>
 
+#include "load/load_file.h"
+
 namespace tarnwick {
 
 // One edit as the loads before and after it: a load is a few dozen numbers, so keeping both
@@ -21,6 +23,11 @@ class LoadEditCommand : public QUndoCommand {
   int id() const override { return mergeKey_; }
   bool mergeWith(const QUndoCommand* other) override {
     after_ = static_cast<const LoadEditCommand*>(other)->after_;
+    // Typing that ends where it began (a box's own Ctrl+Z) leaves no empty step to undo.
+    if (load::WriteLoadText(after_) == load::WriteLoadText(before_)) {
+      document_.Install(before_);
+      setObsolete(true);
+    }
     return true;
   }
 

@@ -1,5 +1,7 @@
 #include "planner_window/load_field_edit.h"
 
+#include <QKeyEvent>
+
 #include "planner_window/load_document.h"
 
 namespace tarnwick {
@@ -29,6 +31,20 @@ LoadFieldEdit::LoadFieldEdit(LoadDocument& document, int fieldKey, QString what,
   });
   connect(&document_, &LoadDocument::loadChanged, this, &LoadFieldEdit::OnLoadChanged);
   connect(&document_, &LoadDocument::loadReset, this, &LoadFieldEdit::ShowLoad);
+}
+
+bool LoadFieldEdit::event(QEvent* event) {
+  // Ctrl+Z undoes the typing in the box first, as in every text box; once there is none left
+  // to undo (or redo), the key goes to the window's Undo (Redo) of the load's edits.
+  if (event->type() == QEvent::ShortcutOverride) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->matches(QKeySequence::Undo) && !isUndoAvailable()) ||
+        (key->matches(QKeySequence::Redo) && !isRedoAvailable())) {
+      event->ignore();
+      return false;
+    }
+  }
+  return QLineEdit::event(event);
 }
 
 void LoadFieldEdit::focusInEvent(QFocusEvent* event) {

@@ -34,6 +34,7 @@ class LoadFieldEdit : public QLineEdit {
   void refused(const QString& message);
 
  protected:
+  bool event(QEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
 
  private:

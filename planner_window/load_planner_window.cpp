@@ -478,6 +478,7 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
       "Fill in each gap's shortest delay that keeps every earlier group at the target, rounded "
       "up to whole seconds"));
   bestOrderButton_ = new QPushButton(QStringLiteral("Best Order"), planBox);
+  bestOrderButton_->setObjectName(QStringLiteral("bestOrderButton"));
   bestOrderButton_->setToolTip(
       QStringLiteral("The exit order with the shortest jump run that meets every gap"));
   auto* planButtons = new QHBoxLayout;
@@ -495,6 +496,8 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   bestOrder_->setWordWrap(true);
   useBestOrder_ = new QPushButton(QStringLiteral("Use This Order"), planBox);
   useBestOrder_->setObjectName(QStringLiteral("useBestOrder"));
+  // Used, it goes grey at once: a click leaves the focus where the user was working.
+  useBestOrder_->setFocusPolicy(Qt::TabFocus);
   useBestOrder_->setEnabled(false);
   planColumn->addWidget(planNote_);
   planColumn->addWidget(currentOrder_);

@@ -194,6 +194,52 @@ class LoadWindowShownTest : public QObject {
     QVERIFY(p.window.Document().Propose(edited, QStringLiteral("edit")).isEmpty());
     QVERIFY(p.Label("planNote").isEmpty());
   }
+
+  // Use This Order and Undo leave the focus where the user had it; Ctrl+Z in a box being
+  // edited undoes the typing there first, as in every text box, and then the load's edits.
+  void theFocusStaysAndCtrlZUndoesTheTypingFirst() {
+    ShownPlanner p;
+    QVERIFY(QTest::qWaitForWindowActive(&p.window));
+    load::Load three = ThreeGroups();
+    three.groups[1].fallRate.kind = load::FallRate::Kind::Fast;
+    QVERIFY(p.window.StartWith(three));
+    QTableView* groups = p.window.GroupView();
+    groups->setFocus(Qt::MouseFocusReason);
+    groups->setCurrentIndex(p.window.Groups().index(1, GroupTableModel::Opening));
+
+    p.window.FindBestOrder();
+    auto* use = p.window.findChild<QPushButton*>(QStringLiteral("useBestOrder"));
+    QTest::mouseClick(use, Qt::LeftButton);
+    QCOMPARE(p.window.Document().UndoStack().count(), 1);
+    QCOMPARE(QApplication::focusWidget(), groups);
+
+    QTest::keyClick(groups, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(p.window.Document().UndoStack().index(), 0);
+    QCOMPARE(QApplication::focusWidget(), groups);
+    QVERIFY(p.Box("loadName")->selectedText().isEmpty());
+
+    // From the keyboard the button goes grey once used: the focus goes to its neighbour.
+    p.window.FindBestOrder();
+    use->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(use, Qt::Key_Space);
+    QCOMPARE(p.window.Document().UndoStack().index(), 1);
+    QVERIFY(QApplication::focusWidget() != p.Box("loadName"));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("bestOrderButton"));
+
+    // Typing in a box, then Ctrl+Z: the typing goes first, then the load's edits.
+    LoadFieldEdit* name = p.Box("loadName");
+    name->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(name, QStringLiteral("Sat"));
+    QCOMPARE(p.window.Document().Load().name, std::string("Sat"));
+    QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(name->text(), QString());
+    QCOMPARE(p.window.Document().Load().name, std::string());
+    QCOMPARE(p.window.Document().UndoStack().index(), 1);  // the order is still used
+    QCOMPARE(QApplication::focusWidget(), name);
+    QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(p.window.Document().UndoStack().index(), 0);
+    QCOMPARE(p.window.Document().Load().groups[1].name, std::string("Freefly"));
+  }
 };
 
 QTEST_MAIN(LoadWindowShownTest)
