@@ -24,11 +24,6 @@ LoadFieldEdit::LoadFieldEdit(LoadDocument& document, int fieldKey, QString what,
   setText(show_(document_.Load()));
   connect(this, &QLineEdit::textEdited, this, &LoadFieldEdit::OnTextEdited);
   connect(this, &QLineEdit::editingFinished, this, &LoadFieldEdit::OnEditingFinished);
-  // A window closing as it is destroyed takes the focus from the box after its document is
-  // gone: that ends no edit.
-  connect(&document_, &QObject::destroyed, this, [this] {
-    disconnect(this, &QLineEdit::editingFinished, this, &LoadFieldEdit::OnEditingFinished);
-  });
   connect(&document_, &LoadDocument::loadChanged, this, &LoadFieldEdit::OnLoadChanged);
   connect(&document_, &LoadDocument::loadReset, this, &LoadFieldEdit::ShowLoad);
 }

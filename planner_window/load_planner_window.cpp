@@ -11,14 +11,18 @@
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "load/load_edits.h"
@@ -70,16 +74,55 @@ void ShowError(QWidget* parent, const QString& message) {
   QMessageBox::warning(parent, kWindowName, message);
 }
 
-QTableView* MakeTable(QAbstractItemModel* model, QWidget* parent) {
+// The rows a table shows without scrolling, at most: a real load's groups (and every group of
+// the answer) are read at once; only the pairs table scrolls.
+constexpr int kRowsShown = 8;
+constexpr int kWindRowsShown = 4;
+// The narrowest either side of the window may be made by its splitter.
+constexpr int kNarrowestPanel = 240;
+// The pictures are never squeezed below this height, in which they can still be read.
+constexpr int kLowestPictures = 200;
+
+// A compact table whose every column is as wide as its title and cells need (the last one
+// takes the room left): a header is never cut, and a table too narrow for its columns scrolls
+// sideways instead.
+QTableView* MakeCompactTable(QAbstractItemModel* model, QWidget* parent) {
   auto* view = new QTableView(parent);
   view->setModel(model);
+  view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  view->verticalHeader()->setMinimumSectionSize(0);
+  view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 8);
+  view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  view->horizontalHeader()->setStretchLastSection(true);
+  view->setWordWrap(false);
+  return view;
+}
+
+QTableView* MakeTable(QAbstractItemModel* model, QWidget* parent) {
+  QTableView* view = MakeCompactTable(model, parent);
   view->setSelectionBehavior(QAbstractItemView::SelectRows);
   view->setSelectionMode(QAbstractItemView::SingleSelection);
-  view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                         QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
   return view;
+}
+
+// Keeps `view` tall enough for its rows, up to `rows` of them (and never less than two), so
+// that it is read without scrolling.
+void FitRows(QTableView* view, int rows) {
+  const auto fit = [view, rows] {
+    const int shown = std::clamp(view->model()->rowCount(), 2, rows);
+    const int height = view->horizontalHeader()->sizeHint().height() +
+                       shown * view->verticalHeader()->defaultSectionSize() +
+                       2 * view->frameWidth() + view->horizontalScrollBar()->sizeHint().height();
+    view->setMinimumHeight(height);
+  };
+  QAbstractItemModel* model = view->model();
+  QObject::connect(model, &QAbstractItemModel::rowsInserted, view, fit);
+  QObject::connect(model, &QAbstractItemModel::rowsRemoved, view, fit);
+  QObject::connect(model, &QAbstractItemModel::modelReset, view, fit);
+  QObject::connect(model, &QAbstractItemModel::headerDataChanged, view, fit);
+  fit();
 }
 
 QString Text(const std::string& text) {
@@ -153,6 +196,7 @@ LoadPlannerWindow::LoadPlannerWindow(QWidget* parent)
   BuildEditActions();
   split->addWidget(BuildInputs());
   split->addWidget(BuildAnswer());
+  split->setChildrenCollapsible(false);
   split->setStretchFactor(0, 0);
   split->setStretchFactor(1, 1);
   setCentralWidget(split);
@@ -163,12 +207,25 @@ LoadPlannerWindow::LoadPlannerWindow(QWidget* parent)
   connect(document_.get(), &LoadDocument::pathChanged, this, &LoadPlannerWindow::UpdateTitle);
   connect(&document_->UndoStack(), &QUndoStack::cleanChanged, this,
           &LoadPlannerWindow::UpdateTitle);
-  resize(1500, 920);
+  if (const QScreen* shown = screen()) resize(DefaultSize(shown->availableGeometry().size()));
   UpdateTitle();
   Recompute();
 }
 
-LoadPlannerWindow::~LoadPlannerWindow() = default;
+LoadPlannerWindow::~LoadPlannerWindow() {
+  // The window's widgets and models refer to the document and the answers: they go while
+  // those still exist, before the window closes as it is destroyed and moves the focus.
+  const QObjectList children = this->children();
+  for (const QPointer<QObject> child : children) {
+    if (child && child->isWidgetType()) delete child.data();
+  }
+}
+
+QSize LoadPlannerWindow::DefaultSize(const QSize& available) {
+  // Room for a window frame and its title bar, which the size does not include.
+  const QSize frame(16, 48);
+  return QSize(1500, 920).boundedTo(available - frame);
+}
 
 void LoadPlannerWindow::BuildEditActions() {
   const auto action = [this](const QString& text, const QKeySequence& shortcut, auto slot) {
@@ -400,10 +457,11 @@ QWidget* LoadPlannerWindow::BuildInputs() {
   windView_->setItemDelegate(new CellDelegate(windView_));
   windView_->setItemDelegateForColumn(WindTableModel::Kind,
                                       new ChoiceDelegate(WindTableModel::KindNames(), windView_));
+  FitRows(windView_, kWindRowsShown);
   windsColumn->addWidget(windView_);
   windsColumn->addLayout(buttons(
       {{QStringLiteral("Add Layer"), addLayer_}, {QStringLiteral("Remove Layer"), removeLayer_}}));
-  column->addWidget(windsBox, 2);
+  column->addWidget(windsBox, 1);
 
   auto* groupsBox = new QGroupBox(QStringLiteral("Groups in exit order"), panel);
   auto* groupsColumn = new QVBoxLayout(groupsBox);
@@ -416,9 +474,7 @@ QWidget* LoadPlannerWindow::BuildInputs() {
   groupView_->setDropIndicatorShown(true);
   groupView_->setDragDropMode(QAbstractItemView::DragDrop);
   groupView_->setDefaultDropAction(Qt::CopyAction);
-  groupView_->horizontalHeader()->setSectionResizeMode(GroupTableModel::Name, QHeaderView::Stretch);
-  groupView_->horizontalHeader()->setSectionResizeMode(GroupTableModel::FallRate,
-                                                       QHeaderView::Stretch);
+  FitRows(groupView_, kRowsShown);
   groupView_->setToolTip(QStringLiteral(
       "Drag a group to its place in the exit order, or move it with Ctrl+Up and Ctrl+Down"));
   groupsColumn->addWidget(groupView_);
@@ -427,51 +483,68 @@ QWidget* LoadPlannerWindow::BuildInputs() {
                                    {QStringLiteral("Remove Group"), removeGroup_},
                                    {QStringLiteral("Move Up"), moveGroupUp_},
                                    {QStringLiteral("Move Down"), moveGroupDown_}}));
-  column->addWidget(groupsBox, 3);
-  panel->setMinimumWidth(520);
-  return panel;
+  column->addWidget(groupsBox, 1);
+  // The panel narrows as far as the user wants: what no longer fits scrolls.
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("inputsScroll"));
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidget(panel);
+  scroll->setMinimumWidth(kNarrowestPanel);
+  return scroll;
 }
 
 QWidget* LoadPlannerWindow::BuildAnswer() {
+  // The answer in three panes of a splitter the user may move: the groups as flown (all of
+  // them); the pairs (the one table that scrolls) over the warnings and the planning, which
+  // take the room their text needs; and the pictures.
   auto* split = new QSplitter(Qt::Vertical, this);
   split->setObjectName(QStringLiteral("answerSplitter"));
+  split->setChildrenCollapsible(false);
 
-  auto* tables = new QWidget(split);
-  auto* column = new QVBoxLayout(tables);
-  column->setContentsMargins(0, 0, 0, 0);
-  auto* resultsBox = new QGroupBox(QStringLiteral("Groups as flown"), tables);
+  auto* resultsBox = new QGroupBox(QStringLiteral("Groups as flown"), split);
   auto* resultsColumn = new QVBoxLayout(resultsBox);
-  auto* results = new QTableView(resultsBox);
+  auto* results = MakeCompactTable(groupResults_, resultsBox);
   results->setObjectName(QStringLiteral("groupResults"));
-  results->setModel(groupResults_);
-  results->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   results->verticalHeader()->hide();
   results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  FitRows(results, kRowsShown);
   resultsColumn->addWidget(results);
 
-  auto* pairsBox = new QGroupBox(QStringLiteral("Pairs against the target separation"), tables);
+  auto* middle = new QWidget(split);
+  auto* middleColumn = new QVBoxLayout(middle);
+  middleColumn->setContentsMargins(0, 0, 0, 0);
+  auto* pairsBox = new QGroupBox(QStringLiteral("Pairs against the target separation"), middle);
   auto* pairsColumn = new QVBoxLayout(pairsBox);
-  auto* pairs = new QTableView(pairsBox);
+  auto* pairs = MakeCompactTable(pairResults_, pairsBox);
   pairs->setObjectName(QStringLiteral("pairResults"));
-  pairs->setModel(pairResults_);
-  pairs->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   pairs->verticalHeader()->hide();
   pairs->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  FitRows(pairs, 2);
   pairsColumn->addWidget(pairs);
   leastSeparation_ = new QLabel(pairsBox);
   leastSeparation_->setObjectName(QStringLiteral("leastSeparation"));
   pairsColumn->addWidget(leastSeparation_);
 
+  middleColumn->addWidget(pairsBox, 1);
+  auto* lowerPane = middle;
   auto* lower = new QHBoxLayout;
-  auto* warningsBox = new QGroupBox(QStringLiteral("Warnings"), tables);
-  auto* warningsColumn = new QVBoxLayout(warningsBox);
-  warnings_ = new QListWidget(warningsBox);
+  middleColumn->addLayout(lower, 0);
+  // The warnings take the room their text needs, and none without any.
+  warningsBox_ = new QGroupBox(QStringLiteral("Warnings"), lowerPane);
+  warningsBox_->setObjectName(QStringLiteral("warningsBox"));
+  auto* warningsColumn = new QVBoxLayout(warningsBox_);
+  warnings_ = new QLabel(warningsBox_);
   warnings_->setObjectName(QStringLiteral("warnings"));
   warnings_->setWordWrap(true);
+  warnings_->setTextFormat(Qt::PlainText);
+  warnings_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  warnings_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   warningsColumn->addWidget(warnings_);
-  lower->addWidget(warningsBox, 3);
+  warningsBox_->hide();
+  lower->addWidget(warningsBox_, 3);
 
-  auto* planBox = new QGroupBox(QStringLiteral("Planning"), tables);
+  auto* planBox = new QGroupBox(QStringLiteral("Planning"), lowerPane);
   auto* planColumn = new QVBoxLayout(planBox);
   recommendButton_ = new QPushButton(QStringLiteral("Recommend Delays"), planBox);
   recommendButton_->setToolTip(QStringLiteral(
@@ -481,9 +554,16 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   bestOrderButton_->setObjectName(QStringLiteral("bestOrderButton"));
   bestOrderButton_->setToolTip(
       QStringLiteral("The exit order with the shortest jump run that meets every gap"));
+  useBestOrder_ = new QPushButton(QStringLiteral("Use This Order"), planBox);
+  useBestOrder_->setObjectName(QStringLiteral("useBestOrder"));
+  // Used, it goes grey at once: a click leaves the focus where the user was working.
+  useBestOrder_->setFocusPolicy(Qt::TabFocus);
+  useBestOrder_->setEnabled(false);
   auto* planButtons = new QHBoxLayout;
   planButtons->addWidget(recommendButton_);
   planButtons->addWidget(bestOrderButton_);
+  planButtons->addWidget(useBestOrder_);
+  planButtons->addStretch();
   planColumn->addLayout(planButtons);
   planNote_ = new QLabel(planBox);
   planNote_->setObjectName(QStringLiteral("planNote"));
@@ -494,36 +574,26 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   bestOrder_ = new QLabel(planBox);
   bestOrder_->setObjectName(QStringLiteral("bestOrder"));
   bestOrder_->setWordWrap(true);
-  useBestOrder_ = new QPushButton(QStringLiteral("Use This Order"), planBox);
-  useBestOrder_->setObjectName(QStringLiteral("useBestOrder"));
-  // Used, it goes grey at once: a click leaves the focus where the user was working.
-  useBestOrder_->setFocusPolicy(Qt::TabFocus);
-  useBestOrder_->setEnabled(false);
-  planColumn->addWidget(planNote_);
-  planColumn->addWidget(currentOrder_);
-  planColumn->addWidget(bestOrder_);
-  planColumn->addWidget(useBestOrder_, 0, Qt::AlignLeft);
+  for (QLabel* label : {planNote_, currentOrder_, bestOrder_}) {
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    planColumn->addWidget(label);
+  }
   planColumn->addStretch();
   lower->addWidget(planBox, 2);
   connect(recommendButton_, &QPushButton::clicked, this, &LoadPlannerWindow::RecommendDelays);
   connect(bestOrderButton_, &QPushButton::clicked, this, &LoadPlannerWindow::FindBestOrder);
   connect(useBestOrder_, &QPushButton::clicked, this, &LoadPlannerWindow::UseBestOrder);
 
-  column->addWidget(resultsBox, 3);
-  column->addWidget(pairsBox, 3);
-  column->addLayout(lower, 2);
-  split->addWidget(tables);
-
   // The pictures' place: empty until SetPictures fills it.
   picturesArea_ = new QSplitter(Qt::Horizontal, split);
   picturesArea_->setObjectName(QStringLiteral("picturesArea"));
+  picturesArea_->setChildrenCollapsible(false);
+  picturesArea_->setMinimumHeight(kLowestPictures);
   picturesPlaceholder_ = new QWidget(picturesArea_);
-  split->addWidget(picturesArea_);
-  // The pictures are the answer at a glance: they get about two fifths of the height at first,
-  // and an equal share of any height the window gains.
-  split->setStretchFactor(0, 1);
+  // The groups keep their height; the pairs and the pictures share what the window gains.
+  split->setStretchFactor(0, 0);
   split->setStretchFactor(1, 1);
-  split->setSizes({560, 360});
+  split->setStretchFactor(2, 1);
   return split;
 }
 
@@ -570,21 +640,21 @@ void LoadPlannerWindow::ShowAnswer(std::shared_ptr<const LoadAnswer> answer) {
   if (answer_) report = std::make_shared<const load::LoadReport>(load::MakeLoadReport(*answer_));
   groupResults_->SetReport(report);
   pairResults_->SetReport(report);
-  warnings_->clear();
+  warningTexts_.clear();
   leastSeparation_->clear();
   if (report) {
-    for (const std::string& warning : report->warnings) warnings_->addItem(Text(warning));
+    for (const std::string& warning : report->warnings) warningTexts_ << Text(warning);
     leastSeparation_->setText(Text(report->leastSeparationLine));
   } else {
     leastSeparation_->setText(QStringLiteral("Add a group to plan the load"));
   }
+  warnings_->setText(warningTexts_.join(QLatin1Char('\n')));
+  warningsBox_->setVisible(!warningTexts_.isEmpty());
   emit answerChanged();
 }
 
 QStringList LoadPlannerWindow::WarningTexts() const {
-  QStringList texts;
-  for (int i = 0; i < warnings_->count(); ++i) texts << warnings_->item(i)->text();
-  return texts;
+  return warningTexts_;
 }
 
 QString LoadPlannerWindow::BestOrderText() const {

@@ -11,7 +11,7 @@
 
 class QAction;
 class QLabel;
-class QListWidget;
+class QGroupBox;
 class QMenu;
 class QPushButton;
 class QSplitter;
@@ -47,6 +47,9 @@ class LoadPlannerWindow : public QMainWindow {
 
   explicit LoadPlannerWindow(QWidget* parent = nullptr);
   ~LoadPlannerWindow() override;
+
+  // The window's first size on a screen whose room for windows is `available`: all of it fits.
+  static QSize DefaultSize(const QSize& available);
 
   // A new history on `load`, not saved anywhere yet (it may come from the data entry window).
   // A load that cannot be flown is refused with the reason (showError); false then.
@@ -151,7 +154,9 @@ class LoadPlannerWindow : public QMainWindow {
   QAction* fileActionsEnd_ = nullptr;  // the separator that ends the group after Save As
   QTableView* windView_ = nullptr;
   QTableView* groupView_ = nullptr;
-  QListWidget* warnings_ = nullptr;
+  QGroupBox* warningsBox_ = nullptr;
+  QLabel* warnings_ = nullptr;
+  QStringList warningTexts_;
   QLabel* leastSeparation_ = nullptr;
   QLabel* currentOrder_ = nullptr;
   QLabel* bestOrder_ = nullptr;
