@@ -20,6 +20,7 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -81,7 +82,7 @@ constexpr int kWindRowsShown = 4;
 // The narrowest either side of the window may be made by its splitter.
 constexpr int kNarrowestPanel = 240;
 // The pictures are never squeezed below this height, in which they can still be read.
-constexpr int kLowestPictures = 200;
+constexpr int kLowestPictures = 180;
 
 // A compact table whose every column is as wide as its title and cells need (the last one
 // takes the room left): a header is never cut, and a table too narrow for its columns scrolls
@@ -107,15 +108,18 @@ QTableView* MakeTable(QAbstractItemModel* model, QWidget* parent) {
   return view;
 }
 
-// Keeps `view` tall enough for its rows, up to `rows` of them (and never less than two), so
-// that it is read without scrolling.
+// The height `view` needs to show `rows` rows (at least two) without scrolling.
+int TableHeight(const QTableView* view, int rows) {
+  return view->horizontalHeader()->sizeHint().height() +
+         std::max(rows, 2) * view->verticalHeader()->defaultSectionSize() + 2 * view->frameWidth() +
+         view->horizontalScrollBar()->sizeHint().height();
+}
+
+// Keeps `view` tall enough for its rows, up to `rows` of them, so that it is read without
+// scrolling.
 void FitRows(QTableView* view, int rows) {
   const auto fit = [view, rows] {
-    const int shown = std::clamp(view->model()->rowCount(), 2, rows);
-    const int height = view->horizontalHeader()->sizeHint().height() +
-                       shown * view->verticalHeader()->defaultSectionSize() +
-                       2 * view->frameWidth() + view->horizontalScrollBar()->sizeHint().height();
-    view->setMinimumHeight(height);
+    view->setMinimumHeight(TableHeight(view, std::min(view->model()->rowCount(), rows)));
   };
   QAbstractItemModel* model = view->model();
   QObject::connect(model, &QAbstractItemModel::rowsInserted, view, fit);
@@ -193,6 +197,7 @@ LoadPlannerWindow::LoadPlannerWindow(QWidget* parent)
 
   auto* split = new QSplitter(Qt::Horizontal, this);
   split->setObjectName(QStringLiteral("plannerSplitter"));
+  mainSplit_ = split;
   BuildEditActions();
   split->addWidget(BuildInputs());
   split->addWidget(BuildAnswer());
@@ -202,8 +207,14 @@ LoadPlannerWindow::LoadPlannerWindow(QWidget* parent)
   setCentralWidget(split);
   BuildMenus();
   statusBar();
+  // Every box close around what it holds: a real load needs the height.
+  for (QGroupBox* box : findChildren<QGroupBox*>()) box->layout()->setContentsMargins(6, 4, 6, 4);
 
   connect(document_.get(), &LoadDocument::loadChanged, this, &LoadPlannerWindow::Recompute);
+  // A new load has its own number of groups: the panes fit it once it is on screen.
+  connect(document_.get(), &LoadDocument::loadReset, this, [this] {
+    if (isVisible()) FitPanes();
+  });
   connect(document_.get(), &LoadDocument::pathChanged, this, &LoadPlannerWindow::UpdateTitle);
   connect(&document_->UndoStack(), &QUndoStack::cleanChanged, this,
           &LoadPlannerWindow::UpdateTitle);
@@ -454,6 +465,7 @@ QWidget* LoadPlannerWindow::BuildInputs() {
   auto* windsColumn = new QVBoxLayout(windsBox);
   windView_ = MakeTable(winds_, windsBox);
   windView_->setObjectName(QStringLiteral("winds"));
+  windView_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   windView_->setItemDelegate(new CellDelegate(windView_));
   windView_->setItemDelegateForColumn(WindTableModel::Kind,
                                       new ChoiceDelegate(WindTableModel::KindNames(), windView_));
@@ -467,6 +479,7 @@ QWidget* LoadPlannerWindow::BuildInputs() {
   auto* groupsColumn = new QVBoxLayout(groupsBox);
   groupView_ = MakeTable(groups_, groupsBox);
   groupView_->setObjectName(QStringLiteral("groups"));
+  groupView_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   groupView_->setItemDelegate(new CellDelegate(groupView_));
   groupView_->setItemDelegateForColumn(GroupTableModel::FallRate, new FallRateDelegate(groupView_));
   groupView_->setDragEnabled(true);
@@ -500,6 +513,7 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   // take the room their text needs; and the pictures.
   auto* split = new QSplitter(Qt::Vertical, this);
   split->setObjectName(QStringLiteral("answerSplitter"));
+  answerSplit_ = split;
   split->setChildrenCollapsible(false);
 
   auto* resultsBox = new QGroupBox(QStringLiteral("Groups as flown"), split);
@@ -508,7 +522,7 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   results->setObjectName(QStringLiteral("groupResults"));
   results->verticalHeader()->hide();
   results->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  FitRows(results, kRowsShown);
+  FitRows(results, 2);  // FitPanes gives it the height of the groups
   resultsColumn->addWidget(results);
 
   auto* middle = new QWidget(split);
@@ -521,6 +535,7 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   pairs->verticalHeader()->hide();
   pairs->setEditTriggers(QAbstractItemView::NoEditTriggers);
   FitRows(pairs, 2);
+  results_ = results;
   pairsColumn->addWidget(pairs);
   leastSeparation_ = new QLabel(pairsBox);
   leastSeparation_->setObjectName(QStringLiteral("leastSeparation"));
@@ -540,7 +555,11 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   warnings_->setTextFormat(Qt::PlainText);
   warnings_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
   warnings_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  warningsColumn->addWidget(warnings_);
+  warningsScroll_ = new QScrollArea(warningsBox_);
+  warningsScroll_->setWidgetResizable(true);
+  warningsScroll_->setFrameShape(QFrame::NoFrame);
+  warningsScroll_->setWidget(warnings_);
+  warningsColumn->addWidget(warningsScroll_);
   warningsBox_->hide();
   lower->addWidget(warningsBox_, 3);
 
@@ -597,6 +616,46 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   return split;
 }
 
+void LoadPlannerWindow::FitPanes() {
+  // The inputs as wide as they ask, within half the window.
+  const QWidget* inputs = static_cast<QScrollArea*>(mainSplit_->widget(0))->widget();
+  const int wide = mainSplit_->width();
+  const int left = std::min(
+      inputs->sizeHint().width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4, wide / 2);
+  mainSplit_->setSizes({left, wide - left});
+
+  // All the groups as flown (up to a real load's), the pictures about a third, the pairs
+  // and the notes the rest.
+  const int high = answerSplit_->height();
+  const QWidget* resultsBox = answerSplit_->widget(0);
+  const int groups = std::min(static_cast<int>(document_->Load().groups.size()), kRowsShown);
+  const int results = resultsBox->sizeHint().height() - results_->sizeHint().height() +
+                      TableHeight(results_, groups);
+  const int pictures = std::max(kLowestPictures, high / 4);
+  answerSplit_->setSizes({results, std::max(high - results - pictures, 0), pictures});
+}
+
+void LoadPlannerWindow::FitWarnings() {
+  // As high as the warnings' text at the width they have, up to a few lines; more scroll.
+  const int lines = 5;
+  const int most = lines * warnings_->fontMetrics().lineSpacing();
+  const int needed = warnings_->heightForWidth(warningsScroll_->viewport()->width());
+  warningsScroll_->setFixedHeight(std::clamp(needed, warnings_->fontMetrics().lineSpacing(), most));
+}
+
+void LoadPlannerWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  FitWarnings();
+}
+
+void LoadPlannerWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!panesFitted_) {
+    panesFitted_ = true;
+    FitPanes();
+  }
+}
+
 void LoadPlannerWindow::SetPictures(QWidget* side, QWidget* top) {
   delete picturesPlaceholder_;
   picturesPlaceholder_ = nullptr;
@@ -650,6 +709,7 @@ void LoadPlannerWindow::ShowAnswer(std::shared_ptr<const LoadAnswer> answer) {
   }
   warnings_->setText(warningTexts_.join(QLatin1Char('\n')));
   warningsBox_->setVisible(!warningTexts_.isEmpty());
+  FitWarnings();
   emit answerChanged();
 }
 

@@ -14,6 +14,7 @@ class QLabel;
 class QGroupBox;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 class QSplitter;
 class QTableView;
 class QComboBox;
@@ -109,6 +110,8 @@ class LoadPlannerWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   struct PlanResult {
@@ -121,6 +124,10 @@ class LoadPlannerWindow : public QMainWindow {
   void BuildMenus();
   QWidget* BuildInputs();
   QWidget* BuildAnswer();
+  // Sizes the panes to what they hold: the inputs' width, every group of the answer.
+  void FitPanes();
+  // Sizes the warnings to their text.
+  void FitWarnings();
   void Recompute();
   void ShowAnswer(std::shared_ptr<const LoadAnswer> answer);
   // Plans the load as it stands off the interface thread; ShowPlan shows what comes back.
@@ -156,6 +163,7 @@ class LoadPlannerWindow : public QMainWindow {
   QTableView* groupView_ = nullptr;
   QGroupBox* warningsBox_ = nullptr;
   QLabel* warnings_ = nullptr;
+  QScrollArea* warningsScroll_ = nullptr;
   QStringList warningTexts_;
   QLabel* leastSeparation_ = nullptr;
   QLabel* currentOrder_ = nullptr;
@@ -167,6 +175,10 @@ class LoadPlannerWindow : public QMainWindow {
   QComboBox* lengthUnit_ = nullptr;
   QComboBox* speedUnit_ = nullptr;
   QSplitter* picturesArea_ = nullptr;
+  QSplitter* mainSplit_ = nullptr;
+  QSplitter* answerSplit_ = nullptr;
+  QTableView* results_ = nullptr;
+  bool panesFitted_ = false;
   QWidget* picturesPlaceholder_ = nullptr;
 };
 

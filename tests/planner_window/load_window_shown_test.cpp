@@ -1,14 +1,18 @@
 // What the planner window shows is what the load holds and what was flown: values typed before
 // the first group exists go into the load, a box shows the load's value once its edit is over,
 // a new load starts clean, the Planning panel never shows a plan of another load, and the focus
-// stays where the user left it. Expected values are the numbers typed; the recommended delays
-// come from the core's own PlanLoad for the same load, which the window only shows.
+// stays where the user left it; a real load fits the screen. Expected values are the numbers typed;
+// the recommended delays come from the core's own PlanLoad for the same load, which the window only
+// shows.
 #include <QAction>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
 #include <QtTest>
@@ -239,6 +243,69 @@ class LoadWindowShownTest : public QObject {
     QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(p.window.Document().UndoStack().index(), 0);
     QCOMPARE(p.window.Document().Load().groups[1].name, std::string("Freefly"));
+  }
+
+  // A real load fits a 1280x800 screen: its first size is within the screen's room, all eight
+  // groups are read in both groups tables without scrolling, no header is cut (at 1024x700
+  // either), every splitter has room to move, and the warnings take no room without any.
+  void aRealLoadFitsTheScreen() {
+    QCOMPARE(LoadPlannerWindow::DefaultSize(QSize(3000, 2000)), QSize(1500, 920));
+    const QSize small = LoadPlannerWindow::DefaultSize(QSize(1280, 800));
+    QVERIFY(small.width() <= 1280 && small.height() + 30 <= 800);  // and a title bar
+
+    load::Load eight = ThreeGroups();
+    for (const char* name :
+         {"AFF + 2 instructors", "Student solo", "Tandem", "Wingsuit", "Camera"}) {
+      load::Group group;
+      group.name = name;
+      group.delay = 8;
+      eight.groups.push_back(group);
+    }
+    for (const QSize screen : {QSize(1280, 800), QSize(1024, 700)}) {
+      ShownPlanner p;
+      p.window.resize(LoadPlannerWindow::DefaultSize(screen));
+      QVERIFY(p.window.StartWith(eight));
+      QVERIFY(QTest::qWaitForWindowExposed(&p.window));
+      QCoreApplication::processEvents();
+      const QString at = QStringLiteral("%1x%2 ").arg(screen.width()).arg(screen.height());
+      QVERIFY2(p.window.height() <= screen.height() - 30, qPrintable(at));
+      for (auto* table : p.window.findChildren<QTableView*>()) {
+        const QHeaderView* header = table->horizontalHeader();
+        for (int column = 0; column < header->count(); ++column) {
+          const QString title = table->model()->headerData(column, Qt::Horizontal).toString();
+          int widest = 0;
+          for (const QString& line : title.split(QLatin1Char('\n'))) {
+            widest = std::max(widest, header->fontMetrics().horizontalAdvance(line));
+          }
+          QVERIFY2(header->sectionSize(column) >= widest,
+                   qPrintable(at + table->objectName() + QLatin1Char(' ') + title));
+        }
+      }
+      for (auto* split : p.window.findChildren<QSplitter*>()) {
+        int least = split->handleWidth() * (split->count() - 1);
+        for (int i = 0; i < split->count(); ++i) {
+          const QSize smallest =
+              split->widget(i)->minimumSizeHint().expandedTo(split->widget(i)->minimumSize());
+          least += split->orientation() == Qt::Horizontal ? smallest.width() : smallest.height();
+        }
+        const int size = split->orientation() == Qt::Horizontal ? split->width() : split->height();
+        QVERIFY2(!split->childrenCollapsible() && least < size,
+                 qPrintable(at + split->objectName()));
+      }
+      if (screen.width() < 1280) continue;
+      for (const char* name : {"groups", "groupResults"}) {
+        auto* table = p.window.findChild<QTableView*>(QString::fromLatin1(name));
+        const int rows = table->verticalHeader()->defaultSectionSize() * 8;
+        QVERIFY2(table->viewport()->height() >= rows, name);
+      }
+    }
+
+    ShownPlanner quiet;
+    load::Load one = ThreeGroups();
+    one.groups.resize(1);
+    QVERIFY(quiet.window.StartWith(one));
+    QVERIFY(quiet.window.WarningTexts().isEmpty());
+    QVERIFY(quiet.window.findChild<QGroupBox*>(QStringLiteral("warningsBox"))->isHidden());
   }
 };
 
