@@ -215,6 +215,10 @@ LoadPlannerWindow::LoadPlannerWindow(QWidget* parent)
   connect(document_.get(), &LoadDocument::loadReset, this, [this] {
     if (isVisible()) FitPanes();
   });
+  // A group more or less: the groups as flown still show every one.
+  connect(document_.get(), &LoadDocument::loadChanged, this, [this] {
+    if (isVisible() && document_->Load().groups.size() != fittedGroups_) FitGroupsPane(true);
+  });
   connect(document_.get(), &LoadDocument::pathChanged, this, &LoadPlannerWindow::UpdateTitle);
   connect(&document_->UndoStack(), &QUndoStack::cleanChanged, this,
           &LoadPlannerWindow::UpdateTitle);
@@ -624,14 +628,20 @@ void LoadPlannerWindow::FitPanes() {
       inputs->sizeHint().width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4, wide / 2);
   mainSplit_->setSizes({left, wide - left});
 
-  // All the groups as flown (up to a real load's), the pictures about a third, the pairs
-  // and the notes the rest.
+  FitGroupsPane(false);
+}
+
+void LoadPlannerWindow::FitGroupsPane(bool keepPictures) {
+  // All the groups as flown (up to a real load's), the pictures a quarter (or as high as the
+  // user made them), the pairs and the notes the rest.
+  fittedGroups_ = document_->Load().groups.size();
   const int high = answerSplit_->height();
   const QWidget* resultsBox = answerSplit_->widget(0);
   const int groups = std::min(static_cast<int>(document_->Load().groups.size()), kRowsShown);
   const int results = resultsBox->sizeHint().height() - results_->sizeHint().height() +
                       TableHeight(results_, groups);
-  const int pictures = std::max(kLowestPictures, high / 4);
+  const int pictures =
+      keepPictures ? answerSplit_->sizes().value(2) : std::max(kLowestPictures, high / 4);
   answerSplit_->setSizes({results, std::max(high - results - pictures, 0), pictures});
 }
 

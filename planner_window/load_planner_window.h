@@ -126,6 +126,7 @@ class LoadPlannerWindow : public QMainWindow {
   QWidget* BuildAnswer();
   // Sizes the panes to what they hold: the inputs' width, every group of the answer.
   void FitPanes();
+  void FitGroupsPane(bool keepPictures);
   // Sizes the warnings to their text.
   void FitWarnings();
   void Recompute();
@@ -179,6 +180,7 @@ class LoadPlannerWindow : public QMainWindow {
   QSplitter* answerSplit_ = nullptr;
   QTableView* results_ = nullptr;
   bool panesFitted_ = false;
+  std::size_t fittedGroups_ = 0;  // the number of groups the answer's panes were sized for
   QWidget* picturesPlaceholder_ = nullptr;
 };
 

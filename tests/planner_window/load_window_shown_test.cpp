@@ -300,6 +300,15 @@ class LoadWindowShownTest : public QObject {
       }
     }
 
+    // Built group by group on screen, the groups as flown still show every group.
+    ShownPlanner built;
+    built.window.resize(LoadPlannerWindow::DefaultSize(QSize(1280, 800)));
+    QVERIFY(QTest::qWaitForWindowExposed(&built.window));
+    for (int i = 0; i < 8; ++i) QVERIFY(built.window.Groups().AddGroup(i - 1).isEmpty());
+    QCoreApplication::processEvents();
+    auto* results = built.window.findChild<QTableView*>(QStringLiteral("groupResults"));
+    QVERIFY(results->viewport()->height() >= results->verticalHeader()->defaultSectionSize() * 8);
+
     ShownPlanner quiet;
     load::Load one = ThreeGroups();
     one.groups.resize(1);
