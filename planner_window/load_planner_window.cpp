@@ -564,6 +564,7 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   warningsScroll_->setFrameShape(QFrame::NoFrame);
   warningsScroll_->setWidget(warnings_);
   warningsColumn->addWidget(warningsScroll_);
+  warningsColumn->addStretch();
   warningsBox_->hide();
   lower->addWidget(warningsBox_, 3);
 
@@ -597,11 +598,20 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   bestOrder_ = new QLabel(planBox);
   bestOrder_->setObjectName(QStringLiteral("bestOrder"));
   bestOrder_->setWordWrap(true);
+  // The notes scroll within the panel rather than squeeze the pairs above them.
+  auto* notes = new QWidget;
+  auto* notesColumn = new QVBoxLayout(notes);
+  notesColumn->setContentsMargins(0, 0, 0, 0);
   for (QLabel* label : {planNote_, currentOrder_, bestOrder_}) {
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    planColumn->addWidget(label);
+    notesColumn->addWidget(label);
   }
-  planColumn->addStretch();
+  notesColumn->addStretch();
+  auto* notesScroll = new QScrollArea(planBox);
+  notesScroll->setWidgetResizable(true);
+  notesScroll->setFrameShape(QFrame::NoFrame);
+  notesScroll->setWidget(notes);
+  planColumn->addWidget(notesScroll, 1);
   lower->addWidget(planBox, 2);
   connect(recommendButton_, &QPushButton::clicked, this, &LoadPlannerWindow::RecommendDelays);
   connect(bestOrderButton_, &QPushButton::clicked, this, &LoadPlannerWindow::FindBestOrder);
@@ -621,11 +631,12 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
 }
 
 void LoadPlannerWindow::FitPanes() {
-  // The inputs as wide as they ask, within half the window.
+  // The inputs as wide as they ask, within two fifths of the window: the answer needs more.
   const QWidget* inputs = static_cast<QScrollArea*>(mainSplit_->widget(0))->widget();
   const int wide = mainSplit_->width();
-  const int left = std::min(
-      inputs->sizeHint().width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4, wide / 2);
+  const int left =
+      std::min(inputs->sizeHint().width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4,
+               wide * 2 / 5);
   mainSplit_->setSizes({left, wide - left});
 
   FitGroupsPane(false);
