@@ -162,6 +162,9 @@ double TrueAirspeedAt(double indicatedAirspeed, double exitAltitude);
 // The first problem that keeps a load from being flown, as one line naming the field
 // ("winds[1].above: ...", a group's as GroupPlaceText does), or nothing when it can be flown.
 std::optional<std::string> LoadProblem(const Load& load);
+// LoadProblem but for the rule that a load has groups: the first problem of a load being built,
+// whose every value is fine in itself before its first group exists.
+std::optional<std::string> DraftLoadProblem(const Load& load);
 
 // Why a wind level cannot be flown, naming `field` ("windLevels[2].speed: ..."): its altitude
 // from 0 to limits::kMaxLevelAltitude, its wind as a layer's up to limits::kMaxLevelSpeed.

@@ -2,6 +2,8 @@
 
 #include <QUndoCommand>
 
+#include "load/load_file.h"
+
 namespace tarnwick {
 
 // One edit as the loads before and after it: a load is a few dozen numbers, so keeping both
@@ -21,6 +23,11 @@ class LoadEditCommand : public QUndoCommand {
   int id() const override { return mergeKey_; }
   bool mergeWith(const QUndoCommand* other) override {
     after_ = static_cast<const LoadEditCommand*>(other)->after_;
+    // Typing that ends where it began (a box's own Ctrl+Z) leaves no empty step to undo.
+    if (load::WriteLoadText(after_) == load::WriteLoadText(before_)) {
+      document_.Install(before_);
+      setObsolete(true);
+    }
     return true;
   }
 
@@ -35,7 +42,8 @@ LoadDocument::LoadDocument(QObject* parent) : QObject(parent) {
 }
 
 QString LoadDocument::Propose(const load::Load& next, const QString& what, int mergeKey) {
-  if (const auto problem = load::LoadProblem(next)) return QString::fromStdString(*problem);
+  // A load being built may have no group yet; it is flown and saved only once it has one.
+  if (const auto problem = load::DraftLoadProblem(next)) return QString::fromStdString(*problem);
   undo_.push(new LoadEditCommand(*this, load_, next, what, mergeKey));
   return {};
 }

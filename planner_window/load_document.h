@@ -9,8 +9,8 @@
 namespace tarnwick {
 
 // The load the planner window edits, with its undo history and the file it came from. Every
-// change goes through Propose, which keeps a load that cannot be flown out: the document only
-// ever holds loads that pass LoadProblem().
+// change goes through Propose, which keeps a value the load cannot take out: the document only
+// ever holds loads that pass DraftLoadProblem(), so once a load has a group it can be flown.
 class LoadDocument : public QObject {
   Q_OBJECT
 
@@ -21,7 +21,7 @@ class LoadDocument : public QObject {
   QUndoStack& UndoStack() { return undo_; }
 
   // Makes `next` the load as one undoable step named `what`, or returns the reason it cannot
-  // be flown and leaves the load as it is. Consecutive edits with the same `mergeKey` (not -1)
+  // be taken and leaves the load as it is. Consecutive edits with the same `mergeKey` (not -1)
   // undo as one, as a number typed digit by digit.
   QString Propose(const load::Load& next, const QString& what, int mergeKey = -1);
 

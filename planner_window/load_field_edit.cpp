@@ -1,5 +1,7 @@
 #include "planner_window/load_field_edit.h"
 
+#include <QKeyEvent>
+
 #include "planner_window/load_document.h"
 
 namespace tarnwick {
@@ -21,7 +23,23 @@ LoadFieldEdit::LoadFieldEdit(LoadDocument& document, int fieldKey, QString what,
       apply_(std::move(apply)) {
   setText(show_(document_.Load()));
   connect(this, &QLineEdit::textEdited, this, &LoadFieldEdit::OnTextEdited);
+  connect(this, &QLineEdit::editingFinished, this, &LoadFieldEdit::OnEditingFinished);
   connect(&document_, &LoadDocument::loadChanged, this, &LoadFieldEdit::OnLoadChanged);
+  connect(&document_, &LoadDocument::loadReset, this, &LoadFieldEdit::ShowLoad);
+}
+
+bool LoadFieldEdit::event(QEvent* event) {
+  // Ctrl+Z undoes the typing in the box first, as in every text box; once there is none left
+  // to undo (or redo), the key goes to the window's Undo (Redo) of the load's edits.
+  if (event->type() == QEvent::ShortcutOverride) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->matches(QKeySequence::Undo) && !isUndoAvailable()) ||
+        (key->matches(QKeySequence::Redo) && !isRedoAvailable())) {
+      event->ignore();
+      return false;
+    }
+  }
+  return QLineEdit::event(event);
 }
 
 void LoadFieldEdit::focusInEvent(QFocusEvent* event) {
@@ -52,6 +70,17 @@ void LoadFieldEdit::OnLoadChanged() {
   // A refused text stays while the load's own value for this box is what it was: an edit
   // elsewhere does not wipe it. An undo or a change of units here shows the load again.
   if (!problem_.isEmpty() && shown == shownWhenRefused_) return;
+  ShowLoad();
+}
+
+void LoadFieldEdit::OnEditingFinished() {
+  const QString problem = problem_;
+  ShowLoad();
+  if (!problem.isEmpty()) emit refused(QStringLiteral("%1 not done: %2").arg(what_, problem));
+}
+
+void LoadFieldEdit::ShowLoad() {
+  const QString shown = show_(document_.Load());
   if (text() != shown) setText(shown);
   SetProblem({});
 }

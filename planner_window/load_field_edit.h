@@ -12,8 +12,10 @@ class LoadDocument;
 // One number of the load outside the tables (airspeed, exit altitude, heading, target, minimum
 // delay, the load's name), typed into a box. What is typed goes into the load as soon as it
 // reads as a value the load accepts; until then the box keeps the text, framed in red, with
-// the reason as its tooltip, and the load keeps its last good value. One typing session
-// undoes as one step.
+// the reason as its tooltip, and the load keeps its last good value. Once the edit is over
+// (Return, or the focus moves on) the box shows the load's value again, and a text the load
+// did not take is reported with its reason (refused): a box never shows what the load does
+// not hold. One typing session undoes as one step.
 class LoadFieldEdit : public QLineEdit {
   Q_OBJECT
 
@@ -27,12 +29,21 @@ class LoadFieldEdit : public QLineEdit {
 
   QString Problem() const { return problem_; }
 
+ signals:
+  // The edit ended on a text the load did not take; `message` names the box and the reason.
+  void refused(const QString& message);
+
  protected:
+  bool event(QEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
 
  private:
   void OnTextEdited(const QString& text);
   void OnLoadChanged();
+  void OnEditingFinished();
+  // The load's value, without a problem: after an edit, and for a new load (New Load, Open),
+  // so that nothing typed for the old one stays.
+  void ShowLoad();
   void SetProblem(const QString& problem);
 
   LoadDocument& document_;

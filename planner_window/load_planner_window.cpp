@@ -11,14 +11,19 @@
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "load/load_edits.h"
@@ -71,16 +76,58 @@ void ShowError(QWidget* parent, const QString& message) {
   QMessageBox::warning(parent, kWindowName, message);
 }
 
-QTableView* MakeTable(QAbstractItemModel* model, QWidget* parent) {
+// The rows a table shows without scrolling, at most: a real load's groups (and every group of
+// the answer) are read at once; only the pairs table scrolls.
+constexpr int kRowsShown = 8;
+constexpr int kWindRowsShown = 4;
+// The narrowest either side of the window may be made by its splitter.
+constexpr int kNarrowestPanel = 240;
+// The pictures are never squeezed below this height, in which they can still be read.
+constexpr int kLowestPictures = 180;
+
+// A compact table whose every column is as wide as its title and cells need (the last one
+// takes the room left): a header is never cut, and a table too narrow for its columns scrolls
+// sideways instead.
+QTableView* MakeCompactTable(QAbstractItemModel* model, QWidget* parent) {
   auto* view = new QTableView(parent);
   view->setModel(model);
+  view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  view->verticalHeader()->setMinimumSectionSize(0);
+  view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 8);
+  view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  view->horizontalHeader()->setStretchLastSection(true);
+  view->setWordWrap(false);
+  return view;
+}
+
+QTableView* MakeTable(QAbstractItemModel* model, QWidget* parent) {
+  QTableView* view = MakeCompactTable(model, parent);
   view->setSelectionBehavior(QAbstractItemView::SelectRows);
   view->setSelectionMode(QAbstractItemView::SingleSelection);
-  view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                         QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
   return view;
+}
+
+// The height `view` needs to show `rows` rows (at least two) without scrolling.
+int TableHeight(const QTableView* view, int rows) {
+  return view->horizontalHeader()->sizeHint().height() +
+         std::max(rows, 2) * view->verticalHeader()->defaultSectionSize() + 2 * view->frameWidth() +
+         view->horizontalScrollBar()->sizeHint().height();
+}
+
+// Keeps `view` tall enough for its rows, up to `rows` of them, so that it is read without
+// scrolling.
+void FitRows(QTableView* view, int rows) {
+  const auto fit = [view, rows] {
+    view->setMinimumHeight(TableHeight(view, std::min(view->model()->rowCount(), rows)));
+  };
+  QAbstractItemModel* model = view->model();
+  QObject::connect(model, &QAbstractItemModel::rowsInserted, view, fit);
+  QObject::connect(model, &QAbstractItemModel::rowsRemoved, view, fit);
+  QObject::connect(model, &QAbstractItemModel::modelReset, view, fit);
+  QObject::connect(model, &QAbstractItemModel::headerDataChanged, view, fit);
+  fit();
 }
 
 QString Text(const std::string& text) {
@@ -151,25 +198,50 @@ LoadPlannerWindow::LoadPlannerWindow(QWidget* parent)
 
   auto* split = new QSplitter(Qt::Horizontal, this);
   split->setObjectName(QStringLiteral("plannerSplitter"));
+  mainSplit_ = split;
   BuildEditActions();
   split->addWidget(BuildInputs());
   split->addWidget(BuildAnswer());
+  split->setChildrenCollapsible(false);
   split->setStretchFactor(0, 0);
   split->setStretchFactor(1, 1);
   setCentralWidget(split);
   BuildMenus();
   statusBar();
+  // Every box close around what it holds: a real load needs the height.
+  for (QGroupBox* box : findChildren<QGroupBox*>()) box->layout()->setContentsMargins(6, 4, 6, 4);
 
   connect(document_.get(), &LoadDocument::loadChanged, this, &LoadPlannerWindow::Recompute);
+  // A new load has its own number of groups: the panes fit it once it is on screen.
+  connect(document_.get(), &LoadDocument::loadReset, this, [this] {
+    if (isVisible()) FitPanes();
+  });
+  // A group more or less: the groups as flown still show every one.
+  connect(document_.get(), &LoadDocument::loadChanged, this, [this] {
+    if (isVisible() && document_->Load().groups.size() != fittedGroups_) FitGroupsPane(true);
+  });
   connect(document_.get(), &LoadDocument::pathChanged, this, &LoadPlannerWindow::UpdateTitle);
   connect(&document_->UndoStack(), &QUndoStack::cleanChanged, this,
           &LoadPlannerWindow::UpdateTitle);
-  resize(1500, 920);
+  if (const QScreen* shown = screen()) resize(DefaultSize(shown->availableGeometry().size()));
   UpdateTitle();
   Recompute();
 }
 
-LoadPlannerWindow::~LoadPlannerWindow() = default;
+LoadPlannerWindow::~LoadPlannerWindow() {
+  // The window's widgets and models refer to the document and the answers: they go while
+  // those still exist, before the window closes as it is destroyed and moves the focus.
+  const QObjectList children = this->children();
+  for (const QPointer<QObject> child : children) {
+    if (child && child->isWidgetType()) delete child.data();
+  }
+}
+
+QSize LoadPlannerWindow::DefaultSize(const QSize& available) {
+  // Room for a window frame and its title bar, which the size does not include.
+  const QSize frame(16, 48);
+  return QSize(1500, 920).boundedTo(available - frame);
+}
 
 void LoadPlannerWindow::BuildEditActions() {
   const auto action = [this](const QString& text, const QKeySequence& shortcut, auto slot) {
@@ -253,6 +325,7 @@ QWidget* LoadPlannerWindow::BuildInputs() {
                                 LoadFieldEdit::Apply apply) {
     auto* edit = new LoadFieldEdit(doc, field, what, std::move(show), std::move(apply), this);
     edit->setMaximumWidth(140);
+    connect(edit, &LoadFieldEdit::refused, this, &LoadPlannerWindow::Report);
     return edit;
   };
   // A reading's value, or its reason in `problem`.
@@ -402,18 +475,21 @@ QWidget* LoadPlannerWindow::BuildInputs() {
   auto* windsColumn = new QVBoxLayout(windsBox);
   windView_ = MakeTable(winds_, windsBox);
   windView_->setObjectName(QStringLiteral("winds"));
+  windView_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   windView_->setItemDelegate(new CellDelegate(windView_));
   windView_->setItemDelegateForColumn(WindTableModel::Kind,
                                       new ChoiceDelegate(WindTableModel::KindNames(), windView_));
+  FitRows(windView_, kWindRowsShown);
   windsColumn->addWidget(windView_);
   windsColumn->addLayout(buttons(
       {{QStringLiteral("Add Layer"), addLayer_}, {QStringLiteral("Remove Layer"), removeLayer_}}));
-  column->addWidget(windsBox, 2);
+  column->addWidget(windsBox, 1);
 
   auto* groupsBox = new QGroupBox(QStringLiteral("Groups in exit order"), panel);
   auto* groupsColumn = new QVBoxLayout(groupsBox);
   groupView_ = MakeTable(groups_, groupsBox);
   groupView_->setObjectName(QStringLiteral("groups"));
+  groupView_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   groupView_->setItemDelegate(new CellDelegate(groupView_));
   groupView_->setItemDelegateForColumn(GroupTableModel::FallRate, new FallRateDelegate(groupView_));
   groupView_->setDragEnabled(true);
@@ -421,9 +497,7 @@ QWidget* LoadPlannerWindow::BuildInputs() {
   groupView_->setDropIndicatorShown(true);
   groupView_->setDragDropMode(QAbstractItemView::DragDrop);
   groupView_->setDefaultDropAction(Qt::CopyAction);
-  groupView_->horizontalHeader()->setSectionResizeMode(GroupTableModel::Name, QHeaderView::Stretch);
-  groupView_->horizontalHeader()->setSectionResizeMode(GroupTableModel::FallRate,
-                                                       QHeaderView::Stretch);
+  FitRows(groupView_, kRowsShown);
   groupView_->setToolTip(QStringLiteral(
       "Drag a group to its place in the exit order, or move it with Ctrl+Up and Ctrl+Down"));
   groupsColumn->addWidget(groupView_);
@@ -432,62 +506,94 @@ QWidget* LoadPlannerWindow::BuildInputs() {
                                    {QStringLiteral("Remove Group"), removeGroup_},
                                    {QStringLiteral("Move Up"), moveGroupUp_},
                                    {QStringLiteral("Move Down"), moveGroupDown_}}));
-  column->addWidget(groupsBox, 3);
-  panel->setMinimumWidth(520);
-  return panel;
+  column->addWidget(groupsBox, 1);
+  // The panel narrows as far as the user wants: what no longer fits scrolls.
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("inputsScroll"));
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidget(panel);
+  scroll->setMinimumWidth(kNarrowestPanel);
+  return scroll;
 }
 
 QWidget* LoadPlannerWindow::BuildAnswer() {
+  // The answer in three panes of a splitter the user may move: the groups as flown (all of
+  // them); the pairs (the one table that scrolls) over the warnings and the planning, which
+  // take the room their text needs; and the pictures.
   auto* split = new QSplitter(Qt::Vertical, this);
   split->setObjectName(QStringLiteral("answerSplitter"));
+  answerSplit_ = split;
+  split->setChildrenCollapsible(false);
 
-  auto* tables = new QWidget(split);
-  auto* column = new QVBoxLayout(tables);
-  column->setContentsMargins(0, 0, 0, 0);
-  auto* resultsBox = new QGroupBox(QStringLiteral("Groups as flown"), tables);
+  auto* resultsBox = new QGroupBox(QStringLiteral("Groups as flown"), split);
   auto* resultsColumn = new QVBoxLayout(resultsBox);
-  auto* results = new QTableView(resultsBox);
+  auto* results = MakeCompactTable(groupResults_, resultsBox);
   results->setObjectName(QStringLiteral("groupResults"));
-  results->setModel(groupResults_);
-  results->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   results->verticalHeader()->hide();
   results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  FitRows(results, 2);  // FitPanes gives it the height of the groups
   resultsColumn->addWidget(results);
 
-  auto* pairsBox = new QGroupBox(QStringLiteral("Pairs against the target separation"), tables);
+  auto* middle = new QWidget(split);
+  auto* middleColumn = new QVBoxLayout(middle);
+  middleColumn->setContentsMargins(0, 0, 0, 0);
+  auto* pairsBox = new QGroupBox(QStringLiteral("Pairs against the target separation"), middle);
   auto* pairsColumn = new QVBoxLayout(pairsBox);
-  auto* pairs = new QTableView(pairsBox);
+  auto* pairs = MakeCompactTable(pairResults_, pairsBox);
   pairs->setObjectName(QStringLiteral("pairResults"));
-  pairs->setModel(pairResults_);
-  pairs->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   pairs->verticalHeader()->hide();
   pairs->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  FitRows(pairs, 2);
+  results_ = results;
   pairsColumn->addWidget(pairs);
   leastSeparation_ = new QLabel(pairsBox);
   leastSeparation_->setObjectName(QStringLiteral("leastSeparation"));
   pairsColumn->addWidget(leastSeparation_);
 
+  middleColumn->addWidget(pairsBox, 1);
+  auto* lowerPane = middle;
   auto* lower = new QHBoxLayout;
-  auto* warningsBox = new QGroupBox(QStringLiteral("Warnings"), tables);
-  auto* warningsColumn = new QVBoxLayout(warningsBox);
-  warnings_ = new QListWidget(warningsBox);
+  middleColumn->addLayout(lower, 0);
+  // The warnings take the room their text needs, and none without any.
+  warningsBox_ = new QGroupBox(QStringLiteral("Warnings"), lowerPane);
+  warningsBox_->setObjectName(QStringLiteral("warningsBox"));
+  auto* warningsColumn = new QVBoxLayout(warningsBox_);
+  warnings_ = new QLabel(warningsBox_);
   warnings_->setObjectName(QStringLiteral("warnings"));
   warnings_->setWordWrap(true);
-  warningsColumn->addWidget(warnings_);
-  lower->addWidget(warningsBox, 3);
+  warnings_->setTextFormat(Qt::PlainText);
+  warnings_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  warnings_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  warningsScroll_ = new QScrollArea(warningsBox_);
+  warningsScroll_->setWidgetResizable(true);
+  warningsScroll_->setFrameShape(QFrame::NoFrame);
+  warningsScroll_->setWidget(warnings_);
+  warningsColumn->addWidget(warningsScroll_);
+  warningsColumn->addStretch();
+  warningsBox_->hide();
+  lower->addWidget(warningsBox_, 3);
 
-  auto* planBox = new QGroupBox(QStringLiteral("Planning"), tables);
+  auto* planBox = new QGroupBox(QStringLiteral("Planning"), lowerPane);
   auto* planColumn = new QVBoxLayout(planBox);
   recommendButton_ = new QPushButton(QStringLiteral("Recommend Delays"), planBox);
   recommendButton_->setToolTip(QStringLiteral(
       "Fill in each gap's shortest delay that keeps every earlier group at the target, rounded "
       "up to whole seconds"));
   bestOrderButton_ = new QPushButton(QStringLiteral("Best Order"), planBox);
+  bestOrderButton_->setObjectName(QStringLiteral("bestOrderButton"));
   bestOrderButton_->setToolTip(
       QStringLiteral("The exit order with the shortest jump run that meets every gap"));
+  useBestOrder_ = new QPushButton(QStringLiteral("Use This Order"), planBox);
+  useBestOrder_->setObjectName(QStringLiteral("useBestOrder"));
+  // Used, it goes grey at once: a click leaves the focus where the user was working.
+  useBestOrder_->setFocusPolicy(Qt::TabFocus);
+  useBestOrder_->setEnabled(false);
   auto* planButtons = new QHBoxLayout;
   planButtons->addWidget(recommendButton_);
   planButtons->addWidget(bestOrderButton_);
+  planButtons->addWidget(useBestOrder_);
+  planButtons->addStretch();
   planColumn->addLayout(planButtons);
   planNote_ = new QLabel(planBox);
   planNote_->setObjectName(QStringLiteral("planNote"));
@@ -498,34 +604,83 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   bestOrder_ = new QLabel(planBox);
   bestOrder_->setObjectName(QStringLiteral("bestOrder"));
   bestOrder_->setWordWrap(true);
-  useBestOrder_ = new QPushButton(QStringLiteral("Use This Order"), planBox);
-  useBestOrder_->setEnabled(false);
-  planColumn->addWidget(planNote_);
-  planColumn->addWidget(currentOrder_);
-  planColumn->addWidget(bestOrder_);
-  planColumn->addWidget(useBestOrder_, 0, Qt::AlignLeft);
-  planColumn->addStretch();
+  // The notes scroll within the panel rather than squeeze the pairs above them.
+  auto* notes = new QWidget;
+  auto* notesColumn = new QVBoxLayout(notes);
+  notesColumn->setContentsMargins(0, 0, 0, 0);
+  for (QLabel* label : {planNote_, currentOrder_, bestOrder_}) {
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    notesColumn->addWidget(label);
+  }
+  notesColumn->addStretch();
+  auto* notesScroll = new QScrollArea(planBox);
+  notesScroll->setWidgetResizable(true);
+  notesScroll->setFrameShape(QFrame::NoFrame);
+  notesScroll->setWidget(notes);
+  planColumn->addWidget(notesScroll, 1);
   lower->addWidget(planBox, 2);
   connect(recommendButton_, &QPushButton::clicked, this, &LoadPlannerWindow::RecommendDelays);
   connect(bestOrderButton_, &QPushButton::clicked, this, &LoadPlannerWindow::FindBestOrder);
   connect(useBestOrder_, &QPushButton::clicked, this, &LoadPlannerWindow::UseBestOrder);
 
-  column->addWidget(resultsBox, 3);
-  column->addWidget(pairsBox, 3);
-  column->addLayout(lower, 2);
-  split->addWidget(tables);
-
   // The pictures' place: empty until SetPictures fills it.
   picturesArea_ = new QSplitter(Qt::Horizontal, split);
   picturesArea_->setObjectName(QStringLiteral("picturesArea"));
+  picturesArea_->setChildrenCollapsible(false);
+  picturesArea_->setMinimumHeight(kLowestPictures);
   picturesPlaceholder_ = new QWidget(picturesArea_);
-  split->addWidget(picturesArea_);
-  // The pictures are the answer at a glance: they get about two fifths of the height at first,
-  // and an equal share of any height the window gains.
-  split->setStretchFactor(0, 1);
+  // The groups keep their height; the pairs and the pictures share what the window gains.
+  split->setStretchFactor(0, 0);
   split->setStretchFactor(1, 1);
-  split->setSizes({560, 360});
+  split->setStretchFactor(2, 1);
   return split;
+}
+
+void LoadPlannerWindow::FitPanes() {
+  // The inputs as wide as they ask, within two fifths of the window: the answer needs more.
+  const QWidget* inputs = static_cast<QScrollArea*>(mainSplit_->widget(0))->widget();
+  const int wide = mainSplit_->width();
+  const int left =
+      std::min(inputs->sizeHint().width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4,
+               wide * 2 / 5);
+  mainSplit_->setSizes({left, wide - left});
+
+  FitGroupsPane(false);
+}
+
+void LoadPlannerWindow::FitGroupsPane(bool keepPictures) {
+  // All the groups as flown (up to a real load's), the pictures a quarter (or as high as the
+  // user made them), the pairs and the notes the rest.
+  fittedGroups_ = document_->Load().groups.size();
+  const int high = answerSplit_->height();
+  const QWidget* resultsBox = answerSplit_->widget(0);
+  const int groups = std::min(static_cast<int>(document_->Load().groups.size()), kRowsShown);
+  const int results = resultsBox->sizeHint().height() - results_->sizeHint().height() +
+                      TableHeight(results_, groups);
+  const int pictures =
+      keepPictures ? answerSplit_->sizes().value(2) : std::max(kLowestPictures, high / 4);
+  answerSplit_->setSizes({results, std::max(high - results - pictures, 0), pictures});
+}
+
+void LoadPlannerWindow::FitWarnings() {
+  // As high as the warnings' text at the width they have, up to a few lines; more scroll.
+  const int lines = 5;
+  const int most = lines * warnings_->fontMetrics().lineSpacing();
+  const int needed = warnings_->heightForWidth(warningsScroll_->viewport()->width());
+  warningsScroll_->setFixedHeight(std::clamp(needed, warnings_->fontMetrics().lineSpacing(), most));
+}
+
+void LoadPlannerWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  FitWarnings();
+}
+
+void LoadPlannerWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!panesFitted_) {
+    panesFitted_ = true;
+    FitPanes();
+  }
 }
 
 void LoadPlannerWindow::SetPictures(QWidget* side, QWidget* top) {
@@ -547,12 +702,16 @@ void LoadPlannerWindow::SetSynchronous(bool synchronous) {
 }
 
 void LoadPlannerWindow::Recompute() {
-  // The plan shown was made for the load before this change.
+  // Whatever the Planning panel shows was made for the load before this change: the delays a
+  // recommendation filled in (whose note the recommendation writes again after applying
+  // them), the best order, and a plan still being worked out.
   planner_.Invalidate();
   shownBestOrder_.reset();
+  if (useBestOrder_->hasFocus()) bestOrderButton_->setFocus(Qt::OtherFocusReason);
   useBestOrder_->setEnabled(false);
   bestOrder_->clear();
   currentOrder_->clear();
+  planNote_->clear();
   if (document_->Load().groups.empty()) {
     ShowAnswer(nullptr);
     return;
@@ -567,19 +726,22 @@ void LoadPlannerWindow::ShowAnswer(std::shared_ptr<const LoadAnswer> answer) {
   if (answer_) report = std::make_shared<const load::LoadReport>(load::MakeLoadReport(*answer_));
   groupResults_->SetReport(report);
   pairResults_->SetReport(report);
-  warnings_->clear();
+  warningTexts_.clear();
   leastSeparation_->clear();
   if (report) {
-    for (const std::string& warning : report->warnings) warnings_->addItem(Text(warning));
+    for (const std::string& warning : report->warnings) warningTexts_ << Text(warning);
     leastSeparation_->setText(Text(report->leastSeparationLine));
+  } else {
+    leastSeparation_->setText(QStringLiteral("Add a group to plan the load"));
   }
+  warnings_->setText(warningTexts_.join(QLatin1Char('\n')));
+  warningsBox_->setVisible(!warningTexts_.isEmpty());
+  FitWarnings();
   emit answerChanged();
 }
 
 QStringList LoadPlannerWindow::WarningTexts() const {
-  QStringList texts;
-  for (int i = 0; i < warnings_->count(); ++i) texts << warnings_->item(i)->text();
-  return texts;
+  return warningTexts_;
 }
 
 QString LoadPlannerWindow::BestOrderText() const {
@@ -664,15 +826,12 @@ void LoadPlannerWindow::Report(const QString& message) {
 }
 
 bool LoadPlannerWindow::StartWith(const load::Load& load) {
-  if (!load.groups.empty()) {
-    if (const auto problem = load::LoadProblem(load)) {
-      showError(this, QStringLiteral("This cannot be planned as a load: ") +
-                          QString::fromStdString(*problem));
-      return false;
-    }
+  if (const auto problem = load::DraftLoadProblem(load)) {
+    showError(this, QStringLiteral("This cannot be planned as a load: ") +
+                        QString::fromStdString(*problem));
+    return false;
   }
   document_->Reset(load, QString());
-  planNote_->clear();
   return true;
 }
 
@@ -683,7 +842,6 @@ bool LoadPlannerWindow::OpenFile(const QString& path) {
     return false;
   }
   document_->Reset(*opened.load, QFileInfo(path).absoluteFilePath());
-  planNote_->clear();
   recent_loads::Add(path);
   return true;
 }
@@ -700,6 +858,7 @@ bool LoadPlannerWindow::Save() {
 }
 
 bool LoadPlannerWindow::SaveAs() {
+  if (RefusedToSave()) return false;
   QString suggested = document_->Path();
   if (suggested.isEmpty()) {
     const std::string& name = document_->Load().name;
@@ -710,6 +869,7 @@ bool LoadPlannerWindow::SaveAs() {
 }
 
 bool LoadPlannerWindow::SaveTo(const QString& path) {
+  if (RefusedToSave()) return false;
   const QString error = WriteLoadFile(path, document_->Load());
   if (!error.isEmpty()) {
     showError(this, QStringLiteral("The load was not saved: %1: %2").arg(path, error));
@@ -718,6 +878,13 @@ bool LoadPlannerWindow::SaveTo(const QString& path) {
   document_->MarkSaved(QFileInfo(path).absoluteFilePath());
   recent_loads::Add(path);
   return true;
+}
+
+bool LoadPlannerWindow::RefusedToSave() {
+  // A file holds a load that flies: one being built is saved once it has a group.
+  const auto problem = load::LoadProblem(document_->Load());
+  if (problem) showError(this, QStringLiteral("The load was not saved: ") + Text(*problem));
+  return problem.has_value();
 }
 
 bool LoadPlannerWindow::MaybeSave() {
@@ -755,7 +922,6 @@ void LoadPlannerWindow::closeEvent(QCloseEvent* event) {
   // Whatever was answered has been done: the window forgets the load, so that nothing left
   // behind in a window that is not on screen is asked about or saved later.
   document_->Reset(load::Load{}, QString());
-  planNote_->clear();
   emit closed();
 }
 

@@ -11,9 +11,10 @@
 
 class QAction;
 class QLabel;
-class QListWidget;
+class QGroupBox;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 class QSplitter;
 class QTableView;
 class QComboBox;
@@ -48,6 +49,9 @@ class LoadPlannerWindow : public QMainWindow {
 
   explicit LoadPlannerWindow(QWidget* parent = nullptr);
   ~LoadPlannerWindow() override;
+
+  // The window's first size on a screen whose room for windows is `available`: all of it fits.
+  static QSize DefaultSize(const QSize& available);
 
   // A new history on `load`, not saved anywhere yet (it may come from the data entry window).
   // A load that cannot be flown is refused with the reason (showError); false then.
@@ -109,6 +113,8 @@ class LoadPlannerWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   struct PlanResult {
@@ -121,11 +127,18 @@ class LoadPlannerWindow : public QMainWindow {
   void BuildMenus();
   QWidget* BuildInputs();
   QWidget* BuildAnswer();
+  // Sizes the panes to what they hold: the inputs' width, every group of the answer.
+  void FitPanes();
+  void FitGroupsPane(bool keepPictures);
+  // Sizes the warnings to their text.
+  void FitWarnings();
   void Recompute();
   void ShowAnswer(std::shared_ptr<const LoadAnswer> answer);
   // Plans the load as it stands off the interface thread; ShowPlan shows what comes back.
   void Plan(PlanResult::Kind kind, const load::LoadRequest& request);
   void ShowPlan(const PlanResult& plan);
+  // Says why the load cannot be saved (showError), if it cannot: true then.
+  bool RefusedToSave();
   void UpdateTitle();
   void FillRecentMenu();
   void Report(const QString& message);
@@ -153,7 +166,10 @@ class LoadPlannerWindow : public QMainWindow {
   QAction* fileActionsEnd_ = nullptr;  // the separator that ends the group after Save As
   QTableView* windView_ = nullptr;
   QTableView* groupView_ = nullptr;
-  QListWidget* warnings_ = nullptr;
+  QGroupBox* warningsBox_ = nullptr;
+  QLabel* warnings_ = nullptr;
+  QScrollArea* warningsScroll_ = nullptr;
+  QStringList warningTexts_;
   QLabel* leastSeparation_ = nullptr;
   QLabel* currentOrder_ = nullptr;
   QLabel* bestOrder_ = nullptr;
@@ -164,6 +180,11 @@ class LoadPlannerWindow : public QMainWindow {
   QComboBox* lengthUnit_ = nullptr;
   QComboBox* speedUnit_ = nullptr;
   QSplitter* picturesArea_ = nullptr;
+  QSplitter* mainSplit_ = nullptr;
+  QSplitter* answerSplit_ = nullptr;
+  QTableView* results_ = nullptr;
+  bool panesFitted_ = false;
+  std::size_t fittedGroups_ = 0;  // the number of groups the answer's panes were sized for
   QWidget* picturesPlaceholder_ = nullptr;
 };
 

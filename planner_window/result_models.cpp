@@ -21,7 +21,7 @@ QVariant Header(const std::array<load::ReportColumn, N>& columns, int section, i
                 Qt::Orientation orientation) {
   if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
   if (section < 0 || static_cast<std::size_t>(section) >= N) return {};
-  return ColumnTitle(columns[static_cast<std::size_t>(section)]);
+  return HeaderLines(ColumnTitle(columns[static_cast<std::size_t>(section)]));
 }
 
 const load::LoadReport& EmptyReport() {
@@ -33,6 +33,23 @@ const load::LoadReport& EmptyReport() {
 
 QColor PairColour(bool meetsTarget) {
   return meetsTarget ? QColor(0xC8, 0xEE, 0xC8) : QColor(0xF6, 0xB8, 0xB8);
+}
+
+QString HeaderLines(const QString& title) {
+  // "Delay (s)" fits as it is; "When second opens (ft)" reads as well in half the width.
+  constexpr qsizetype kLongest = 10;
+  if (title.size() <= kLongest) return title;
+  const qsizetype middle = title.size() / 2;
+  qsizetype best = -1;
+  for (qsizetype i = 0; i < title.size(); ++i) {
+    if (title[i] == QLatin1Char(' ') &&
+        (best < 0 || std::abs(i - middle) < std::abs(best - middle)))
+      best = i;
+  }
+  if (best < 0) return title;
+  QString lines = title;
+  lines[best] = QLatin1Char('\n');
+  return lines;
 }
 
 QString ColumnTitle(const load::ReportColumn& column) {

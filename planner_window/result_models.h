@@ -74,5 +74,8 @@ QColor PairColour(bool meetsTarget);
 
 // A report column's title with its unit, as a header shows it: "Delay (s)", "Group".
 QString ColumnTitle(const load::ReportColumn& column);
+// A header's title on two lines, broken at the space nearest its middle, when it is long: so
+// that the pairs' six columns fit a narrow window without cutting any title.
+QString HeaderLines(const QString& title);
 
 }  // namespace tarnwick

@@ -304,5 +304,29 @@ TEST(LoadEdits, AFileInMetresWritesBackTheWholeMetresItWasGiven) {
   EXPECT_NE(text.find("\"openingAltitude\": 7.0"), std::string::npos) << text;
 }
 
+// A load being built takes every value that is fine in itself before its first group exists;
+// only flying or saving it needs a group. A bad value is still refused as LoadProblem names it.
+TEST(LoadEdits, ALoadBeingBuiltNeedsNoGroupYet) {
+  Load load;
+  load.name = "Saturday load 7";
+  load.indicatedAirspeed = 85;
+  load.exitAltitude = 13500;
+  load.jumpRunHeading = 260;
+  EXPECT_EQ(DraftLoadProblem(load), std::nullopt);
+  EXPECT_EQ(LoadProblem(load), "groups: a load needs at least one group");
+
+  load.jumpRunHeading = 361;
+  EXPECT_EQ(DraftLoadProblem(load), "jumpRunHeading: must lie from 0 to 360");
+  EXPECT_EQ(LoadProblem(load), DraftLoadProblem(load));
+
+  // With groups the two agree, a group's own problem included.
+  load.jumpRunHeading = 260;
+  load.groups.push_back(Group{});
+  EXPECT_EQ(LoadProblem(load), std::nullopt);
+  load.groups[0].openingAltitude = 14000;
+  ASSERT_TRUE(DraftLoadProblem(load));
+  EXPECT_EQ(LoadProblem(load), DraftLoadProblem(load));
+}
+
 }  // namespace
 }  // namespace tarnwick::load

@@ -12,6 +12,7 @@
 #include "planner_window/latest_only.h"
 #include "planner_window/load_document.h"
 #include "planner_window/load_field_edit.h"
+#include "planner_window/result_models.h"
 #include "planner_window/wind_table_model.h"
 #include "three_groups_load.h"
 
@@ -232,6 +233,17 @@ class LoadModelsTest : public QObject {
     QCOMPARE(airspeed.text(), QStringLiteral("80"));
     QVERIFY(airspeed.Problem().isEmpty());
     QVERIFY(!document.UndoStack().canUndo());
+  }
+
+  // Long report titles go on two lines, broken at the space nearest the middle; short ones
+  // stay as they are (the titles are the report's own, written out by hand here).
+  void longHeadersGoOnTwoLines() {
+    QCOMPARE(HeaderLines(QStringLiteral("When second opens (ft)")),
+             QStringLiteral("When second\nopens (ft)"));
+    QCOMPARE(HeaderLines(QStringLiteral("Separation (m)")), QStringLiteral("Separation\n(m)"));
+    QCOMPARE(HeaderLines(QStringLiteral("Delay (s)")), QStringLiteral("Delay (s)"));
+    QCOMPARE(HeaderLines(QStringLiteral("Group")), QStringLiteral("Group"));
+    QCOMPARE(HeaderLines(QStringLiteral("Unbreakabletitle")), QStringLiteral("Unbreakabletitle"));
   }
 
   void onlyTheLatestAnswerIsDelivered() {
