@@ -110,7 +110,12 @@ test("the page plans a load typed in as the desktop program does, keeps it, and 
     .map((i) => i.value).join("|") === n, best.order.map((i) => namesBefore[i]).join("|"));
   await answered();
   const ordered = await keptLoad();
-  await page.screenshot({ path: path.join(mkdirSync(shots, { recursive: true }) ?? shots, "phone-360x740.png") });
+  mkdirSync(shots, { recursive: true });
+  await page.evaluate(() => window.scrollTo(0, 0));
+  await page.screenshot({ path: path.join(shots, "phone-360x740.png") });
+  // The calls for the door are on the phone's first screen.
+  const lastCall = await page.$eval("#calls li:last-child", (li) => li.getBoundingClientRect().bottom);
+  assert.ok(lastCall <= 740, `the last call ends at ${lastCall}px`);
 
   // Reload: the load is kept.
   await page.reload();
@@ -131,7 +136,8 @@ test("the page plans a load typed in as the desktop program does, keeps it, and 
   await context.setOffline(false);
 
   await page.setViewportSize({ width: 1280, height: 900 });
-  await page.screenshot({ path: path.join(shots, "desktop-1280x900.png"), fullPage: true });
+  await page.evaluate(() => window.scrollTo(0, 0));
+  await page.screenshot({ path: path.join(shots, "desktop-1280x900.png") });
 });
 
 test("a load the desktop refuses is refused in the page with the same line", async () => {

@@ -216,8 +216,8 @@ function showAnswer({ result, page }) {
   $("pair-answer").innerHTML = pairTableHtml(result, page);
   $("side-view").innerHTML = sideViewSvg(page.tracks);
   $("top-view").innerHTML = topViewSvg(page.tracks);
-  $("legend").innerHTML = page.tracks.groups.map((g) =>
-    `<li><span class="swatch" style="background:${escapeXml(g.colour)}"></span>${escapeXml(g.name)}</li>`).join("");
+  $("legend").innerHTML = page.tracks.groups.map((g, k) =>
+    `<li><span class="swatch" style="background:${escapeXml(g.colour)}"></span>${k + 1} ${escapeXml(g.name)}</li>`).join("");
   document.dispatchEvent(new CustomEvent("tarnwick-answered"));
 }
 

@@ -111,9 +111,10 @@ export function northDirection(heading) {
 
 function northArrow(heading, cx, cy) {
   const [dx, dy] = northDirection(heading);
-  const tip = [cx + dx * 18, cy + dy * 18], tail = [cx - dx * 14, cy - dy * 14];
-  return `<line class="north" x1="${tail[0].toFixed(1)}" y1="${tail[1].toFixed(1)}" ` +
-    `x2="${tip[0].toFixed(1)}" y2="${tip[1].toFixed(1)}"/>` +
-    `<circle class="north-tip" cx="${tip[0].toFixed(1)}" cy="${tip[1].toFixed(1)}" r="3"/>` +
-    `<text class="axis-text" x="${(cx + dx * 28).toFixed(1)}" y="${(cy + dy * 28 + 4).toFixed(1)}" text-anchor="middle">N</text>`;
+  const at = (along, side) => [cx + dx * along - dy * side, cy + dy * along + dx * side]
+    .map((v) => v.toFixed(1)).join(",");
+  return `<line class="north" x1="${at(-14, 0).split(",")[0]}" y1="${at(-14, 0).split(",")[1]}" ` +
+    `x2="${at(8, 0).split(",")[0]}" y2="${at(8, 0).split(",")[1]}"/>` +
+    `<polygon class="north-head" points="${at(20, 0)} ${at(6, -6)} ${at(6, 6)}"/>` +
+    `<text class="axis-text" x="${(cx + dx * 32).toFixed(1)}" y="${(cy + dy * 32 + 4).toFixed(1)}" text-anchor="middle">N</text>`;
 }
