@@ -70,7 +70,7 @@ const best = await page.evaluate(async (t) => {
 
 const median = (v) => [...v].sort((a, b) => a - b)[Math.floor(v.length / 2)].toFixed(0);
 console.log(`first answer after opening (median of 5): ${median(firstAnswer)} ms`);
-console.log(`8-group edit answered and drawn (median of 20, includes the 30 ms debounce): ${median(edits)} ms`);
+console.log(`8-group edit answered and drawn (median of 20, includes the 10 ms debounce): ${median(edits)} ms`);
 console.log(`best order of 8 groups (median of 3): ${median(best)} ms`);
 await context.close();
 served.server.close();

@@ -161,7 +161,7 @@ function loadChanged() {
   keepLoadText(loadText());
   $("best").hidden = true;
   clearTimeout(answerTimer);
-  answerTimer = setTimeout(answer, 30);  // a light debounce: one answer per burst of keys
+  answerTimer = setTimeout(answer, 10);  // a light debounce: one answer per burst of keys
 }
 
 // An edit of rows or units, made by the engine's own load edits as the desktop makes them.
