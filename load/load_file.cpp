@@ -1,7 +1,6 @@
 #include "load/load_file.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <nlohmann/json.hpp>
@@ -13,6 +12,7 @@
 #include "load/strict_json.h"
 #include "output/input_file.h"
 #include "output/printable_text.h"
+#include "sim/decimal_text.h"
 
 namespace tarnwick::load {
 namespace {
@@ -405,12 +405,7 @@ using Json = nlohmann::ordered_json;  // written fields in the documented order
 // drop the last bits of the conversion: 914 m stays 914, never 913.9999999999999.
 Json Number(double value) {
   constexpr int kDigits = 15;
-  char text[32];
-  const auto written =
-      std::to_chars(text, text + sizeof text, value, std::chars_format::general, kDigits);
-  double rounded = value;
-  if (written.ec == std::errc()) std::from_chars(text, written.ptr, rounded);
-  return rounded;
+  return ReadDecimal(SignificantText(value, kDigits)).value_or(value);
 }
 
 void WriteLayerWind(const LayerWind& wind, const Units& u, Json& object) {

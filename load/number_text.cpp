@@ -1,13 +1,11 @@
 #include "load/number_text.h"
 
-#include <charconv>
+#include "sim/decimal_text.h"
 
 namespace tarnwick::load {
 
 std::string NumberText(double value) {
-  char buffer[64];
-  const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, written.ptr);
+  return ShortestText(value);
 }
 
 }  // namespace tarnwick::load

@@ -1,7 +1,8 @@
 #include "load/quantity_text.h"
 
-#include <charconv>
 #include <cmath>
+
+#include "sim/decimal_text.h"
 
 namespace tarnwick::load {
 namespace {
@@ -28,13 +29,9 @@ int DecimalsOf(Quantity quantity) {
 }  // namespace
 
 std::string RoundedText(double value, int decimals) {
-  // The shortest fixed-point text that reads back as `value`: at most 309 integer digits or
-  // 325 decimals for a finite double.
-  char buffer[400];
-  const auto [end, error] =
-      std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed);
-  if (error != std::errc() || !std::isfinite(value)) return "0";
-  std::string number(buffer, end);
+  // The shortest plain text that reads back as `value`.
+  if (!std::isfinite(value)) return "0";
+  std::string number = ShortestPlainText(std::fabs(value));
   std::size_t point = number.find('.');
   if (point == std::string::npos) {
     point = number.size();

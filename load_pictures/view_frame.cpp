@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "load_pictures/group_colours.h"
+#include "sim/decimal_text.h"
 
 namespace tarnwick {
 namespace {
@@ -101,10 +102,7 @@ std::string WholeNumberText(double value) {
 }
 
 std::string OneDecimalText(double value) {
-  char buffer[64];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
-  std::string text(buffer, result.ptr);
+  const std::string text = FixedText(value, 1);
   return text == "-0.0" ? "0.0" : text;
 }
 

@@ -1,0 +1,54 @@
+// The answer as HTML: the calls for the door, the groups and pairs tables, the warnings. Every
+// number is the engine's: the result JSON at full precision and the report's texts, written by
+// the desktop's own rules (delays to a tenth, calls in whole seconds, distances whole).
+import { escapeXml as escape } from "./pictures.mjs";
+
+// The calls a jumpmaster gives at the door: the first group out, then each group's call in
+// whole seconds after the group before it.
+export function callsHtml(result, page) {
+  return result.groups.map((group, k) => {
+    const row = page.report.groups[k];
+    const call = k === 0 ? "first out" : `${escape(row.callText)} after ${escape(result.groups[k - 1].name)}`;
+    return `<li><span class="call-name">${escape(group.name)}</span>` +
+      `<span class="call-time${k === 0 ? " first" : ""}">${call}</span></li>`;
+  }).join("");
+}
+
+function table(head, rows) {
+  return `<thead><tr>${head.map((h) => `<th>${escape(h)}</th>`).join("")}</tr></thead>` +
+    `<tbody>${rows.map((r) => `<tr${r.cls ? ` class="${r.cls}"` : ""}>` +
+      r.cells.map((c) => `<td>${escape(c)}</td>`).join("") + "</tr>").join("")}</tbody>`;
+}
+
+export function groupTableHtml(result, page) {
+  return table(["#", "Group", "Delay", "Exit", "Fall", "Opens", "Downrange", "Crossrange"],
+    result.groups.map((g, k) => {
+      const r = page.report.groups[k];
+      return {
+        cells: [String(k + 1), g.name, g.delay === null ? "" : `${g.delay} s`, r.exitTime,
+          r.fallTime, r.opening, r.downrange, r.crossrange],
+      };
+    }));
+}
+
+export function pairTableHtml(result, page) {
+  return table(["First", "Second", "Separation", ""], result.pairs.map((p, i) => ({
+    cls: p.meetsTarget ? "meets" : "short",
+    cells: [result.groups[p.first].name, result.groups[p.second].name,
+      page.report.pairSeparations[i], p.meetsTarget ? "✓ meets target" : "✗ under target"],
+  })));
+}
+
+export function warningsHtml(result) {
+  return result.warnings.map((w) => `<li data-code="${escape(w.code)}">${escape(w.message)}</li>`).join("");
+}
+
+// The best order beside the given one: the names in order with their calls and jump runs.
+export function bestOrderHtml(result, groupNames) {
+  const best = result.bestOrder;
+  if (!best) return "<p>No exit order meets the target separation.</p>";
+  const items = best.order.map((index, place) => `<li>${escape(groupNames[index])}` +
+    (place === 0 ? "" : ` <span class="call-time">${best.roundedDelays[place] ?? "–"} s</span>`) + "</li>").join("");
+  return `<h3>Best order${best.heuristic ? " (a heuristic: too many groups to try every order)" : ""}</h3>` +
+    `<ol>${items}</ol><p>Jump run ${best.totalTime} s from the first exit to the last.</p>`;
+}
