@@ -213,17 +213,9 @@ std::optional<std::string> NameProblem(std::string_view name) {
 }
 
 std::string GroupPlaceText(std::size_t index, const std::string* name, std::string_view path) {
-  // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) of a literal + string.
-  std::string text = "group ";
-  text += std::to_string(index + 1);
-  if (name != nullptr) {
-    text += ' ';
-    text += QuotedText(*name);
-  }
-  text += " (";
-  text += path;
-  text += ')';
-  return text;
+  std::string text = "group " + std::to_string(index + 1);
+  if (name != nullptr) text += " " + QuotedText(*name);
+  return text + " (" + std::string(path) + ")";
 }
 
 double DragAreaOf(const FallRate& fallRate) {
