@@ -55,6 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           Finite(group.openingCrossrange));
   }
   for (const PairResult& pair : outcome.flight.pairs) Check(Finite(pair.separation));
-  Check(Finite(outcome.flight.minimumSeparation));
+  // A least separation exactly when there is a pair.
+  const auto& least = outcome.flight.minimumSeparation;
+  Check(least.has_value() == !outcome.flight.pairs.empty());
+  Check(!least || Finite(*least));
   return 0;
 }
