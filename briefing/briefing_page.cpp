@@ -182,6 +182,14 @@ void PaintBriefing(QPainter& painter, const BriefingSheet& sheet) {
   if (sheet.pairs.empty()) page.Line(sheet.leastSeparation, normal, 20);
   PaintPairs(page, sheet, width);
 
+  if (sheet.spot) {
+    page.Heading("Spot");
+    for (const std::string& call : sheet.spot->calls) page.Line(call, SheetFont(11, true), 20);
+    if (!sheet.spot->positions.empty()) page.Line(sheet.spot->positions, normal, 20);
+    page.Line(sheet.spot->margin, normal, 20,
+              sheet.spot->allBack ? QColor(Qt::black) : kUnderTargetColour);
+  }
+
   page.Heading("Warnings");
   if (sheet.warnings.empty()) page.Line("None", normal, 20);
   for (const std::string& w : sheet.warnings) page.Line("- " + w, normal, 20, kUnderTargetColour);

@@ -98,6 +98,18 @@ BriefingSheet MakeBriefingSheet(const load::LoadOutcome& outcome, const std::str
         {pair.firstName, pair.secondName, pair.separation.text, !pair.meetsTarget});
   }
   sheet.leastSeparation = report.leastSeparationLine;
+  if (report.spot) {
+    const load::SpotReport& spot = *report.spot;
+    BriefingSpot calls;
+    calls.calls = {PrintableText(spot.greenLightCall), PrintableText(spot.redLightCall)};
+    if (spot.greenLight.position && spot.redLight.position) {
+      calls.positions = "Green light at " + *spot.greenLight.position + "; red light at " +
+                        *spot.redLight.position;
+    }
+    calls.margin = PrintableText(spot.marginLine);
+    calls.allBack = spot.allBack;
+    sheet.spot = std::move(calls);
+  }
   sheet.warnings = report.warnings;
   sheet.tracks = TracksOfFlight(load, outcome.flight);
   return sheet;

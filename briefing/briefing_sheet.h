@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,14 @@ struct BriefingPairRow {
   bool underTarget = false;
 };
 
+// The spot's calls for the pilot and the jumpmaster, escaped.
+struct BriefingSpot {
+  std::vector<std::string> calls;  // "Green light 0.35 NM (650 m) before abeam ...", the red light
+  std::string positions;           // "Green light at 39.57, -104.85; red light at ..."; or empty
+  std::string margin;              // "Least margin 230 ft: every group gets back", or who is short
+  bool allBack = false;
+};
+
 // Everything the briefing sheet says, as text in the load's units (the outcome's LoadReport
 // and the load's own inputs); the pictures from the same flight. Plain C++, so that the
 // sheet's words are tested without drawing it.
@@ -42,7 +51,8 @@ struct BriefingSheet {
   // "Least separation: 475 ft (target 1000 ft)", or "... none (one group)" without pairs.
   std::string leastSeparation;
   std::vector<std::string> warnings;
-  std::string jumpRun;  // the time from the first exit to the last
+  std::string jumpRun;               // the time from the first exit to the last
+  std::optional<BriefingSpot> spot;  // when the outcome has one
   LoadTracks tracks;
 };
 

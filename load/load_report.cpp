@@ -4,6 +4,7 @@
 
 #include "load/load_limits.h"
 #include "load/number_text.h"
+#include "load/spot_calls.h"
 
 namespace tarnwick::load {
 namespace {
@@ -141,7 +142,20 @@ std::string DropZoneLine(const Load& load) {
   return line;
 }
 
-SpotReport SpotReportOf(const Load& load, const Spot& spot) {
+std::string MarginLine(const SpotReport& report) {
+  std::string line = "Least margin " + report.leastMargin.text;
+  if (report.allBack) return line + ": every group gets back";
+  if (report.farthestOut) {
+    line += ": \"" + *report.farthestOut + "\" is short by " + report.farthestOutBy->text;
+  } else {
+    line += ": not every group gets back";
+  }
+  if (report.splitBefore)
+    return line + "; fly two passes, the second from \"" + *report.splitBefore + "\"";
+  return line + "; no split into two passes brings every group back";
+}
+
+SpotReport SpotReportOf(const Load& load, const Spot& spot, double aircraftGroundSpeed) {
   const Units& u = load.units;
   const auto distance = [&u](double feet) { return Show(Quantity::Distance, feet, u); };
   SpotReport report;
@@ -149,6 +163,8 @@ SpotReport SpotReportOf(const Load& load, const Spot& spot) {
   report.offsetSearched = spot.offsetSearched;
   report.greenLight = SpotPointRowOf(spot.greenLight, u);
   report.redLight = SpotPointRowOf(spot.redLight, u);
+  report.greenLightCall = LightCall(Light::Green, spot.greenLight, aircraftGroundSpeed);
+  report.redLightCall = LightCall(Light::Red, spot.redLight, aircraftGroundSpeed);
   if (spot.range) {
     report.rangeFrom = distance(spot.range->from);
     report.rangeTo = distance(spot.range->to);
@@ -164,6 +180,7 @@ SpotReport SpotReportOf(const Load& load, const Spot& spot) {
     report.farthestOutBy = distance(-spot.leastMargin);
   }
   if (spot.split) report.splitBefore = NameOf(load, spot.split);
+  report.marginLine = MarginLine(report);
   return report;
 }
 
@@ -225,7 +242,8 @@ LoadReport MakeLoadReport(const LoadOutcome& outcome) {
   if (outcome.bestOrder) {
     report.bestOrder = BestOrderReportOf(outcome.given, *outcome.bestOrder, outcome.givenPlan);
   }
-  if (outcome.spot) report.spot = SpotReportOf(load, *outcome.spot);
+  if (outcome.spot)
+    report.spot = SpotReportOf(load, *outcome.spot, outcome.flight.aircraftGroundSpeed);
   for (const Warning& w : outcome.warnings) report.warnings.push_back(w.message);
   for (const WindLevel& level : load.windLevels) report.windLevels.push_back(LevelRowOf(level, u));
   if (load.windSource) report.windSourceLine = WindSourceLine(*load.windSource);

@@ -89,6 +89,11 @@ struct SpotReport {
   ShownQuantity offset;  // right of the landing area
   bool offsetSearched = false;
   SpotPointRow greenLight, redLight;
+  // The calls for the pilot and the jumpmaster (LightCall): "Green light 0.35 NM (650 m) before
+  // abeam the landing area, 13 s at 95 kt over the ground", and the red light's.
+  std::string greenLightCall, redLightCall;
+  // "Least margin 230 ft: every group gets back", or which group falls short and what to do.
+  std::string marginLine;
   std::optional<ShownQuantity> rangeFrom, rangeTo;  // none: no green light brings all back
   std::vector<SpotGroupRow> groups;
   ShownQuantity leastMargin;

@@ -180,6 +180,8 @@ void WriteSpot(std::ostream& out, const SpotReport& spot) {
                      " right of the landing area; along it from abeam the landing area, negative "
                      "before it):",
                  kLineWidth, 2);
+  out << Wrapped("  " + spot.greenLightCall, kLineWidth, 4);
+  out << Wrapped("  " + spot.redLightCall, kLineWidth, 4);
   out << "  green light: " << SpotPointText(spot.greenLight) << "\n";
   out << "  red light:   " << SpotPointText(spot.redLight) << "\n";
   out << "  every group back from green lights "

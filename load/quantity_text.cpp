@@ -52,6 +52,14 @@ int CalledSeconds(double delay) {
   return static_cast<int>(std::ceil(delay));
 }
 
+std::string CalledDistanceText(double feet) {
+  constexpr double kMetresPerNauticalMile = 1852;  // exact, by definition
+  constexpr double kCalledMetresStep = 10;         // a call finer than this is false precision
+  const double metres = std::fabs(FromFeet(feet, LengthUnit::Metres));
+  return RoundedText(metres / kMetresPerNauticalMile, 2) + " NM (" +
+         RoundedText(std::round(metres / kCalledMetresStep) * kCalledMetresStep, 0) + " m)";
+}
+
 std::string UnitOf(Quantity quantity, const Units& units) {
   switch (quantity) {
     case Quantity::Distance:

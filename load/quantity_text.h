@@ -39,6 +39,12 @@ std::string QuantityText(Quantity quantity, double value, const Units& units);
 // rounds its recommendations; a delay whole within single precision is called as it is.
 int CalledSeconds(double delay);
 
+// A light's distance from the point of the jump run abeam the landing area as the pilot and
+// the jumpmaster call it, whatever the load's units (pilots fly nautical miles, the ground
+// crew thinks in metres): nautical miles with two decimals and metres to the nearest 10 m,
+// "0.35 NM (650 m)". No sign: the caller says before or after.
+std::string CalledDistanceText(double feet);
+
 // `value` with `decimals` digits after the point: the shortest decimal that reads back as the
 // same double (the number the result JSON writes), rounded half away from zero; "-" only for
 // a value that stays negative, so never "-0". Locale-independent.

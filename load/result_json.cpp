@@ -3,6 +3,8 @@
 #include <nlohmann/json.hpp>
 #include <tuple>
 
+#include "load/spot_calls.h"
+
 namespace tarnwick::load {
 namespace {
 
@@ -14,11 +16,13 @@ Json Number(double value) {
   return value;
 }
 
-Json SpotJson(const Spot& spot, const Units& u) {
+Json SpotJson(const Load& load, const Spot& spot, double aircraftGroundSpeed) {
+  const Units& u = load.units;
   const auto distance = [&](double feet) { return Number(FromFeet(feet, u.distance)); };
-  const auto point = [&](const SpotPoint& p) {
+  const auto point = [&](const SpotPoint& p, Light light) {
     Json object = {{"alongTrack", distance(p.alongTrack)},
-                   {"seconds", p.seconds ? Json(*p.seconds) : Json(nullptr)}};
+                   {"seconds", p.seconds ? Json(*p.seconds) : Json(nullptr)},
+                   {"call", LightCall(light, p, aircraftGroundSpeed)}};
     if (p.position) {
       object["latitude"] = p.position->latitude;
       object["longitude"] = p.position->longitude;
@@ -34,11 +38,17 @@ Json SpotJson(const Spot& spot, const Units& u) {
                       {"margin", distance(reach.margin)}});
   }
   const auto index = [](const std::optional<int>& k) { return k ? Json(*k) : Json(nullptr); };
-  return {{"greenLight", point(spot.greenLight)},
+  Json heading = nullptr;  // degrees true, and magnetic once a variation is given
+  if (load.jumpRunHeading) {
+    const std::optional<double> magnetic = MagneticHeadingOf(load);
+    heading = {{"true", *load.jumpRunHeading}, {"magnetic", magnetic ? Json(*magnetic) : Json()}};
+  }
+  return {{"greenLight", point(spot.greenLight, Light::Green)},
           {"greenLightRange",
            spot.range ? Json{{"from", distance(spot.range->from)}, {"to", distance(spot.range->to)}}
                       : Json(nullptr)},
-          {"redLight", point(spot.redLight)},
+          {"redLight", point(spot.redLight, Light::Red)},
+          {"jumpRunHeading", heading},
           {"offset", distance(spot.offset)},
           {"groups", groups},
           {"leastMargin", distance(spot.leastMargin)},
@@ -152,7 +162,7 @@ std::string ResultJsonText(const LoadOutcome& outcome) {
                          {"heuristic", bestOrder->heuristic}};
   }
   // Only when asked, so that the result of a load without a spot keeps its shape.
-  if (outcome.spot) root["spot"] = SpotJson(*outcome.spot, u);
+  if (outcome.spot) root["spot"] = SpotJson(load, *outcome.spot, flight.aircraftGroundSpeed);
   return root.dump(2) + "\n";
 }
 

@@ -9,6 +9,8 @@
 #include "load/drift.h"
 #include "load/geo_position.h"
 #include "load/load_outcome.h"
+#include "load/load_report.h"
+#include "load/spot_calls.h"
 #include "sim/constants.h"
 #include "tests/load/load_test_support.h"
 
@@ -167,6 +169,12 @@ TEST(Spot, ALoadWhoseLastGroupIsOutOfReachSplitsBeforeIt) {
   EXPECT_LT(spot.leastMargin, 0);
   EXPECT_TRUE(spot.farthestOut);
   EXPECT_EQ(spot.split, 2);
+  LoadRequest request;
+  request.spot = true;
+  const std::string margin = MakeLoadReport(PlanLoad(load, request)).spot->marginLine;
+  EXPECT_NE(margin.find("; fly two passes, the second from \"" + load.groups[2].name + "\""),
+            std::string::npos)
+      << margin;
   // The red light follows the green one by the aircraft's ground speed times the last exit.
   const LoadFlight flight = FlyLoad(load);
   EXPECT_NEAR(spot.redLight.alongTrack - spot.greenLight.alongTrack,
@@ -188,6 +196,26 @@ TEST(GeoPosition, MatchesGeographicLibsDocumentedDirectExampleAndTheMeridianArc)
   const GeoPosition north = GroundFramePosition({0, 10}, 90, 0, -1852 / 0.3048);
   EXPECT_NEAR(north.latitude, radians * 180 / std::acos(-1.0), 1e-10);
   EXPECT_NEAR(north.longitude, 10, 1e-10);
+}
+
+// The calls use nautical miles (1852 m) and metres whatever the load's units, and the knot of
+// 1.688 ft/s. 650 m is 2132.5459 ft; at 95 kt (160.36 ft/s) that is 13.3 s: the worked call.
+TEST(SpotCalls, GiveTheLightsInNauticalMilesMetresAndSecondsAtTheGroundSpeed) {
+  const double groundSpeed = 95 * 1.688;
+  const double feet = 650 / 0.3048;
+  SpotPoint green{-feet, -feet / groundSpeed, std::nullopt};
+  EXPECT_EQ(LightCall(Light::Green, green, groundSpeed),
+            "Green light 0.35 NM (650 m) before abeam the landing area, 13 s at 95 kt over the "
+            "ground");
+  // 0.5 NM after: 926 m, called to the nearest 10 m.
+  const double half = 926 / 0.3048;
+  SpotPoint red{half, half / groundSpeed, std::nullopt};
+  EXPECT_EQ(LightCall(Light::Red, red, groundSpeed),
+            "Red light 0.50 NM (930 m) after abeam the landing area, 19 s at 95 kt over the "
+            "ground");
+  // Within 5 m of abeam, and with no way forward there is no time to call.
+  SpotPoint abeam{3, std::nullopt, std::nullopt};
+  EXPECT_EQ(LightCall(Light::Green, abeam, 0), "Green light abeam the landing area");
 }
 
 }  // namespace
