@@ -5,7 +5,7 @@
 import { test, before, after } from "node:test";
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
-import { mkdtempSync, writeFileSync, mkdirSync } from "node:fs";
+import { mkdtempSync, writeFileSync, mkdirSync, readFileSync } from "node:fs";
 import os from "node:os";
 import path from "node:path";
 import { chromium } from "playwright-core";
@@ -138,6 +138,97 @@ test("the page plans a load typed in as the desktop program does, keeps it, and 
   await page.setViewportSize({ width: 1280, height: 900 });
   await page.evaluate(() => window.scrollTo(0, 0));
   await page.screenshot({ path: path.join(shots, "desktop-1280x900.png") });
+});
+
+// The spot's positions: the page's geodesic (GeographicLib's JavaScript port) against the
+// desktop's (GeographicLib's C++ library), to 1e-9 degrees.
+function assertSamePositions(pageSpot, desktopSpot) {
+  for (const light of ["greenLight", "redLight"]) {
+    for (const field of ["latitude", "longitude"]) {
+      const [a, b] = [pageSpot[light][field], desktopSpot[light][field]];
+      assert.ok(typeof a === "number" && Math.abs(a - b) <= 1e-9, `${light}.${field}: ${a} vs ${b}`);
+    }
+  }
+}
+
+test("a drop zone, winds pasted from a bulletin and the spot: as the desktop plans them", async () => {
+  await page.setViewportSize({ width: 360, height: 740 });
+  await page.goto(served.url);
+  await answered();
+  await page.fill("#dz-name", "Abilene");
+  await page.fill("#dz-latitude", "32.41");
+  await page.fill("#dz-longitude", "-99.68");
+  await page.fill("#dz-elevation", "1790");
+  await page.fill("#offset", "-300");
+  await page.fill("#canopy-airspeed", "22");
+  await page.fill('[aria-label="Group 2 canopy sink rate"]', "16");
+  await page.fill('[aria-label="Group 3 opening altitude"]', "7000");
+  for (let k = 1; k <= 4; ++k) {
+    if (k !== 3) await page.fill(`[aria-label="Group ${k} opening altitude"]`, "5000");
+  }
+  await answered();
+
+  // The bulletin pasted: its stations offered, one chosen, its levels and source taken.
+  await page.click("#paste-box summary");
+  await page.fill("#wind-text", readFileSync(new URL("./winds_bulletin.txt", import.meta.url), "utf8"));
+  await page.waitForFunction(() => !document.querySelector("#station-label").hidden);
+  assert.deepEqual(await page.$$eval("#station option", (o) => o.map((x) => x.value)), ["ABI", "ABQ", "DEN"]);
+  await page.selectOption("#station", "ABI");
+  await page.click("#use-winds");
+  await page.waitForFunction(() => JSON.parse(localStorage.getItem("tarnwick.load")).windLevels !== undefined);
+  await answered();
+  const loadText = await keptLoad();
+  const load = JSON.parse(loadText);
+  assert.equal(load.windSource.station, "ABI");
+  assert.equal(load.windLevels.length, 8, "ABI's levels but 3000 ft, below the drop zone");
+  assert.equal(await page.$$eval("#levels tbody tr", (rows) => rows.length), 8);
+  assert.match(await page.textContent("#wind-source"), /winds aloft bulletin ABI/);
+
+  // The same load with the spot, in the page's engine and the desktop program.
+  const desktopJson = JSON.parse(desktop(loadText, "--spot"));
+  const pageJson = JSON.parse(await page.evaluate((t) => window.tarnwick.plan(t, { spot: true }), loadText));
+  compareResults(pageJson, desktopJson);
+  assertSamePositions(pageJson.spot, desktopJson.spot);
+  const best = await page.evaluate((t) => window.tarnwick.plan(t, { bestOrder: true, spot: true }), loadText);
+  compareResults(JSON.parse(best), JSON.parse(desktop(loadText, "--best-order", "--spot")));
+
+  // The lights are called at the door, with the place; each margin is shown.
+  assert.match(await page.textContent("#lights"), /Green light.*at 32\.\d+, -99\.\d+/s);
+  assert.equal(await page.$$eval("#spot-answer tbody tr", (rows) => rows.length), 4);
+  assert.ok(await page.$("#top-view svg .green-light"));
+  await page.evaluate(() => window.scrollTo(0, 0));
+  await page.screenshot({ path: path.join(shots, "phone-spot-360x740.png") });
+  await page.evaluate(() => document.querySelector("#winds-card").scrollIntoView());
+  await page.screenshot({ path: path.join(shots, "phone-winds-360x740.png") });
+
+  // A bad paste changes nothing and says why in one line.
+  await page.fill("#wind-text", "no forecast here");
+  await page.click("#paste-box summary").catch(() => {});
+  await page.evaluate(() => { document.querySelector("#paste-box").open = true; });
+  await page.click("#use-winds");
+  await page.waitForFunction(() => document.querySelector("#winds-status").classList.contains("bad"));
+  assert.match(await page.textContent("#winds-status"), /^The pasted winds were not taken: .*The winds are unchanged\.$/);
+  assert.equal(await keptLoad(), loadText);
+
+  // The forecast: a failed fetch leaves the load as it was and says so.
+  await page.route("https://api.open-meteo.com/**", (route) => route.fulfill({ status: 500, body: "",
+    headers: { "access-control-allow-origin": "*" } }));
+  await page.click("#get-forecast");
+  await page.waitForFunction(() => /HTTP 500/.test(document.querySelector("#winds-status").textContent));
+  assert.equal(await keptLoad(), loadText);
+  await page.unroute("https://api.open-meteo.com/**");
+
+  // The printed sheet: the inputs beside the answer, on one page.
+  await page.setViewportSize({ width: 1280, height: 900 });
+  await page.evaluate(() => window.scrollTo(0, 0));
+  await page.screenshot({ path: path.join(shots, "desktop-spot-1280x900.png") });
+  await page.emulateMedia({ media: "print" });
+  assert.match(await page.textContent("#print-inputs"), /Abilene/);
+  await page.emulateMedia({ media: "screen" });
+  const pdf = path.join(shots, "briefing.pdf");
+  await page.pdf({ path: pdf, format: "A4", printBackground: true });
+  const pages = Number(/Pages:\s+(\d+)/.exec(execFileSync("pdfinfo", [pdf], { encoding: "utf8" }))[1]);
+  assert.equal(pages, 1, "the briefing prints on one page");
 });
 
 test("a load the desktop refuses is refused in the page with the same line", async () => {

@@ -109,7 +109,7 @@ export function northDirection(heading) {
   return [Math.cos(a), Math.sin(a)];
 }
 
-function northArrow(heading, cx, cy) {
+export function northArrow(heading, cx, cy) {
   const [dx, dy] = northDirection(heading);
   const at = (along, side) => [cx + dx * along - dy * side, cy + dy * along + dx * side]
     .map((v) => v.toFixed(1)).join(",");
