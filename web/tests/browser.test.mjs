@@ -155,16 +155,16 @@ test("a drop zone, winds pasted from a bulletin and the spot: as the desktop pla
   await page.setViewportSize({ width: 360, height: 740 });
   await page.goto(served.url);
   await answered();
-  await page.fill("#dz-name", "Abilene");
+  await page.fill("#dz-name", "Abilene <north>");
   await page.fill("#dz-latitude", "32.41");
   await page.fill("#dz-longitude", "-99.68");
-  await page.fill("#dz-elevation", "1790");
+  await page.fill("#dz-elevation", "3200");
   await page.fill("#offset", "-300");
   await page.fill("#canopy-airspeed", "22");
   await page.fill('[aria-label="Group 2 canopy sink rate"]', "16");
-  await page.fill('[aria-label="Group 3 opening altitude"]', "7000");
+  await page.fill('[aria-label="Group 3 opening altitude"]', "8500");
   for (let k = 1; k <= 4; ++k) {
-    if (k !== 3) await page.fill(`[aria-label="Group ${k} opening altitude"]`, "5000");
+    if (k !== 3) await page.fill(`[aria-label="Group ${k} opening altitude"]`, "6500");
   }
   await answered();
 
@@ -180,7 +180,7 @@ test("a drop zone, winds pasted from a bulletin and the spot: as the desktop pla
   const loadText = await keptLoad();
   const load = JSON.parse(loadText);
   assert.equal(load.windSource.station, "ABI");
-  assert.equal(load.windLevels.length, 8, "ABI's levels but 3000 ft, below the drop zone");
+  assert.equal(load.windLevels.length, 8, "ABI's levels but 3000 ft, below the drop zone's 3200 ft");
   assert.equal(await page.$$eval("#levels tbody tr", (rows) => rows.length), 8);
   assert.match(await page.textContent("#wind-source"), /winds aloft bulletin ABI/);
 
@@ -202,9 +202,8 @@ test("a drop zone, winds pasted from a bulletin and the spot: as the desktop pla
   await page.screenshot({ path: path.join(shots, "phone-winds-360x740.png") });
 
   // A bad paste changes nothing and says why in one line.
+  await page.click("#paste-box summary");
   await page.fill("#wind-text", "no forecast here");
-  await page.click("#paste-box summary").catch(() => {});
-  await page.evaluate(() => { document.querySelector("#paste-box").open = true; });
   await page.click("#use-winds");
   await page.waitForFunction(() => document.querySelector("#winds-status").classList.contains("bad"));
   assert.match(await page.textContent("#winds-status"), /^The pasted winds were not taken: .*The winds are unchanged\.$/);
@@ -214,19 +213,44 @@ test("a drop zone, winds pasted from a bulletin and the spot: as the desktop pla
   await page.route("https://api.open-meteo.com/**", (route) => route.fulfill({ status: 500, body: "",
     headers: { "access-control-allow-origin": "*" } }));
   await page.click("#get-forecast");
-  await page.waitForFunction(() => /HTTP 500/.test(document.querySelector("#winds-status").textContent));
+  await page.waitForFunction(() => /not fetched/.test(document.querySelector("#winds-status").textContent));
+  assert.match(await page.textContent("#winds-status"),
+    /^The forecast was not fetched: the forecast service answered HTTP 500\. The winds are unchanged\.$/);
   assert.equal(await keptLoad(), loadText);
+  await page.unroute("https://api.open-meteo.com/**");
+
+  // A forecast answered for the drop zone (a response made here for the hour asked): its
+  // levels and source replace the pasted ones.
+  await page.route("https://api.open-meteo.com/**", (route) => {
+    const hour = new URL(route.request().url()).searchParams.get("start_hour");
+    const hourly = { time: [hour] }, units = { time: "iso8601" };
+    for (const [hpa, metres, knots, from] of [[850, 1500, 12, 200], [700, 3100, 25, 240], [500, 5800, 40, 260]]) {
+      Object.assign(hourly, { [`wind_speed_${hpa}hPa`]: [knots], [`wind_direction_${hpa}hPa`]: [from],
+        [`geopotential_height_${hpa}hPa`]: [metres] });
+      Object.assign(units, { [`wind_speed_${hpa}hPa`]: "kn", [`wind_direction_${hpa}hPa`]: "°",
+        [`geopotential_height_${hpa}hPa`]: "m" });
+    }
+    route.fulfill({ status: 200, contentType: "application/json", headers: { "access-control-allow-origin": "*" },
+      body: JSON.stringify({ latitude: 32.4, longitude: -99.7, utc_offset_seconds: 0, timezone: "GMT",
+        hourly_units: units, hourly }) });
+  });
+  await page.click("#get-forecast");
+  await page.waitForFunction(() => /^The forecast was taken/.test(document.querySelector("#winds-status").textContent));
+  const forecastLoad = JSON.parse(await keptLoad());
+  assert.equal(forecastLoad.windLevels.length, 3);
+  assert.match(forecastLoad.windSource.note, /^fetched for 32\.41, -99\.68 at /);
   await page.unroute("https://api.open-meteo.com/**");
 
   // The printed sheet: the inputs beside the answer, on one page.
   await page.setViewportSize({ width: 1280, height: 900 });
   await page.evaluate(() => window.scrollTo(0, 0));
   await page.screenshot({ path: path.join(shots, "desktop-spot-1280x900.png") });
+  await page.locator(".pictures").screenshot({ path: path.join(shots, "desktop-spot-pictures.png") });
   await page.emulateMedia({ media: "print" });
   assert.match(await page.textContent("#print-inputs"), /Abilene/);
-  await page.emulateMedia({ media: "screen" });
   const pdf = path.join(shots, "briefing.pdf");
   await page.pdf({ path: pdf, format: "A4", printBackground: true });
+  await page.emulateMedia({ media: null });
   const pages = Number(/Pages:\s+(\d+)/.exec(execFileSync("pdfinfo", [pdf], { encoding: "utf8" }))[1]);
   assert.equal(pages, 1, "the briefing prints on one page");
 });

@@ -366,7 +366,13 @@ function takeWinds(what, { json, error }) {
 
 // A bulletin's stations are offered as soon as it is pasted, the last one used first.
 async function windTextChanged() {
-  const { json } = await live.request({ kind: "windStations", winds: $("wind-text").value }, "stations");
+  let json;
+  try {
+    ({ json } = await live.request({ kind: "windStations", winds: $("wind-text").value }, "stations"));
+  } catch (e) {
+    if (e instanceof Superseded || e instanceof Cancelled) return;  // a newer text is on its way
+    throw e;
+  }
   const stations = JSON.parse(json);
   let kept = null;
   try { kept = localStorage.getItem("tarnwick.station"); } catch { /* none kept */ }

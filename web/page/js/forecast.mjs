@@ -5,7 +5,11 @@
 
 export class ForecastFetch {
   // fetchImpl: fetch or a stand-in; setTimer/clearTimer: setTimeout and clearTimeout.
-  constructor({ fetchImpl = (...a) => fetch(...a), setTimer = setTimeout, clearTimer = clearTimeout } = {}) {
+  constructor({
+    fetchImpl = (...a) => fetch(...a),
+    setTimer = (f, ms) => setTimeout(f, ms),  // called as a method, the timer functions throw
+    clearTimer = (id) => clearTimeout(id),
+  } = {}) {
     this.fetchImpl = fetchImpl;
     this.setTimer = setTimer;
     this.clearTimer = clearTimer;
