@@ -40,7 +40,7 @@ std::string CssColour(Colour colour) {
   return text;
 }
 
-Json TracksJson(const LoadTracks& tracks) {
+Json TracksJson(const LoadTracks& tracks, const load::Load& load) {
   Json groups = Json::array();
   for (const GroupTrack& track : tracks.groups) {
     Json points = Json::array();
@@ -60,7 +60,10 @@ Json TracksJson(const LoadTracks& tracks) {
                       {"opening", opening},
                       {"points", points}});
   }
+  // The ground the side view stands on: the landing area's elevation, in the altitude unit.
+  const double ground = load::FromFeet(load::LandingAreaElevation(load), load.units.altitude);
   return {{"exitAltitude", Tenth(tracks.exitAltitude)},
+          {"groundAltitude", Tenth(ground)},
           {"firstExitAlong", Tenth(tracks.firstExitAlong)},
           {"lastExitAlong", Tenth(tracks.lastExitAlong)},
           {"targetSeparation", tracks.targetSeparation},
@@ -227,9 +230,10 @@ PlanAnswer PlanLoadText(std::string_view loadText, const PlanOptions& options) {
   const load::LoadOutcome outcome = load::PlanLoad(*read.load, request);
   std::string result = load::ResultJsonText(outcome);
   if (!options.forPage) return {std::move(result), {}};
-  const Json page = {{"report", ReportJson(load::MakeLoadReport(outcome))},
-                     {"briefing", BriefingJson(outcome)},
-                     {"tracks", TracksJson(TracksOfFlight(outcome.flown, outcome.flight))}};
+  const Json page = {
+      {"report", ReportJson(load::MakeLoadReport(outcome))},
+      {"briefing", BriefingJson(outcome)},
+      {"tracks", TracksJson(TracksOfFlight(outcome.flown, outcome.flight), outcome.flown)}};
   // The result's text as the command line writes it, inside the page's object.
   while (!result.empty() && result.back() == '\n') result.pop_back();
   return {"{\"result\": " + result + ",\n\"page\": " + page.dump() + "}\n", {}};

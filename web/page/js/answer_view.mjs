@@ -85,10 +85,17 @@ export function spotSummaryText(result, page) {
 export function spotTableHtml(result, page) {
   const spot = page.report.spot;
   if (!spot || !result.spot) return "";
-  const range = spot.rangeFrom === null ? "nowhere" : `${spot.rangeFrom} to ${spot.rangeTo}`;
   return table(["#", "Group", "Reach", "Margin", ""], result.spot.groups.map((g, k) => ({
     cls: g.margin >= 0 ? "meets" : "short",
     cells: [String(k + 1), result.groups[k].name, spot.groups[k].reachRadius, spot.groups[k].margin,
       g.margin >= 0 ? "✓ back" : "✗ cannot get back"],
-  }))) + `<caption>Jump run ${escape(spot.offset)} right of the landing area; every group back from green lights ${escape(range)}</caption>`;
+  })));
+}
+
+// Where the jump run lies and the green lights that bring every group back.
+export function spotRangeText(page) {
+  const spot = page.report.spot;
+  if (!spot) return "";
+  const range = spot.rangeFrom === null ? "nowhere" : `${spot.rangeFrom} to ${spot.rangeTo}`;
+  return `Jump run ${spot.offset} right of the landing area; every group back from green lights ${range}.`;
 }

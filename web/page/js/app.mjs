@@ -9,7 +9,7 @@ import { sideViewSvg, topViewSvg, escapeXml } from "./pictures.mjs";
 import { spotMapSvg } from "./spot_map.mjs";
 import {
   callsHtml, groupTableHtml, pairTableHtml, warningsHtml, bestOrderHtml, lightsHtml, spotSummaryText,
-  spotTableHtml,
+  spotTableHtml, spotRangeText,
 } from "./answer_view.mjs";
 import { inputsSheetHtml } from "./inputs_sheet.mjs";
 import { ForecastFetch } from "./forecast.mjs";
@@ -280,6 +280,7 @@ function showAnswer({ result, page }) {
   $("spot-summary").textContent = spotSummaryText(result, page);
   $("spot-summary").className = "least " + (result.spot?.allBack ? "good" : "bad");
   $("spot-answer").innerHTML = spotTableHtml(result, page);
+  $("spot-range").textContent = spotRangeText(page);
   $("wind-source").textContent = page.report.windSourceLine;
   $("print-inputs").innerHTML = inputsSheetHtml(page.briefing, load.name);
   $("warnings").innerHTML = warningsHtml(result);

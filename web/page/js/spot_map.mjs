@@ -38,7 +38,7 @@ export function mapBounds(spot, openings) {
 }
 
 function mark(x, y, text, cls) {
-  return `<circle class="${cls}" cx="${x.toFixed(1)}" cy="${y.toFixed(1)}" r="9"/>` +
+  return `<circle class="${cls}" cx="${x.toFixed(1)}" cy="${y.toFixed(1)}" r="6"/>` +
     `<text class="light-text" x="${x.toFixed(1)}" y="${(y - 14).toFixed(1)}" text-anchor="middle">${text}</text>`;
 }
 
@@ -64,14 +64,15 @@ export function spotMapSvg(spot, tracks) {
   body += `<circle class="landing" cx="${f(x(0))}" cy="${f(y(0))}" r="10"/>` +
     `<circle class="landing-dot" cx="${f(x(0))}" cy="${f(y(0))}" r="3"/>` +
     `<text class="axis-text" x="${f(x(0) + 13)}" y="${f(y(0) + 18)}">landing area</text>`;
+  // The lights first: an opening drawn over a light stays in sight.
+  body += mark(x(spot.greenLight.alongTrack), y(spot.offset), "green", "green-light") +
+    mark(x(spot.redLight.alongTrack), y(spot.offset), "red", "red-light");
   openings.forEach((o, k) => {
     if (!o) return;
     const colour = escapeXml(tracks.groups[k].colour);
     body += `<circle cx="${f(x(o[0]))}" cy="${f(y(o[1]))}" r="9" fill="${colour}" class="mark"/>` +
       `<text x="${f(x(o[0]))}" y="${f(y(o[1]) + 4)}" class="mark-text">${k + 1}</text>`;
   });
-  body += mark(x(spot.greenLight.alongTrack), y(spot.offset), "green", "green-light") +
-    mark(x(spot.redLight.alongTrack), y(spot.offset), "red", "red-light");
   if (tracks.jumpRunHeading !== null && tracks.jumpRunHeading !== undefined) {
     body += northArrow(tracks.jumpRunHeading, W - 30, 34);
   }
