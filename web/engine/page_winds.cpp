@@ -30,6 +30,23 @@ std::optional<winds::UtcSeconds> SecondsOf(double seconds) {
   return static_cast<winds::UtcSeconds>(std::floor(seconds));
 }
 
+struct ForecastAskOfPage {
+  std::optional<load::Load> load;
+  std::optional<winds::ForecastAsk> ask;
+  std::string error;
+};
+
+// The load and the forecast it asks for at `seconds` to the nearest hour, as the desktop asks.
+ForecastAskOfPage AskOf(std::string_view loadText, double seconds, const char* badTime) {
+  load::ReadLoad read = load::ReadLoadText(loadText);
+  if (!read.load) return {std::nullopt, std::nullopt, read.error};
+  const auto time = SecondsOf(seconds);
+  if (!time) return {std::nullopt, std::nullopt, badTime};
+  winds::ForecastAskReading reading = winds::ForecastAskFor(*read.load, std::nullopt, *time);
+  if (!reading.ask) return {std::nullopt, std::nullopt, reading.error};
+  return {std::move(read.load), reading.ask, {}};
+}
+
 }  // namespace
 
 std::string WindStationsJson(std::string_view windText) {
@@ -47,13 +64,9 @@ PlanAnswer ImportWindsText(std::string_view loadText, std::string_view windText,
 }
 
 PlanAnswer ForecastRequestJson(std::string_view loadText, double nowSeconds) {
-  const load::ReadLoad read = load::ReadLoadText(loadText);
-  if (!read.load) return {{}, read.error};
-  const auto now = SecondsOf(nowSeconds);
-  if (!now) return {{}, "the browser's clock gives no time"};
-  const winds::ForecastAskReading reading = winds::ForecastAskFor(*read.load, std::nullopt, *now);
-  if (!reading.ask) return {{}, reading.error};
-  const winds::ForecastAsk& ask = *reading.ask;
+  const ForecastAskOfPage asked = AskOf(loadText, nowSeconds, "the browser's clock gives no time");
+  if (!asked.ask) return {{}, asked.error};
+  const winds::ForecastAsk& ask = *asked.ask;
   const auto query = winds::ForecastQuery(ask.dropZone.latitude, ask.dropZone.longitude, ask.time);
   if (!query) return {{}, "the drop zone's position is not on the globe"};
   const Json request = {{"url", std::string(winds::kForecastEndpoint) + "?" + *query},
@@ -64,14 +77,11 @@ PlanAnswer ForecastRequestJson(std::string_view loadText, double nowSeconds) {
 
 PlanAnswer ImportForecastText(std::string_view loadText, std::string_view body,
                               double timeSeconds) {
-  const load::ReadLoad read = load::ReadLoadText(loadText);
-  if (!read.load) return {{}, read.error};
-  const auto time = SecondsOf(timeSeconds);
-  if (!time) return {{}, "the forecast's time is not understood"};
   // The same ask as the request's: its time is already on the hour.
-  const winds::ForecastAskReading reading = winds::ForecastAskFor(*read.load, std::nullopt, *time);
-  if (!reading.ask) return {{}, reading.error};
-  return WithLevels(*read.load, winds::ImportForecastAnswer(body, *reading.ask));
+  const ForecastAskOfPage asked =
+      AskOf(loadText, timeSeconds, "the forecast's time is not understood");
+  if (!asked.ask) return {{}, asked.error};
+  return WithLevels(*asked.load, winds::ImportForecastAnswer(body, *asked.ask));
 }
 
 }  // namespace tarnwick::web
