@@ -245,11 +245,13 @@ test("a drop zone, winds pasted from a bulletin and the spot: as the desktop pla
   await page.locator(".pictures").screenshot({ path: path.join(shots, "desktop-spot-pictures.png") });
   await page.emulateMedia({ media: "print" });
   assert.match(await page.textContent("#print-inputs"), /Abilene/);
-  const pdf = path.join(shots, "briefing.pdf");
-  await page.pdf({ path: pdf, format: "A4", printBackground: true });
+  for (const format of ["A4", "Letter"]) {
+    const pdf = path.join(shots, `briefing-${format}.pdf`);
+    await page.pdf({ path: pdf, format, printBackground: true });
+    const pages = Number(/Pages:\s+(\d+)/.exec(execFileSync("pdfinfo", [pdf], { encoding: "utf8" }))[1]);
+    assert.equal(pages, 1, `the briefing prints on one ${format} page`);
+  }
   await page.emulateMedia({ media: null });
-  const pages = Number(/Pages:\s+(\d+)/.exec(execFileSync("pdfinfo", [pdf], { encoding: "utf8" }))[1]);
-  assert.equal(pages, 1, "the briefing prints on one page");
 });
 
 test("a load the desktop refuses is refused in the page with the same line", async () => {

@@ -382,9 +382,13 @@ async function windTextChanged() {
 }
 
 async function usePastedWinds() {
-  const stations = $("station-label").hidden ? "" : $("station").value;
-  const reply = await live.request({ kind: "importWinds", text: loadText(), winds: $("wind-text").value, station: stations });
-  if (takeWinds("The pasted winds were", reply)) $("paste-box").open = false;
+  const station = $("station-label").hidden ? "" : $("station").value;
+  const reply = await live.request({ kind: "importWinds", text: loadText(), winds: $("wind-text").value, station });
+  if (!takeWinds("The pasted winds were", reply)) return;
+  $("paste-box").open = false;
+  if (station) {
+    try { localStorage.setItem("tarnwick.station", station); } catch { /* this visit only */ }
+  }
 }
 
 const forecast = new ForecastFetch();
@@ -485,9 +489,6 @@ function wire() {
     loadChanged();
   });
   $("wind-text").addEventListener("input", windTextChanged);
-  $("station").addEventListener("change", () => {
-    try { localStorage.setItem("tarnwick.station", $("station").value); } catch { /* this visit only */ }
-  });
   $("use-winds").addEventListener("click", usePastedWinds);
   $("get-forecast").addEventListener("click", getForecast);
   $("cancel-forecast").addEventListener("click", () => forecast.cancel());
