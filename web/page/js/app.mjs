@@ -394,6 +394,10 @@ async function usePastedWinds() {
 const forecast = new ForecastFetch();
 
 async function getForecast() {
+  if (navigator.onLine === false) {
+    windsStatus("The forecast was not fetched: the browser is offline. The winds are unchanged.", true);
+    return;
+  }
   const asked = await live.request({ kind: "forecastRequest", text: loadText(), now: Date.now() / 1000 });
   if (asked.error) {
     windsStatus(`The forecast was not fetched: ${asked.error}. The winds are unchanged.`, true);
