@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "winds/forecast_answer.h"
+#include "winds/winds_limits.h"
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -16,7 +17,8 @@ class QNetworkReply;
 namespace tarnwick {
 
 // How long a fetch may take in all, from the request to the last byte of the answer.
-inline constexpr std::chrono::milliseconds kForecastTimeout{15000};
+inline constexpr std::chrono::milliseconds kForecastTimeout =
+    std::chrono::seconds(winds::limits::kForecastTimeoutSeconds);
 // The environment variable that gives the forecast service's address; the program appends its
 // query. Tests point it at a server of their own.
 inline constexpr char kForecastUrlVariable[] = "TARNWICK_FORECAST_URL";

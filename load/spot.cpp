@@ -127,13 +127,9 @@ SpotPoint PointOnJumpRun(const Load& load, const LoadFlight& flight, double alon
   if (flight.aircraftGroundSpeed > 0) point.seconds = along / flight.aircraftGroundSpeed;
   const auto landingArea = LandingAreaPosition(load);
   // The load keeps the jump run heading true, whichever way the file gave it.
-#ifndef TARNWICK_NO_GEODESICS
   if (landingArea && load.jumpRunHeading) {
     point.position = GroundFramePosition(*landingArea, *load.jumpRunHeading, along, offset);
   }
-#else
-  (void)landingArea;
-#endif
   return point;
 }
 

@@ -18,5 +18,8 @@ inline constexpr long long kMaxTimeDistance = 3600;  // s between an asked time 
 // km between a drop zone and the grid point of a forecast fetched for it: a coarse model's
 // nearest point lies within about 20 km; farther is another place's forecast.
 inline constexpr double kMaxGridDistance = 50;
+// How long a fetch of the forecast may take in all, from the request to the last byte of the
+// answer: the desktop's and the web page's alike.
+inline constexpr int kForecastTimeoutSeconds = 15;
 
 }  // namespace tarnwick::winds::limits

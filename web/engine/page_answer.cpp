@@ -5,10 +5,13 @@
 #include <optional>
 #include <variant>
 
+#include "briefing/briefing_sheet.h"
 #include "load/load_edits.h"
 #include "load/load_file.h"
 #include "load/load_outcome.h"
 #include "load/load_report.h"
+#include "load/number_text.h"
+#include "load/quantity_text.h"
 #include "load/result_json.h"
 #include "load_pictures/tracks_of_flight.h"
 
@@ -37,7 +40,7 @@ std::string CssColour(Colour colour) {
   return text;
 }
 
-Json TracksJson(const LoadTracks& tracks) {
+Json TracksJson(const LoadTracks& tracks, const load::Load& load) {
   Json groups = Json::array();
   for (const GroupTrack& track : tracks.groups) {
     Json points = Json::array();
@@ -57,7 +60,10 @@ Json TracksJson(const LoadTracks& tracks) {
                       {"opening", opening},
                       {"points", points}});
   }
+  // The ground the side view stands on: the landing area's elevation, in the altitude unit.
+  const double ground = load::FromFeet(load::LandingAreaElevation(load), load.units.altitude);
   return {{"exitAltitude", Tenth(tracks.exitAltitude)},
+          {"groundAltitude", Tenth(ground)},
           {"firstExitAlong", Tenth(tracks.firstExitAlong)},
           {"lastExitAlong", Tenth(tracks.lastExitAlong)},
           {"targetSeparation", tracks.targetSeparation},
@@ -65,6 +71,33 @@ Json TracksJson(const LoadTracks& tracks) {
           {"altitudeUnit", tracks.altitudeUnit},
           {"jumpRunHeading", tracks.jumpRunHeading ? Json(*tracks.jumpRunHeading) : Json(nullptr)},
           {"groups", groups}};
+}
+
+Json SpotPointJson(const load::SpotPointRow& point) {
+  return {{"alongTrack", point.alongTrack.text},
+          {"seconds", point.seconds ? Json(point.seconds->text) : Json(nullptr)},
+          {"position", point.position ? Json(*point.position) : Json(nullptr)}};
+}
+
+// The spot's texts as the desktop shows them; the numbers are the result's "spot".
+Json SpotJson(const load::SpotReport& spot) {
+  Json groups = Json::array();
+  for (const load::SpotGroupRow& row : spot.groups) {
+    groups.push_back({{"reachRadius", row.reachRadius.text}, {"margin", row.margin.text}});
+  }
+  const auto text = [](const std::optional<load::ShownQuantity>& q) {
+    return q ? Json(q->text) : Json(nullptr);
+  };
+  return {{"offset", spot.offset.text},
+          {"greenLight", SpotPointJson(spot.greenLight)},
+          {"redLight", SpotPointJson(spot.redLight)},
+          {"rangeFrom", text(spot.rangeFrom)},
+          {"rangeTo", text(spot.rangeTo)},
+          {"groups", groups},
+          {"leastMargin", spot.leastMargin.text},
+          {"farthestOut", spot.farthestOut ? Json(*spot.farthestOut) : Json(nullptr)},
+          {"farthestOutBy", text(spot.farthestOutBy)},
+          {"splitBefore", spot.splitBefore ? Json(*spot.splitBefore) : Json(nullptr)}};
 }
 
 // The calls for the door and the report's texts for each group, written by the desktop's own
@@ -86,7 +119,41 @@ Json ReportJson(const load::LoadReport& report) {
   return {{"groups", groups},
           {"pairSeparations", pairs},
           {"leastSeparationLine", report.leastSeparationLine},
-          {"jumpRun", report.jumpRun.text}};
+          {"jumpRun", report.jumpRun.text},
+          {"windSourceLine", report.windSourceLine},
+          {"spot", report.spot ? SpotJson(*report.spot) : Json(nullptr)}};
+}
+
+// The load's inputs in the briefing sheet's own words, and each group's canopy, for the page's
+// printed sheet.
+Json BriefingJson(const load::LoadOutcome& outcome) {
+  const BriefingSheet sheet = MakeBriefingSheet(outcome, outcome.flown.name, {});
+  const load::Load& load = outcome.flown;
+  Json groups = Json::array();
+  for (std::size_t k = 0; k < sheet.groups.size(); ++k) {
+    const BriefingGroupRow& row = sheet.groups[k];
+    const load::Canopy& canopy = load::CanopyOf(load, k);
+    const std::string canopyText =
+        load::QuantityText(load::Quantity::Speed, canopy.airspeed, load.units) + ", sink " +
+        load::QuantityText(load::Quantity::Altitude, canopy.sinkRate, load.units) + "/s";
+    groups.push_back({{"name", row.name},
+                      {"call", row.call},
+                      {"fallRate", row.fallRate},
+                      {"opening", row.opening},
+                      {"canopy", canopyText}});
+  }
+  const std::string spotInputs =
+      "Jump run " + load::QuantityText(load::Quantity::Distance, load.jumpRunOffset, load.units) +
+      " right of the landing area, pattern altitude " +
+      load::QuantityText(load::Quantity::Altitude, load.patternAltitude, load.units) +
+      " above it, reach factor " + load::NumberText(load.reachFactor);
+  return {{"aircraft", sheet.aircraft},
+          {"spotInputs", spotInputs},
+          {"winds", sheet.winds},
+          {"windSource", sheet.windSource},
+          {"dropZone", sheet.dropZone},
+          {"target", sheet.target},
+          {"groups", groups}};
 }
 
 // A row of the edit, or none for -1; a missing or malformed row is refused.
@@ -158,12 +225,15 @@ PlanAnswer PlanLoadText(std::string_view loadText, const PlanOptions& options) {
   load::LoadRequest request;
   request.recommend = options.recommend;
   request.bestOrder = options.bestOrder;
+  request.spot = options.spot;
   if (options.forPage) request.flight = PictureFlightOptions();
   const load::LoadOutcome outcome = load::PlanLoad(*read.load, request);
   std::string result = load::ResultJsonText(outcome);
   if (!options.forPage) return {std::move(result), {}};
-  const Json page = {{"report", ReportJson(load::MakeLoadReport(outcome))},
-                     {"tracks", TracksJson(TracksOfFlight(outcome.flown, outcome.flight))}};
+  const Json page = {
+      {"report", ReportJson(load::MakeLoadReport(outcome))},
+      {"briefing", BriefingJson(outcome)},
+      {"tracks", TracksJson(TracksOfFlight(outcome.flown, outcome.flight), outcome.flown)}};
   // The result's text as the command line writes it, inside the page's object.
   while (!result.empty() && result.back() == '\n') result.pop_back();
   return {"{\"result\": " + result + ",\n\"page\": " + page.dump() + "}\n", {}};

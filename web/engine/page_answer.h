@@ -16,6 +16,7 @@ struct PlanAnswer {
 struct PlanOptions {
   bool recommend = false;
   bool bestOrder = false;
+  bool spot = false;  // the green and red lights that bring every group back (--spot)
   // Also what the page draws and calls beside the result (PageExtrasJson), from the same
   // outcome, so that the pictures are of the flight the numbers describe.
   bool forPage = false;

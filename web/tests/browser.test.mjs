@@ -5,7 +5,7 @@
 import { test, before, after } from "node:test";
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
-import { mkdtempSync, writeFileSync, mkdirSync } from "node:fs";
+import { mkdtempSync, writeFileSync, mkdirSync, readFileSync } from "node:fs";
 import os from "node:os";
 import path from "node:path";
 import { chromium } from "playwright-core";
@@ -138,6 +138,120 @@ test("the page plans a load typed in as the desktop program does, keeps it, and 
   await page.setViewportSize({ width: 1280, height: 900 });
   await page.evaluate(() => window.scrollTo(0, 0));
   await page.screenshot({ path: path.join(shots, "desktop-1280x900.png") });
+});
+
+// The spot's positions: the page's geodesic (GeographicLib's JavaScript port) against the
+// desktop's (GeographicLib's C++ library), to 1e-9 degrees.
+function assertSamePositions(pageSpot, desktopSpot) {
+  for (const light of ["greenLight", "redLight"]) {
+    for (const field of ["latitude", "longitude"]) {
+      const [a, b] = [pageSpot[light][field], desktopSpot[light][field]];
+      assert.ok(typeof a === "number" && Math.abs(a - b) <= 1e-9, `${light}.${field}: ${a} vs ${b}`);
+    }
+  }
+}
+
+test("a drop zone, winds pasted from a bulletin and the spot: as the desktop plans them", async () => {
+  await page.setViewportSize({ width: 360, height: 740 });
+  await page.goto(served.url);
+  await answered();
+  // Typed in, field after field.
+  for (const [field, text] of [["#dz-name", "Abilene <north>"], ["#dz-latitude", "32.41"],
+    ["#dz-longitude", "-99.68"], ["#dz-elevation", "3200"], ["#offset", "-300"], ["#canopy-airspeed", "22"],
+    ['[aria-label="Group 2 canopy sink rate"]', "16"], ['[aria-label="Group 1 opening altitude"]', "6500"],
+    ['[aria-label="Group 2 opening altitude"]', "6500"], ['[aria-label="Group 3 opening altitude"]', "8500"],
+    ['[aria-label="Group 4 opening altitude"]', "6500"]]) {
+    await page.fill(field, text);
+  }
+  await answered();
+
+  // The bulletin pasted: its stations offered, one chosen, its levels and source taken.
+  await page.click("#paste-box summary");
+  await page.fill("#wind-text", readFileSync(new URL("./winds_bulletin.txt", import.meta.url), "utf8"));
+  await page.waitForFunction(() => !document.querySelector("#station-label").hidden);
+  assert.deepEqual(await page.$$eval("#station option", (o) => o.map((x) => x.value)), ["ABI", "ABQ", "DEN"]);
+  await page.selectOption("#station", "ABI");
+  await page.click("#use-winds");
+  await page.waitForFunction(() => JSON.parse(localStorage.getItem("tarnwick.load")).windLevels !== undefined);
+  await answered();
+  const loadText = await keptLoad();
+  const load = JSON.parse(loadText);
+  assert.equal(load.windSource.station, "ABI");
+  assert.equal(load.windLevels.length, 8, "ABI's levels but 3000 ft, below the drop zone's 3200 ft");
+  assert.equal(await page.$$eval("#levels tbody tr", (rows) => rows.length), 8);
+  assert.match(await page.textContent("#wind-source"), /winds aloft bulletin ABI/);
+
+  // The same load with the spot, in the page's engine and the desktop program.
+  const desktopJson = JSON.parse(desktop(loadText, "--spot"));
+  const pageJson = JSON.parse(await page.evaluate((t) => window.tarnwick.plan(t, { spot: true }), loadText));
+  compareResults(pageJson, desktopJson);
+  assertSamePositions(pageJson.spot, desktopJson.spot);
+  const best = await page.evaluate((t) => window.tarnwick.plan(t, { bestOrder: true, spot: true }), loadText);
+  compareResults(JSON.parse(best), JSON.parse(desktop(loadText, "--best-order", "--spot")));
+
+  // The lights are called at the door, with the place; each margin is shown.
+  assert.match(await page.textContent("#lights"), /Green light.*at 32\.\d+, -99\.\d+/s);
+  assert.equal(await page.$$eval("#spot-answer tbody tr", (rows) => rows.length), 4);
+  assert.ok(await page.$("#top-view svg .green-light"));
+  await page.evaluate(() => window.scrollTo(0, 0));
+  await page.screenshot({ path: path.join(shots, "phone-spot-360x740.png") });
+  await page.evaluate(() => document.querySelector("#winds-card").scrollIntoView());
+  await page.screenshot({ path: path.join(shots, "phone-winds-360x740.png") });
+
+  // A bad paste changes nothing and says why in one line.
+  await page.click("#paste-box summary");
+  await page.fill("#wind-text", "no forecast here");
+  await page.click("#use-winds");
+  await page.waitForFunction(() => document.querySelector("#winds-status").classList.contains("bad"));
+  assert.match(await page.textContent("#winds-status"), /^The pasted winds were not taken: .*The winds are unchanged\.$/);
+  assert.equal(await keptLoad(), loadText);
+
+  // The forecast: a failed fetch leaves the load as it was and says so.
+  await page.route("https://api.open-meteo.com/**", (route) => route.fulfill({ status: 500, body: "",
+    headers: { "access-control-allow-origin": "*" } }));
+  await page.click("#get-forecast");
+  await page.waitForFunction(() => /not fetched/.test(document.querySelector("#winds-status").textContent));
+  assert.match(await page.textContent("#winds-status"),
+    /^The forecast was not fetched: the forecast service answered HTTP 500\. The winds are unchanged\.$/);
+  assert.equal(await keptLoad(), loadText);
+  await page.unroute("https://api.open-meteo.com/**");
+
+  // A forecast answered for the drop zone (a response made here for the hour asked): its
+  // levels and source replace the pasted ones.
+  await page.route("https://api.open-meteo.com/**", (route) => {
+    const hour = new URL(route.request().url()).searchParams.get("start_hour");
+    const hourly = { time: [hour] }, units = { time: "iso8601" };
+    for (const [hpa, metres, knots, from] of [[850, 1500, 12, 200], [700, 3100, 25, 240], [500, 5800, 40, 260]]) {
+      Object.assign(hourly, { [`wind_speed_${hpa}hPa`]: [knots], [`wind_direction_${hpa}hPa`]: [from],
+        [`geopotential_height_${hpa}hPa`]: [metres] });
+      Object.assign(units, { [`wind_speed_${hpa}hPa`]: "kn", [`wind_direction_${hpa}hPa`]: "°",
+        [`geopotential_height_${hpa}hPa`]: "m" });
+    }
+    route.fulfill({ status: 200, contentType: "application/json", headers: { "access-control-allow-origin": "*" },
+      body: JSON.stringify({ latitude: 32.4, longitude: -99.7, utc_offset_seconds: 0, timezone: "GMT",
+        hourly_units: units, hourly }) });
+  });
+  await page.click("#get-forecast");
+  await page.waitForFunction(() => /^The forecast was taken/.test(document.querySelector("#winds-status").textContent));
+  const forecastLoad = JSON.parse(await keptLoad());
+  assert.equal(forecastLoad.windLevels.length, 3);
+  assert.match(forecastLoad.windSource.note, /^fetched for 32\.41, -99\.68 at /);
+  await page.unroute("https://api.open-meteo.com/**");
+
+  // The printed sheet: the inputs beside the answer, on one page.
+  await page.setViewportSize({ width: 1280, height: 900 });
+  await page.evaluate(() => window.scrollTo(0, 0));
+  await page.screenshot({ path: path.join(shots, "desktop-spot-1280x900.png") });
+  await page.locator(".pictures").screenshot({ path: path.join(shots, "desktop-spot-pictures.png") });
+  await page.emulateMedia({ media: "print" });
+  assert.match(await page.textContent("#print-inputs"), /Abilene/);
+  for (const format of ["A4", "Letter"]) {
+    const pdf = path.join(shots, `briefing-${format}.pdf`);
+    await page.pdf({ path: pdf, format, printBackground: true });
+    const pages = Number(/Pages:\s+(\d+)/.exec(execFileSync("pdfinfo", [pdf], { encoding: "utf8" }))[1]);
+    assert.equal(pages, 1, `the briefing prints on one ${format} page`);
+  }
+  await page.emulateMedia({ media: null });
 });
 
 test("a load the desktop refuses is refused in the page with the same line", async () => {

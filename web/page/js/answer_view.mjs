@@ -52,3 +52,50 @@ export function bestOrderHtml(result, groupNames) {
   return `<h3>Best order${best.heuristic ? " (a heuristic: too many groups to try every order)" : ""}</h3>` +
     `<ol>${items}</ol><p>Jump run ${best.totalTime} s from the first exit to the last.</p>`;
 }
+
+// The lights for the pilot and the jumpmaster, in the report's texts: where on the jump run
+// from abeam the landing area (negative before it), the time at the ground speed, the place.
+function lightText(point) {
+  return `${escape(point.alongTrack)}${point.seconds ? ` (${escape(point.seconds)})` : ""}` +
+    (point.position ? ` <span class="position">at ${escape(point.position)}</span>` : "");
+}
+
+export function lightsHtml(result, page) {
+  const spot = page.report.spot;
+  if (!spot || !result.spot) return "";
+  return `<li class="light green"><span class="call-name">Green light</span> ` +
+    `<span class="call-time">${lightText(spot.greenLight)}</span></li>` +
+    `<li class="light red"><span class="call-name">Red light</span> ` +
+    `<span class="call-time">${lightText(spot.redLight)}</span></li>`;
+}
+
+// "Least margin 310 ft: every group back", or who cannot get back and what to do.
+export function spotSummaryText(result, page) {
+  const spot = page.report.spot;
+  if (!spot || !result.spot) return "";
+  let text = `Least canopy margin ${spot.leastMargin}: ` +
+    (result.spot.allBack ? "every group gets back." : "not every group gets back.");
+  if (spot.farthestOut) text += ` Farthest out: ${spot.farthestOut}, short by ${spot.farthestOutBy}.`;
+  if (spot.splitBefore) text += ` Split the load: a second pass from ${spot.splitBefore}.`;
+  else if (!result.spot.allBack) text += " No split into two passes brings every group back.";
+  return text;
+}
+
+// Each group's reach and margin at the green light, coloured: green back, red short.
+export function spotTableHtml(result, page) {
+  const spot = page.report.spot;
+  if (!spot || !result.spot) return "";
+  return table(["#", "Group", "Reach", "Margin", ""], result.spot.groups.map((g, k) => ({
+    cls: g.margin >= 0 ? "meets" : "short",
+    cells: [String(k + 1), result.groups[k].name, spot.groups[k].reachRadius, spot.groups[k].margin,
+      g.margin >= 0 ? "✓ back" : "✗ cannot get back"],
+  })));
+}
+
+// Where the jump run lies and the green lights that bring every group back.
+export function spotRangeText(page) {
+  const spot = page.report.spot;
+  if (!spot) return "";
+  const range = spot.rangeFrom === null ? "nowhere" : `${spot.rangeFrom} to ${spot.rangeTo}`;
+  return `Jump run ${spot.offset} right of the landing area; every group back from green lights ${range}.`;
+}

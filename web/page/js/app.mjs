@@ -3,9 +3,16 @@
 import { EngineClient, Superseded, Cancelled } from "./engine_client.mjs";
 import {
   exampleLoad, fieldText, setNumber, fallRateKind, fallRateOfKind, windKind, withOrder, withDelays,
+  windsAsLevels, windsAsLayers, withLevelAdded, withLevelRemoved, setOptionalNumber, setOptionalText,
 } from "./load_form.mjs";
 import { sideViewSvg, topViewSvg, escapeXml } from "./pictures.mjs";
-import { callsHtml, groupTableHtml, pairTableHtml, warningsHtml, bestOrderHtml } from "./answer_view.mjs";
+import { spotMapSvg } from "./spot_map.mjs";
+import {
+  callsHtml, groupTableHtml, pairTableHtml, warningsHtml, bestOrderHtml, lightsHtml, spotSummaryText,
+  spotTableHtml, spotRangeText,
+} from "./answer_view.mjs";
+import { inputsSheetHtml } from "./inputs_sheet.mjs";
+import { ForecastFetch } from "./forecast.mjs";
 import { keptLoadText, keepLoadText, openLoadFile, saveLoadFile, fileNameFor } from "./storage.mjs";
 import { version } from "../version.js";
 
@@ -37,14 +44,15 @@ const loadText = () => JSON.stringify(load, null, 2) + "\n";
 
 function setUnitsShown() {
   for (const el of document.querySelectorAll(".unit[data-unit]")) {
-    el.textContent = `(${load.units?.[el.dataset.unit] ?? { altitude: "ft", distance: "ft", speed: "kt" }[el.dataset.unit]})`;
+    const unit = load.units?.[el.dataset.unit] ?? { altitude: "ft", distance: "ft", speed: "kt" }[el.dataset.unit];
+    el.textContent = `(${unit}${el.dataset.perSecond !== undefined ? "/s" : ""})`;
   }
 }
 
 function renderForm() {
   load.units ??= {};
   load.aircraft ??= {};
-  load.winds ??= [];
+  if (!load.windLevels) load.winds ??= [];
   $("load-name").value = fieldText(load.name);
   $("target").value = fieldText(load.targetSeparation);
   $("minimum-delay").value = fieldText(load.minimumDelay);
@@ -54,6 +62,15 @@ function renderForm() {
   $("airspeed").value = fieldText(load.aircraft.indicatedAirspeed);
   $("exit-altitude").value = fieldText(load.aircraft.exitAltitude);
   $("heading").value = fieldText(load.jumpRunHeading);
+  $("dz-name").value = fieldText(load.dropZone?.name);
+  $("dz-latitude").value = fieldText(load.dropZone?.latitude);
+  $("dz-longitude").value = fieldText(load.dropZone?.longitude);
+  $("dz-elevation").value = fieldText(load.dropZone?.elevation);
+  $("offset").value = fieldText(load.jumpRun?.offset);
+  $("pattern").value = fieldText(load.patternAltitude);
+  $("reach-factor").value = fieldText(load.reachFactor);
+  $("canopy-airspeed").value = fieldText(load.canopy?.airspeed);
+  $("canopy-sink").value = fieldText(load.canopy?.sinkRate);
   setUnitsShown();
   renderWinds();
   renderGroups();
@@ -63,6 +80,29 @@ const input = (attrs, value) =>
   `<input ${attrs} value="${escapeXml(fieldText(value))}" autocomplete="off">`;
 
 function renderWinds() {
+  const levels = Array.isArray(load.windLevels);
+  for (const radio of document.querySelectorAll('[name="wind-mode"]')) {
+    radio.checked = radio.value === (levels ? "levels" : "layers");
+  }
+  $("layers-box").hidden = levels;
+  $("levels-box").hidden = !levels;
+  if (levels) renderLevels(); else renderLayers();
+}
+
+function renderLevels() {
+  $("levels").tBodies[0].innerHTML = load.windLevels.map((level, k) => {
+    const headwind = "headwind" in level;
+    const cell = (field, label) =>
+      input(`data-level="${k}" data-field="${field}" inputmode="decimal" aria-label="Level ${k + 1} ${label}"`, level[field]);
+    return `<tr data-row="${k}"><td>${cell("altitude", "altitude")}</td>` +
+      `<td>${headwind ? cell("headwind", "headwind") : cell("speed", "speed")}</td>` +
+      `<td>${headwind ? '<span class="ground">headwind</span>' : cell("from", "from")}</td>` +
+      `<td><button type="button" class="icon" data-remove-level="${k}" aria-label="Remove level ${k + 1}"` +
+      `${load.windLevels.length === 1 ? " disabled" : ""}>✕</button></td></tr>`;
+  }).join("");
+}
+
+function renderLayers() {
   $("winds").tBodies[0].innerHTML = load.winds.map((layer, k) => {
     const last = k === load.winds.length - 1;
     const headwind = windKind(layer) === "headwind";
@@ -99,6 +139,8 @@ function renderGroups() {
       `</select></td><td>${rate}</td>` +
       `<td>${input(`inputmode="decimal" data-group="${k}" data-field="openingAltitude" placeholder="3000 ft" aria-label="Group ${k + 1} opening altitude"`, g.openingAltitude)}</td>` +
       `<td>${k === 0 ? '<span class="ground">first</span>' : input(`inputmode="decimal" data-group="${k}" data-field="delay" placeholder="minimum" aria-label="Group ${k + 1} delay"`, g.delay)}</td>` +
+      `<td>${input(`inputmode="decimal" data-group="${k}" data-field="canopyAirspeed" placeholder="load's" aria-label="Group ${k + 1} canopy airspeed"`, g.canopy?.airspeed)}</td>` +
+      `<td>${input(`inputmode="decimal" data-group="${k}" data-field="canopySinkRate" placeholder="load's" aria-label="Group ${k + 1} canopy sink rate"`, g.canopy?.sinkRate)}</td>` +
       `<td class="move"><button type="button" class="icon" data-move="${k}" data-to="${k - 1}" aria-label="Move group ${k + 1} up"${k === 0 ? " disabled" : ""}>↑</button>` +
       `<button type="button" class="icon" data-move="${k}" data-to="${k + 1}" aria-label="Move group ${k + 1} down"${k === count - 1 ? " disabled" : ""}>↓</button></td>` +
       `<td><button type="button" class="icon" data-remove-group="${k}" aria-label="Remove group ${k + 1}">✕</button></td></tr>`;
@@ -119,9 +161,32 @@ function fieldEdited(el) {
       renderGroups();
     } else if (field === "dragArea" || field === "terminalSpeed") {
       problem = setNumber(group.fallRate, field, el.value);
+    } else if (field === "canopyAirspeed") {
+      problem = setOptionalNumber(group, "canopy", "airspeed", el.value);
+    } else if (field === "canopySinkRate") {
+      problem = setOptionalNumber(group, "canopy", "sinkRate", el.value);
     } else {
       problem = setNumber(group, field, el.value, { optional: true });
     }
+  } else if (el.dataset.level !== undefined) {
+    problem = setNumber(load.windLevels[Number(el.dataset.level)], field, el.value);
+  } else if (el.name === "wind-mode") {
+    load = el.value === "levels" ? windsAsLevels(load) : windsAsLayers(load);
+    renderWinds();
+  } else if (el.id === "dz-name") {
+    setOptionalText(load, "dropZone", "name", el.value);
+  } else if (el.id.startsWith("dz-")) {
+    problem = setOptionalNumber(load, "dropZone", el.id.slice(3), el.value);
+  } else if (el.id === "offset") {
+    problem = setOptionalNumber(load, "jumpRun", "offset", el.value);
+  } else if (el.id === "pattern") {
+    problem = setNumber(load, "patternAltitude", el.value, { optional: true });
+  } else if (el.id === "reach-factor") {
+    problem = setNumber(load, "reachFactor", el.value, { optional: true });
+  } else if (el.id === "canopy-airspeed") {
+    problem = setOptionalNumber(load, "canopy", "airspeed", el.value);
+  } else if (el.id === "canopy-sink") {
+    problem = setOptionalNumber(load, "canopy", "sinkRate", el.value);
   } else if (el.dataset.wind !== undefined) {
     const k = Number(el.dataset.wind);
     if (field === "kind") {
@@ -190,7 +255,7 @@ async function answer() {
   $("status").textContent = "Working…";
   let reply;
   try {
-    reply = await live.request({ kind: "plan", text: loadText(), forPage: true }, "answer");
+    reply = await live.request({ kind: "plan", text: loadText(), spot: true, forPage: true }, "answer");
   } catch (e) {
     if (e instanceof Superseded || e instanceof Cancelled) return;
     throw e;
@@ -211,11 +276,19 @@ function showAnswer({ result, page }) {
   $("status").className = "status " + (result.pairs.every((p) => p.meetsTarget) ? "good" : "bad");
   $("calls").innerHTML = callsHtml(result, page);
   $("least").textContent = page.report.leastSeparationLine;
+  $("lights").innerHTML = lightsHtml(result, page);
+  $("spot-summary").textContent = spotSummaryText(result, page);
+  $("spot-summary").className = "least " + (result.spot?.allBack ? "good" : "bad");
+  $("spot-answer").innerHTML = spotTableHtml(result, page);
+  $("spot-range").textContent = spotRangeText(page);
+  $("wind-source").textContent = page.report.windSourceLine;
+  $("print-inputs").innerHTML = inputsSheetHtml(page.briefing, load.name);
   $("warnings").innerHTML = warningsHtml(result);
   $("group-answer").innerHTML = groupTableHtml(result, page);
   $("pair-answer").innerHTML = pairTableHtml(result, page);
   $("side-view").innerHTML = sideViewSvg(page.tracks);
-  $("top-view").innerHTML = topViewSvg(page.tracks);
+  $("top-view").innerHTML = result.spot && page.tracks.groups.length > 0
+    ? spotMapSvg(result.spot, page.tracks) : topViewSvg(page.tracks);
   $("legend").innerHTML = page.tracks.groups.map((g, k) =>
     `<li><span class="swatch" style="background:${escapeXml(g.colour)}"></span>${k + 1} ${escapeXml(g.name)}</li>`).join("");
   document.dispatchEvent(new CustomEvent("tarnwick-answered"));
@@ -269,6 +342,83 @@ async function bestOrder() {
     renderForm();
     loadChanged();
   });
+}
+
+// --- Winds from a paste and from the forecast service --------------------------------------
+
+function windsStatus(text, bad = false) {
+  $("winds-status").textContent = text;
+  $("winds-status").className = "winds-status" + (bad ? " bad" : "");
+}
+
+// The new load from the engine's import, or the refusal in one line; the load is unchanged
+// unless the levels are taken.
+function takeWinds(what, { json, error }) {
+  if (error) {
+    windsStatus(`${what} not taken: ${error}. The winds are unchanged.`, true);
+    return false;
+  }
+  load = JSON.parse(json);
+  renderForm();
+  loadChanged();
+  windsStatus(`${what} taken: ${load.windLevels.length} levels.`);
+  return true;
+}
+
+// A bulletin's stations are offered as soon as it is pasted, the last one used first.
+async function windTextChanged() {
+  let json;
+  try {
+    ({ json } = await live.request({ kind: "windStations", winds: $("wind-text").value }, "stations"));
+  } catch (e) {
+    if (e instanceof Superseded || e instanceof Cancelled) return;  // a newer text is on its way
+    throw e;
+  }
+  const stations = JSON.parse(json);
+  let kept = null;
+  try { kept = localStorage.getItem("tarnwick.station"); } catch { /* none kept */ }
+  $("station").innerHTML = stations.map((s) => `<option${s === kept ? " selected" : ""}>${escapeXml(s)}</option>`).join("");
+  $("station-label").hidden = stations.length < 2;
+}
+
+async function usePastedWinds() {
+  const station = $("station-label").hidden ? "" : $("station").value;
+  const reply = await live.request({ kind: "importWinds", text: loadText(), winds: $("wind-text").value, station });
+  if (!takeWinds("The pasted winds were", reply)) return;
+  $("paste-box").open = false;
+  if (station) {
+    try { localStorage.setItem("tarnwick.station", station); } catch { /* this visit only */ }
+  }
+}
+
+const forecast = new ForecastFetch();
+
+async function getForecast() {
+  if (navigator.onLine === false) {
+    windsStatus("The forecast was not fetched: the browser is offline. The winds are unchanged.", true);
+    return;
+  }
+  const asked = await live.request({ kind: "forecastRequest", text: loadText(), now: Date.now() / 1000 });
+  if (asked.error) {
+    windsStatus(`The forecast was not fetched: ${asked.error}. The winds are unchanged.`, true);
+    return;
+  }
+  const request = JSON.parse(asked.json);
+  $("get-forecast").disabled = true;
+  $("cancel-forecast").hidden = false;
+  windsStatus("Fetching the forecast… (Cancel stops it)");
+  try {
+    const fetched = await forecast.get(request);
+    if (fetched.error) {
+      windsStatus(fetched.cancelled ? "The forecast was cancelled; the winds are unchanged."
+        : `The forecast was not fetched: ${fetched.error}. The winds are unchanged.`, true);
+      return;
+    }
+    takeWinds("The forecast was", await live.request({ kind: "importForecast", text: loadText(), body: fetched.body, time: request.time }));
+  } finally {
+    $("get-forecast").disabled = false;
+    $("cancel-forecast").hidden = true;
+  }
 }
 
 // --- Moving groups by drag (mouse, pen and touch alike) ------------------------------------
@@ -330,6 +480,22 @@ function wire() {
     edit({ edit: "addGroup", row });
   });
   $("add-wind").addEventListener("click", () => edit({ edit: "addWind", row: -1 }));
+  $("add-level").addEventListener("click", () => {
+    load = withLevelAdded(load);
+    renderWinds();
+    loadChanged();
+  });
+  $("levels").addEventListener("click", (e) => {
+    const b = e.target.closest("button[data-remove-level]");
+    if (!b) return;
+    load = withLevelRemoved(load, Number(b.dataset.removeLevel));
+    renderWinds();
+    loadChanged();
+  });
+  $("wind-text").addEventListener("input", windTextChanged);
+  $("use-winds").addEventListener("click", usePastedWinds);
+  $("get-forecast").addEventListener("click", getForecast);
+  $("cancel-forecast").addEventListener("click", () => forecast.cancel());
   $("recommend").addEventListener("click", recommend);
   $("best-order").addEventListener("click", bestOrder);
   $("cancel").addEventListener("click", () => long.cancel());
@@ -383,8 +549,7 @@ function applyTheme() {
 window.tarnwick = {
   version,
   async plan(text, { recommend = false, bestOrder = false, spot = false } = {}) {
-    if (spot) throw new Error("the spot is not in this version of the engine");
-    const reply = await scripts.request({ kind: "plan", text: String(text), recommend, bestOrder });
+    const reply = await scripts.request({ kind: "plan", text: String(text), recommend, bestOrder, spot });
     if (reply.error) throw new Error(reply.error);
     return reply.json;
   },

@@ -45,16 +45,18 @@ function legendMark(k, x, y, colour) {
 export function sideViewSvg(tracks) {
   if (!tracks || tracks.groups.length === 0) return frame("Side view", "", "no answer");
   const along = [tracks.firstExitAlong, tracks.lastExitAlong];
-  const heights = [0, tracks.exitAltitude];
+  const ground = tracks.groundAltitude ?? 0;
+  const heights = [ground, tracks.exitAltitude];
   for (const g of tracks.groups) for (const p of g.points) { along.push(p[1]); heights.push(p[3]); }
   const [x0, x1] = bounds(along, 0.05);
   const [, y1] = bounds(heights, 0.05);
-  const x = scale(x0, x1, M, W - 12), y = scale(0, y1, H - M, 12);
+  const x = scale(x0, x1, M, W - 12), y = scale(ground, y1, H - M, 12);
   let body = `<line class="axis" x1="${M}" y1="${H - M}" x2="${W - 12}" y2="${H - M}"/>` +
     `<line class="axis" x1="${M}" y1="12" x2="${M}" y2="${H - M}"/>` +
     `<text class="axis-text" x="${M}" y="${H - 12}">${escapeXml(tracks.distanceUnit)} along the jump run →</text>` +
     `<text class="axis-text" x="4" y="10">${escapeXml(tracks.altitudeUnit)}</text>` +
-    `<text class="axis-text" x="4" y="${y(tracks.exitAltitude) + 4}">${Math.round(tracks.exitAltitude)}</text>`;
+    `<text class="axis-text" x="4" y="${y(tracks.exitAltitude) + 4}">${Math.round(tracks.exitAltitude)}</text>` +
+    (ground !== 0 ? `<text class="axis-text" x="4" y="${H - M - 4}">${Math.round(ground)}</text>` : "");
   // The aircraft's path from the first exit to the last.
   body += `<line class="aircraft" x1="${x(tracks.firstExitAlong)}" y1="${y(tracks.exitAltitude)}" ` +
     `x2="${x(tracks.lastExitAlong)}" y2="${y(tracks.exitAltitude)}"/>`;
@@ -109,7 +111,7 @@ export function northDirection(heading) {
   return [Math.cos(a), Math.sin(a)];
 }
 
-function northArrow(heading, cx, cy) {
+export function northArrow(heading, cx, cy) {
   const [dx, dy] = northDirection(heading);
   const at = (along, side) => [cx + dx * along - dy * side, cy + dy * along + dx * side]
     .map((v) => v.toFixed(1)).join(",");
