@@ -89,6 +89,9 @@ Json SpotJson(const load::SpotReport& spot) {
     return q ? Json(q->text) : Json(nullptr);
   };
   return {{"offset", spot.offset.text},
+          {"greenLightCall", spot.greenLightCall},
+          {"redLightCall", spot.redLightCall},
+          {"marginLine", spot.marginLine},
           {"greenLight", SpotPointJson(spot.greenLight)},
           {"redLight", SpotPointJson(spot.redLight)},
           {"rangeFrom", text(spot.rangeFrom)},

@@ -53,32 +53,26 @@ export function bestOrderHtml(result, groupNames) {
     `<ol>${items}</ol><p>Jump run ${best.totalTime} s from the first exit to the last.</p>`;
 }
 
-// The lights for the pilot and the jumpmaster, in the report's texts: where on the jump run
-// from abeam the landing area (negative before it), the time at the ground speed, the place.
-function lightText(point) {
-  return `${escape(point.alongTrack)}${point.seconds ? ` (${escape(point.seconds)})` : ""}` +
-    (point.position ? ` <span class="position">at ${escape(point.position)}</span>` : "");
+// The lights for the pilot and the jumpmaster in the report's own calls ("Green light 0.35 NM
+// (650 m) before abeam the landing area, 13 s at 95 kt over the ground"), with the place.
+function lightHtml(colour, call, point) {
+  return `<li class="light ${colour}"><span class="light-call">${escape(call)}</span>` +
+    (point.position ? ` <span class="position">at ${escape(point.position)}</span>` : "") + "</li>";
 }
 
 export function lightsHtml(result, page) {
   const spot = page.report.spot;
   if (!spot || !result.spot) return "";
-  return `<li class="light green"><span class="call-name">Green light</span> ` +
-    `<span class="call-time">${lightText(spot.greenLight)}</span></li>` +
-    `<li class="light red"><span class="call-name">Red light</span> ` +
-    `<span class="call-time">${lightText(spot.redLight)}</span></li>`;
+  return lightHtml("green", spot.greenLightCall, spot.greenLight) +
+    lightHtml("red", spot.redLightCall, spot.redLight);
 }
 
-// "Least margin 310 ft: every group back", or who cannot get back and what to do.
+// "Least margin 310 ft: every group gets back", or who cannot get back and what to do: the
+// report's line, as the text table and the briefing sheet give it.
 export function spotSummaryText(result, page) {
   const spot = page.report.spot;
   if (!spot || !result.spot) return "";
-  let text = `Least canopy margin ${spot.leastMargin}: ` +
-    (result.spot.allBack ? "every group gets back." : "not every group gets back.");
-  if (spot.farthestOut) text += ` Farthest out: ${spot.farthestOut}, short by ${spot.farthestOutBy}.`;
-  if (spot.splitBefore) text += ` Split the load: a second pass from ${spot.splitBefore}.`;
-  else if (!result.spot.allBack) text += " No split into two passes brings every group back.";
-  return text;
+  return spot.marginLine;
 }
 
 // Each group's reach and margin at the green light, coloured: green back, red short.

@@ -30,16 +30,18 @@ test("an opening is placed from the green light and the offset, and the map hold
 });
 
 test("the lights, the margins and a group that cannot get back are shown in the report's words", () => {
-  const page = { report: { spot: { offset: "200 ft", greenLight: { alongTrack: "-1500 ft", seconds: "-9.9 s", position: "1.000000, 2.000000" },
+  const page = { report: { spot: { offset: "200 ft",
+    greenLightCall: "Green light 0.25 NM (460 m) before abeam the landing area, 10 s at 90 kt over the ground",
+    redLightCall: "Red light <0.20 NM>", marginLine: "Least margin -10 ft: \"A <1>\" is short by 10 ft",
+    greenLight: { alongTrack: "-1500 ft", seconds: "-9.9 s", position: "1.000000, 2.000000" },
     redLight: { alongTrack: "-1200 ft", seconds: null, position: null }, rangeFrom: null, rangeTo: null,
     groups: [{ reachRadius: "2000 ft", margin: "-10 ft" }], leastMargin: "-10 ft", farthestOut: "A <1>",
     farthestOutBy: "10 ft", splitBefore: null } } };
   const result = { groups: [{ name: "A <1>" }], spot: { ...spot, allBack: false, groups: [{ ...spot.groups[0], margin: -10 }] } };
   const lights = lightsHtml(result, page);
-  assert.match(lights, /Green light.*-1500 ft \(-9\.9 s\).*at 1\.000000, 2\.000000/);
-  assert.match(lights, /Red light.*-1200 ft<\/span>/);
-  assert.equal(spotSummaryText(result, page), "Least canopy margin -10 ft: not every group gets back. " +
-    "Farthest out: A <1>, short by 10 ft. No split into two passes brings every group back.");
+  assert.match(lights, /Green light 0\.25 NM \(460 m\) before abeam.*at 1\.000000, 2\.000000/);
+  assert.match(lights, /Red light &lt;0\.20 NM&gt;<\/span><\/li>$/);
+  assert.equal(spotSummaryText(result, page), page.report.spot.marginLine);
   const table = spotTableHtml(result, page);
   assert.match(table, /<tr class="short">.*A &lt;1&gt;.*cannot get back/);
   assert.equal(spotRangeText(page), "Jump run 200 ft right of the landing area; every group back from green lights nowhere.");
