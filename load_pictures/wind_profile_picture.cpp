@@ -149,7 +149,9 @@ void DrawWindProfile(Canvas& canvas, const load::Load& load) {
                                  m.TextWidthPx(WholeNumberText(bottomShown)));
   // Room on the right for half of the last direction's label.
   const double right = m.TextWidthPx("360") / 2 + 2;
-  Margins speedMargins{labels + kTickPx + kGapPx + 2, lineH + 6, 0, kTickPx + lineH + 4};
+  const std::string altitudeTitle = std::string(load::UnitName(units.altitude)) + " msl";
+  Margins speedMargins{std::max(labels + kTickPx + kGapPx + 2, m.TextWidthPx(altitudeTitle) + 8),
+                       lineH + 6, 0, kTickPx + lineH + 4};
   const double panelW =
       std::max(1.0, (canvas.ClientWidthPx() - speedMargins.left - right - kPanelGapPx) / 2);
   speedMargins.right = right + kPanelGapPx + panelW;
@@ -182,7 +184,7 @@ void DrawWindProfile(Canvas& canvas, const load::Load& load) {
     PrintAtPixel(canvas, leftPx, 2, chosen, 0);
   };
   const std::string speedUnit(load::UnitName(units.speed));
-  PrintAtPixel(canvas, 2, 2, std::string(load::UnitName(units.altitude)) + " msl", 0);
+  PrintAtPixel(canvas, 2, 2, altitudeTitle, 0);
   title(speedMargins.left + 2, {"Speed (" + speedUnit + ")", speedUnit});
   title(directionMargins.left + 2, {"From (° true)", "From (°)", "°"});
 
