@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <numeric>
+
+#include "load/quantity_text.h"
 
 namespace tarnwick::load {
 namespace {
@@ -128,11 +131,16 @@ EditOutcome RemoveWindLayer(const Load& load, std::size_t row) {
   return outcome;
 }
 
-EditOutcome GiveWindAs(const Load& load, std::size_t row, WindGiven given) {
-  if (row >= load.winds.size()) return NoSuchRow("wind layer", row);
-  EditedLoad edited{load, row, std::vector<int>(load.winds.size())};
+namespace {
+
+// The edit of row `row` of a list of winds (the load's layers or levels) given as `given`.
+template <typename Row>
+EditOutcome GivenAs(const Load& load, std::vector<Row> Load::*rows, std::size_t row,
+                    WindGiven given, const char* what) {
+  if (row >= (load.*rows).size()) return NoSuchRow(what, row);
+  EditedLoad edited{load, row, std::vector<int>((load.*rows).size())};
   std::iota(edited.newRowOf.begin(), edited.newRowOf.end(), 0);
-  LayerWind& wind = edited.load.winds[row].wind;
+  LayerWind& wind = (edited.load.*rows)[row].wind;
   const bool directed = std::holds_alternative<DirectedWind>(wind);
   if (directed == (given == WindGiven::FromDirection)) return edited;
   if (!load.jumpRunHeading) {
@@ -143,14 +151,93 @@ EditOutcome GiveWindAs(const Load& load, std::size_t row, WindGiven given) {
   }
   const double heading = *load.jumpRunHeading;
   if (directed) {
-    const double headwind =
-        TrackWindOf(edited.load.winds[row], heading).headwind / KnotsToFeetPerSecond(1);
+    const double headwind = TrackWindOf(wind, heading).headwind / KnotsToFeetPerSecond(1);
     wind = Headwind{RoundedKnots(headwind, load.units.speed)};
   } else {
     const double headwind = std::get<Headwind>(wind).component;
     // A headwind blows from straight ahead, a tailwind from behind.
     wind = DirectedWind{std::fabs(headwind), Bearing(headwind >= 0 ? heading : heading + 180)};
   }
+  return edited;
+}
+
+EditRefusal GivenByLayers() {
+  return {"The winds are given as layers: switch them to levels first"};
+}
+
+// The wind `track` (ft/s) as a level gives it: a headwind when `asHeadwind` and it has no cross
+// component, else a speed and the direction it blows from (which needs the heading a cross
+// component implies); rounded to the steps they are entered in.
+LayerWind LevelWindOf(const TrackWind& track, bool asHeadwind, const Load& load) {
+  const double knots = KnotsToFeetPerSecond(1);
+  if ((asHeadwind && track.cross == 0) || !load.jumpRunHeading) {
+    return Headwind{RoundedKnots(track.headwind / knots, load.units.speed)};
+  }
+  // headwind = s cos(from - heading), cross = -s sin(from - heading).
+  const double offset = std::atan2(-track.cross, track.headwind) * 180 / std::numbers::pi;
+  return DirectedWind{
+      RoundedKnots(std::hypot(track.headwind, track.cross) / knots, load.units.speed),
+      NormalizedHeading(std::round(Bearing(*load.jumpRunHeading + offset)))};
+}
+
+}  // namespace
+
+EditOutcome GiveWindAs(const Load& load, std::size_t row, WindGiven given) {
+  return GivenAs(load, &Load::winds, row, given, "wind layer");
+}
+
+EditOutcome GiveLevelWindAs(const Load& load, std::size_t row, WindGiven given) {
+  return GivenAs(load, &Load::windLevels, row, given, "wind level");
+}
+
+EditOutcome InsertWindLevel(const Load& load, std::optional<std::size_t> selected) {
+  const std::vector<WindLevel>& levels = load.windLevels;
+  if (levels.empty()) return GivenByLayers();
+  const std::size_t count = levels.size();
+  const std::size_t above = selected && *selected < count ? *selected : count - 1;
+  const double upper = levels[above].altitude;
+  const double lower = above + 1 < count ? levels[above + 1].altitude : LandingAreaElevation(load);
+  const double altitude = RoundedFeet((upper + lower) / 2, load.units.altitude);
+  if (!(altitude > lower && altitude < upper)) {
+    return EditRefusal{"Level " + std::to_string(above + 1) + " is too close to " +
+                       (above + 1 < count ? "the level below" : "the ground") +
+                       " for a level between them"};
+  }
+  const bool asHeadwind = std::holds_alternative<Headwind>(levels[above].wind);
+  WindLevel level{altitude, LevelWindOf(WindAt(load, altitude), asHeadwind, load)};
+  return Inserted(load, &Load::windLevels, above + 1, level);
+}
+
+EditOutcome RemoveWindLevel(const Load& load, std::size_t row) {
+  if (row < load.windLevels.size() && load.windLevels.size() == 1) {
+    return EditRefusal{"Winds given as levels keep one level: switch them to layers for calm air"};
+  }
+  return Removed(load, &Load::windLevels, row, "wind level");
+}
+
+EditOutcome SetWindLevelAltitude(const Load& load, std::size_t row, double altitude) {
+  const std::vector<WindLevel>& levels = load.windLevels;
+  const std::size_t count = levels.size();
+  if (row >= count) return NoSuchRow("wind level", row);
+  for (std::size_t r = 0; r < count; ++r) {
+    if (r != row && levels[r].altitude == altitude) {
+      return EditRefusal{"Level " + std::to_string(r + 1) + " stands at " +
+                         QuantityText(Quantity::Altitude, altitude, load.units) + " already"};
+    }
+  }
+  // The levels from the top down again; each keeps its place among the others.
+  std::vector<std::size_t> order(count);  // order[place] = the old row that goes there
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  const auto altitudeOf = [&](std::size_t r) { return r == row ? altitude : levels[r].altitude; };
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return altitudeOf(a) > altitudeOf(b); });
+  EditedLoad edited{load, std::nullopt, std::vector<int>(count)};
+  for (std::size_t place = 0; place < count; ++place) {
+    edited.load.windLevels[place] = levels[order[place]];
+    edited.newRowOf[order[place]] = static_cast<int>(place);
+  }
+  edited.row = static_cast<std::size_t>(edited.newRowOf[row]);
+  edited.load.windLevels[*edited.row].altitude = altitude;
   return edited;
 }
 
@@ -168,13 +255,20 @@ Load WithUnits(const Load& load, const Units& units) {
   }
   speed(next.indicatedAirspeed);
   altitude(next.exitAltitude);
-  for (WindLayer& layer : next.winds) {
-    if (layer.above) altitude(*layer.above);
-    if (auto* headwind = std::get_if<Headwind>(&layer.wind)) {
+  const auto wind = [&](LayerWind& given) {
+    if (auto* headwind = std::get_if<Headwind>(&given)) {
       speed(headwind->component);
     } else {
-      speed(std::get<DirectedWind>(layer.wind).speed);
+      speed(std::get<DirectedWind>(given).speed);
     }
+  };
+  for (WindLayer& layer : next.winds) {
+    if (layer.above) altitude(*layer.above);
+    wind(layer.wind);
+  }
+  for (WindLevel& level : next.windLevels) {
+    altitude(level.altitude);
+    wind(level.wind);
   }
   for (Group& group : next.groups) {
     altitude(group.openingAltitude);

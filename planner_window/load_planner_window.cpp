@@ -28,6 +28,7 @@
 
 #include "load/load_edits.h"
 #include "load/load_report.h"
+#include "output/printable_text.h"
 #include "output/safe_file_name.h"
 #include "planner_window/cell_delegates.h"
 #include "planner_window/cell_text.h"
@@ -40,6 +41,7 @@
 #include "planner_window/save_changes_box.h"
 #include "planner_window/wind_table_model.h"
 #include "planner_window/winds_menu.h"
+#include "planner_window/winds_panel.h"
 
 namespace tarnwick {
 namespace {
@@ -261,15 +263,9 @@ void LoadPlannerWindow::BuildEditActions() {
                         [this] { MoveSelectedGroup(-1); });
   moveGroupDown_ = action(QStringLiteral("Move Group &Down"), QKeySequence(Qt::CTRL | Qt::Key_Down),
                           [this] { MoveSelectedGroup(1); });
-  addLayer_ = action(QStringLiteral("Add &Wind Layer"), QKeySequence(),
-                     [this] { Report(winds_->AddLayer(CurrentRow(windView_))); });
-  removeLayer_ = action(QStringLiteral("Remove Wind Layer"), QKeySequence(), [this] {
-    if (CurrentRow(windView_) >= 0) Report(winds_->RemoveLayer(CurrentRow(windView_)));
-  });
   // After an add, a removal or a move the selection is on the row the edit concerns.
   connect(groups_, &LoadRowsModel::rowEdited, this,
           [this](int row) { SelectRow(groupView_, row); });
-  connect(winds_, &LoadRowsModel::rowEdited, this, [this](int row) { SelectRow(windView_, row); });
 }
 
 void LoadPlannerWindow::BuildMenus() {
@@ -301,7 +297,7 @@ void LoadPlannerWindow::BuildMenus() {
   edit->addSeparator();
   edit->addActions({addGroup_, removeGroup_, moveGroupUp_, moveGroupDown_});
   edit->addSeparator();
-  edit->addActions({addLayer_, removeLayer_});
+  edit->addActions(windsPanel_->EditActions());
 
   windsMenu_ = new WindsMenu(*document_, this);
   menuBar()->addMenu(windsMenu_->Menu());
@@ -471,19 +467,16 @@ QWidget* LoadPlannerWindow::BuildInputs() {
     return row;
   };
 
-  auto* windsBox = new QGroupBox(QStringLiteral("Winds aloft, from the top down"), panel);
-  auto* windsColumn = new QVBoxLayout(windsBox);
-  windView_ = MakeTable(winds_, windsBox);
+  windView_ = MakeTable(winds_, panel);
   windView_->setObjectName(QStringLiteral("winds"));
   windView_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   windView_->setItemDelegate(new CellDelegate(windView_));
   windView_->setItemDelegateForColumn(WindTableModel::Kind,
                                       new ChoiceDelegate(WindTableModel::KindNames(), windView_));
   FitRows(windView_, kWindRowsShown);
-  windsColumn->addWidget(windView_);
-  windsColumn->addLayout(buttons(
-      {{QStringLiteral("Add Layer"), addLayer_}, {QStringLiteral("Remove Layer"), removeLayer_}}));
-  column->addWidget(windsBox, 1);
+  windsPanel_ = new WindsPanel(*document_, *winds_, windView_, panel);
+  connect(windsPanel_, &WindsPanel::note, this, &LoadPlannerWindow::Report);
+  column->addWidget(windsPanel_, 1);
 
   auto* groupsBox = new QGroupBox(QStringLiteral("Groups in exit order"), panel);
   auto* groupsColumn = new QVBoxLayout(groupsBox);
@@ -550,6 +543,14 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   leastSeparation_ = new QLabel(pairsBox);
   leastSeparation_->setObjectName(QStringLiteral("leastSeparation"));
   pairsColumn->addWidget(leastSeparation_);
+  // Where the levels flown came from; plain text, since it echoes a forecast's words.
+  windSource_ = new QLabel(pairsBox);
+  windSource_->setObjectName(QStringLiteral("windSource"));
+  windSource_->setTextFormat(Qt::PlainText);
+  windSource_->setWordWrap(true);
+  windSource_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  windSource_->hide();
+  pairsColumn->addWidget(windSource_);
 
   middleColumn->addWidget(pairsBox, 1);
   auto* lowerPane = middle;
@@ -637,12 +638,13 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
 }
 
 void LoadPlannerWindow::FitPanes() {
-  // The inputs as wide as they ask, within two fifths of the window: the answer needs more.
+  // The inputs as wide as they ask (the winds table beside its picture), within nine
+  // twentieths of the window: the answer needs more.
   const QWidget* inputs = static_cast<QScrollArea*>(mainSplit_->widget(0))->widget();
   const int wide = mainSplit_->width();
   const int left =
       std::min(inputs->sizeHint().width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4,
-               wide * 2 / 5);
+               wide * 9 / 20);
   mainSplit_->setSizes({left, wide - left});
 
   FitGroupsPane(false);
@@ -734,6 +736,9 @@ void LoadPlannerWindow::ShowAnswer(std::shared_ptr<const LoadAnswer> answer) {
   } else {
     leastSeparation_->setText(QStringLiteral("Add a group to plan the load"));
   }
+  const std::string source = report ? report->windSourceLine : std::string();
+  windSource_->setText(Text(PrintableText(source)));
+  windSource_->setVisible(!source.empty());
   warnings_->setText(warningTexts_.join(QLatin1Char('\n')));
   warningsBox_->setVisible(!warningTexts_.isEmpty());
   FitWarnings();

@@ -28,6 +28,7 @@ class LoadFieldEdit;
 class PairResultsModel;
 class WindTableModel;
 class WindsMenu;
+class WindsPanel;
 
 // "Tarnwick load planner": a whole load's inputs on the left (aircraft, jump run, winds aloft,
 // the groups in exit order, target and minimum delay, units), its answer on the right (each
@@ -147,6 +148,7 @@ class LoadPlannerWindow : public QMainWindow {
   GroupTableModel* groups_ = nullptr;
   WindTableModel* winds_ = nullptr;
   WindsMenu* windsMenu_ = nullptr;
+  WindsPanel* windsPanel_ = nullptr;  // the winds' table, switch, picture and buttons
   GroupResultsModel* groupResults_ = nullptr;
   PairResultsModel* pairResults_ = nullptr;
   std::shared_ptr<const LoadAnswer> answer_;
@@ -154,13 +156,12 @@ class LoadPlannerWindow : public QMainWindow {
   LatestOnly<PlanResult> planner_;
   std::optional<load::BestOrder> shownBestOrder_;
 
-  // The edits of the groups and the winds, each one action for its menu entry and its button.
+  // The edits of the groups, each one action for its menu entry and its button (the winds'
+  // are the winds panel's).
   QAction* addGroup_ = nullptr;
   QAction* removeGroup_ = nullptr;
   QAction* moveGroupUp_ = nullptr;
   QAction* moveGroupDown_ = nullptr;
-  QAction* addLayer_ = nullptr;
-  QAction* removeLayer_ = nullptr;
   QMenu* fileMenu_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   QAction* fileActionsEnd_ = nullptr;  // the separator that ends the group after Save As
@@ -171,6 +172,7 @@ class LoadPlannerWindow : public QMainWindow {
   QScrollArea* warningsScroll_ = nullptr;
   QStringList warningTexts_;
   QLabel* leastSeparation_ = nullptr;
+  QLabel* windSource_ = nullptr;  // the report's wind source line, escaped
   QLabel* currentOrder_ = nullptr;
   QLabel* bestOrder_ = nullptr;
   QLabel* planNote_ = nullptr;

@@ -58,6 +58,19 @@ bool LoadRowsModel::ProposeCellEdit(const QModelIndex& index, const QString& tex
   return reason.isEmpty();
 }
 
+bool LoadRowsModel::ProposeRowCellEdit(const QModelIndex& index, const QString& text,
+                                       const load::EditOutcome& outcome, const QString& what) {
+  const auto* refusal = std::get_if<load::EditRefusal>(&outcome);
+  const QString reason = refusal ? QString::fromStdString(refusal->reason) : QString();
+  if (!reason.isEmpty()) return ProposeCellEdit(index, text, reason, document_.Load(), what);
+  problems_.Clear(index.row(), index.column());
+  const QString refused = ProposeRowEdit(outcome, what);
+  if (!refused.isEmpty()) return ProposeCellEdit(index, text, refused, document_.Load(), what);
+  // The rows may have changed places: every row reads afresh.
+  if (rows_ > 0) emit dataChanged(this->index(0, 0), this->index(rows_ - 1, columns_ - 1));
+  return true;
+}
+
 bool LoadRowsModel::Unchanged(const QModelIndex& index, const QString& text) const {
   return !problems_.Find(index.row(), index.column()) &&
          text == data(index, Qt::EditRole).toString();

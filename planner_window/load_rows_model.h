@@ -38,6 +38,11 @@ class LoadRowsModel : public QAbstractTableModel {
   // refused it. True when the load took it.
   bool ProposeCellEdit(const QModelIndex& index, const QString& text, QString reason,
                        const load::Load& next, const QString& what);
+  // Proposes the row edit `outcome` that the text of cell `index` asks for (a level's new
+  // altitude, which may move its row): taken as ProposeRowEdit takes it, or refused as
+  // ProposeCellEdit refuses, the text staying in its cell with the reason. True when taken.
+  bool ProposeRowCellEdit(const QModelIndex& index, const QString& text,
+                          const load::EditOutcome& outcome, const QString& what);
   // Whether `text` is what cell `index` shows with no refused text in it: no edit then, also
   // where a unit conversion is inexact.
   bool Unchanged(const QModelIndex& index, const QString& text) const;

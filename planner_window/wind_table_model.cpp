@@ -10,9 +10,20 @@ namespace {
 constexpr load::WindGiven kGivenAs[] = {load::WindGiven::AsHeadwind,
                                         load::WindGiven::FromDirection};
 
-// A layer's choice in the Kind column: its place in kGivenAs.
-int KindOf(const load::WindLayer& layer) {
-  return std::holds_alternative<load::DirectedWind>(layer.wind) ? 1 : 0;
+// A wind's choice in the Kind column: its place in kGivenAs.
+int KindOf(const load::LayerWind& wind) {
+  return std::holds_alternative<load::DirectedWind>(wind) ? 1 : 0;
+}
+
+// The rows the table shows: the levels when the load has them, else its layers.
+std::size_t WindRowsOf(const load::Load& load) {
+  return load::HasWindLevels(load) ? load.windLevels.size() : load.winds.size();
+}
+
+// The wind of row `row`, a layer's or a level's.
+template <typename AnyLoad>
+auto& WindOfRow(AnyLoad& load, std::size_t row) {
+  return load::HasWindLevels(load) ? load.windLevels[row].wind : load.winds[row].wind;
 }
 
 }  // namespace
@@ -23,15 +34,19 @@ const QStringList& WindTableModel::KindNames() {
 }
 
 WindTableModel::WindTableModel(LoadDocument& document, QObject* parent)
-    : LoadRowsModel(
-          document, ColumnCount, [](const load::Load& load) { return load.winds.size(); }, parent) {
+    : LoadRowsModel(document, ColumnCount, WindRowsOf, parent) {}
+
+bool WindTableModel::Levels() const {
+  return load::HasWindLevels(document_.Load());
 }
 
 QVariant WindTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
   const load::Load& load = document_.Load();
-  const load::WindLayer& layer = load.winds[static_cast<std::size_t>(index.row())];
-  const auto* directed = std::get_if<load::DirectedWind>(&layer.wind);
+  const auto row = static_cast<std::size_t>(index.row());
+  const bool levels = Levels();
+  const load::LayerWind& wind = WindOfRow(load, row);
+  const auto* directed = std::get_if<load::DirectedWind>(&wind);
   const CellProblems::Entry* problem = problems_.Find(index.row(), index.column());
   if (role == kProblemRole) return problem ? problem->reason : QVariant();
   if (role == Qt::ToolTipRole) {
@@ -41,18 +56,24 @@ QVariant WindTableModel::data(const QModelIndex& index, int role) const {
           "Along the jump run: positive against the aircraft, negative for a "
           "tailwind");
     }
-    if (index.column() == From) return QStringLiteral("Degrees the wind blows from");
+    if (index.column() == From) return QStringLiteral("Degrees true the wind blows from");
+    if (index.column() == Above && levels) {
+      return QStringLiteral("The wind at this altitude; between two levels it changes evenly");
+    }
     return {};
   }
   if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
   if (problem) return problem->text;
   switch (index.column()) {
-    case Above:
-      return layer.above ? AltitudeCell(*layer.above, load.units) : QStringLiteral("ground");
+    case Above: {
+      if (levels) return AltitudeCell(load.windLevels[row].altitude, load.units);
+      const std::optional<double>& above = load.winds[row].above;
+      return above ? AltitudeCell(*above, load.units) : QStringLiteral("ground");
+    }
     case Kind:
-      return KindNames()[KindOf(layer)];
+      return KindNames()[KindOf(wind)];
     case Speed:
-      return SpeedCell(directed ? directed->speed : std::get<load::Headwind>(layer.wind).component,
+      return SpeedCell(directed ? directed->speed : std::get<load::Headwind>(wind).component,
                        load.units);
     case From:
       return directed ? NumberCell(directed->from) : QString();
@@ -67,7 +88,8 @@ QVariant WindTableModel::headerData(int section, Qt::Orientation orientation, in
   const load::Units& units = document_.Load().units;
   switch (section) {
     case Above:
-      return QStringLiteral("Above (%1)").arg(AltitudeUnitName(units));
+      return (Levels() ? QStringLiteral("Altitude (%1)") : QStringLiteral("Above (%1)"))
+          .arg(AltitudeUnitName(units));
     case Kind:
       return QStringLiteral("Given as");
     case Speed:
@@ -80,12 +102,13 @@ QVariant WindTableModel::headerData(int section, Qt::Orientation orientation, in
 }
 
 Qt::ItemFlags WindTableModel::flags(const QModelIndex& index) const {
-  if (!index.isValid()) return Qt::NoItemFlags;
+  if (!index.isValid() || index.row() >= rowCount()) return Qt::NoItemFlags;
   Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-  const load::WindLayer& layer = document_.Load().winds[static_cast<std::size_t>(index.row())];
-  const bool ground = index.column() == Above && !layer.above;
+  const load::Load& load = document_.Load();
+  const auto row = static_cast<std::size_t>(index.row());
+  const bool ground = index.column() == Above && !Levels() && !load.winds[row].above;
   const bool noDirection =
-      index.column() == From && !std::holds_alternative<load::DirectedWind>(layer.wind);
+      index.column() == From && !std::holds_alternative<load::DirectedWind>(WindOfRow(load, row));
   if (!ground && !noDirection) f |= Qt::ItemIsEditable;
   return f;
 }
@@ -95,16 +118,23 @@ bool WindTableModel::setData(const QModelIndex& index, const QVariant& value, in
   const auto row = static_cast<std::size_t>(index.row());
   const QString text = value.toString();
   if (Unchanged(index, text)) return false;
+  const bool levels = Levels();
   load::Load next = document_.Load();
-  load::WindLayer& layer = next.winds[row];
+  load::LayerWind& wind = WindOfRow(next, row);
   QString reason;
   switch (index.column()) {
     case Above: {
       const auto reading = ReadAltitude(text, next.units);
-      if (const auto* why = std::get_if<QString>(&reading))
+      if (const auto* why = std::get_if<QString>(&reading)) {
         reason = *why;
-      else
-        layer.above = std::get<double>(reading);
+      } else if (levels) {
+        // A level finds its place among the others: the row may move.
+        return ProposeRowCellEdit(index, text,
+                                  load::SetWindLevelAltitude(next, row, std::get<double>(reading)),
+                                  QStringLiteral("Change wind level"));
+      } else {
+        next.winds[row].above = std::get<double>(reading);
+      }
       break;
     }
     case Kind: {
@@ -113,7 +143,8 @@ bool WindTableModel::setData(const QModelIndex& index, const QVariant& value, in
         reason = QStringLiteral("Choose %1").arg(KindNames().join(QStringLiteral(" or ")));
         break;
       }
-      const load::EditOutcome outcome = load::GiveWindAs(next, row, kGivenAs[kind]);
+      const load::EditOutcome outcome = levels ? load::GiveLevelWindAs(next, row, kGivenAs[kind])
+                                               : load::GiveWindAs(next, row, kGivenAs[kind]);
       if (const auto* refusal = std::get_if<load::EditRefusal>(&outcome)) {
         reason = QString::fromStdString(refusal->reason);
       } else {
@@ -125,16 +156,16 @@ bool WindTableModel::setData(const QModelIndex& index, const QVariant& value, in
       const auto reading = ReadSpeed(text, next.units);
       if (const auto* why = std::get_if<QString>(&reading)) {
         reason = *why;
-      } else if (auto* directed = std::get_if<load::DirectedWind>(&layer.wind)) {
+      } else if (auto* directed = std::get_if<load::DirectedWind>(&wind)) {
         directed->speed = std::get<double>(reading);
       } else {
-        layer.wind = load::Headwind{std::get<double>(reading)};
+        wind = load::Headwind{std::get<double>(reading)};
       }
       break;
     }
     case From: {
       const std::optional<double> degrees = ReadNumber(text);
-      auto* directed = std::get_if<load::DirectedWind>(&layer.wind);
+      auto* directed = std::get_if<load::DirectedWind>(&wind);
       if (!degrees || !directed)
         reason = QStringLiteral("Type the direction in degrees, 0 to 360");
       else
@@ -156,6 +187,24 @@ QString WindTableModel::RemoveLayer(int row) {
   if (row < 0) return {};
   return ProposeRowEdit(load::RemoveWindLayer(document_.Load(), static_cast<std::size_t>(row)),
                         QStringLiteral("Remove wind layer"));
+}
+
+QString WindTableModel::AddLevel(int selected) {
+  return ProposeRowEdit(load::InsertWindLevel(document_.Load(), RowOrNone(selected)),
+                        QStringLiteral("Add wind level"));
+}
+
+QString WindTableModel::RemoveLevel(int row) {
+  if (row < 0) return {};
+  return ProposeRowEdit(load::RemoveWindLevel(document_.Load(), static_cast<std::size_t>(row)),
+                        QStringLiteral("Remove wind level"));
+}
+
+QString WindTableModel::GiveWindsAs(load::WindsGiven given) {
+  if (load::WindsGivenOf(document_.Load()) == given) return {};
+  return ProposeRowEdit(load::GiveWindsAs(document_.Load(), given),
+                        given == load::WindsGiven::Levels ? QStringLiteral("Give winds as levels")
+                                                          : QStringLiteral("Give winds as layers"));
 }
 
 }  // namespace tarnwick

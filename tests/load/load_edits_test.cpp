@@ -13,6 +13,7 @@
 
 #include "load/load_file.h"
 #include "load/load_flight.h"
+#include "tests/load/edit_outcome_support.h"
 
 namespace tarnwick::load {
 namespace {
@@ -41,19 +42,8 @@ Load ThreeLayers() {
   return load;
 }
 
-// The edit made, or a failure and an empty load when it was refused.
-EditedLoad Made(const EditOutcome& outcome) {
-  if (const auto* refusal = std::get_if<EditRefusal>(&outcome)) {
-    ADD_FAILURE() << "refused: " << refusal->reason;
-    return {};
-  }
-  return std::get<EditedLoad>(outcome);
-}
-
-std::string Refusal(const EditOutcome& outcome) {
-  const auto* refusal = std::get_if<EditRefusal>(&outcome);
-  return refusal ? refusal->reason : std::string("(made)");
-}
+using testing::Made;
+using testing::Refusal;
 
 std::vector<std::string> Names(const Load& load) {
   std::vector<std::string> names;
