@@ -17,6 +17,12 @@ GroupMotion::GroupMotion(const Load& load, const Group& group, const AircraftMot
       state_(AtTheDoor(load, aircraft)) {
   while (state_.altitude >= group_.openingAltitude) Extend(static_cast<long>(along_.size()));
   openingOffset_ = static_cast<long>(along_.size()) - 1;
+  // Under canopy it moves with the wind, stored in single precision: a hair more than the
+  // fastest wind covers the rounding.
+  fastest_ = winds_.FastestWind() * (1 + 1e-6);
+  for (std::size_t i = 0; i < along_.size(); ++i) {
+    fastest_ = std::max(fastest_, std::hypot(static_cast<double>(along_[i]), cross_[i]));
+  }
 }
 
 void GroupMotion::Extend(long i) {
@@ -38,7 +44,11 @@ void GroupMotion::Extend(long i) {
 
 ShiftedFlight::ShiftedFlight(const Load& load) : aircraft_(AircraftMotionOf(load)) {
   motions_.reserve(load.groups.size());
-  for (const Group& group : load.groups) motions_.emplace_back(load, group, aircraft_);
+  fastest_ = std::fabs(static_cast<float>(aircraft_.groundSpeed));
+  for (const Group& group : load.groups) {
+    motions_.emplace_back(load, group, aircraft_);
+    fastest_ = std::max(fastest_, motions_.back().FastestSpeed());
+  }
   time_.push_back(0);
   aboard_.push_back(0);
 }
@@ -85,6 +95,13 @@ double ShiftedFlight::TimeAfter(long step) {
 Position ShiftedFlight::AboardAt(long step) {
   ExtendTime(step + 1);
   return {aboard_[step + 1], 0};
+}
+
+double ShiftedFlight::StepDrift(long exitStep) {
+  ExtendTime(exitStep);
+  const double aircraftStep = std::fabs(static_cast<float>(aircraft_.groundSpeed)) * kTimeStep;
+  return (fastest_ * kTimeStep + aircraftStep) * (1 + 1e-9) +
+         SpacingUpTo(std::fabs(aboard_[exitStep]) + 1) + 1e-9;
 }
 
 std::vector<Position> ShiftedFlight::ExactAt(int group, long exitStep,

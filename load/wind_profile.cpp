@@ -1,5 +1,8 @@
 #include "load/wind_profile.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace tarnwick::load {
 
 WindProfile::WindProfile(const Load& load) : levels_(HasWindLevels(load)) {
@@ -20,6 +23,13 @@ WindProfile::WindProfile(const Load& load) : levels_(HasWindLevels(load)) {
     if (layer.above) altitudes_.push_back(*layer.above);
     winds_.push_back(TrackWindOf(layer, load.jumpRunHeading));
   }
+}
+
+double WindProfile::FastestWind() const {
+  double fastest = 0;
+  for (const TrackWind& wind : winds_)
+    fastest = std::max(fastest, std::hypot(wind.headwind, wind.cross));
+  return fastest;
 }
 
 TrackWind WindProfile::At(double altitude, Hint& hint) const {

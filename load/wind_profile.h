@@ -24,6 +24,9 @@ class WindProfile {
     Hint hint = 0;
     return At(altitude, hint);
   }
+  // The fastest wind at any altitude, ft/s: a layer's or a level's, since a wind between two
+  // levels is their weighted mean.
+  double FastestWind() const;
 
  private:
   bool levels_ = false;
