@@ -40,19 +40,18 @@ LoadFlight FlyLoad(const Load& load, const FlightOptions& options) {
   flight.groups.resize(count);
 
   const WindProfile winds(load);
-  std::vector<double> dragArea(count);
+  LoadStepper stepper(load, winds, aircraft);
   std::vector<GroupState> states(count);
   double exitTime = 0;
   for (int k = 0; k < count; ++k) {
     if (k > 0) exitTime = exitTime + load.groups[k].delay;
     flight.groups[k].exitTime = exitTime;
-    dragArea[k] = DragAreaOf(load.groups[k].fallRate);
     states[k] = AtTheDoor(load, aircraft);
   }
 
   // Where every group is when each one opens: the separations are read from these.
   std::vector<std::vector<Position>> atOpening(count);
-  std::vector<bool> exited(count, false);
+  std::vector<bool> exited(count, false), aboard(count, true);
   const bool tracks = options.trackEvery > 0;
   if (tracks) flight.tracks.resize(count);
   const auto sample = [&](double time, double aircraftDownrange) {
@@ -70,13 +69,13 @@ LoadFlight FlyLoad(const Load& load, const FlightOptions& options) {
   bool falling = true;
   while (falling) {
     for (int k = 0; k < count; ++k) {
-      const bool aboard = simTime < flight.groups[k].exitTime;
-      if (!aboard && !exited[k] && states[k].altitude >= load.groups[k].openingAltitude) {
+      aboard[k] = simTime < flight.groups[k].exitTime;
+      if (!aboard[k] && !exited[k] && states[k].altitude >= load.groups[k].openingAltitude) {
         exited[k] = true;
         flight.groups[k].exitStep = step;
       }
-      StepGroup(states[k], winds, load.groups[k], dragArea[k], aircraft, aboard);
     }
+    stepper.Step(states, aboard);
     aircraftDownrange = aircraft.groundSpeed * kTimeStep + aircraftDownrange;
 
     simTime = simTime + kTimeStep;
