@@ -56,16 +56,22 @@ class Planner {
 
   // The exact separation of `later` from `earlier`.
   double ExactSeparation(const Placed& earlier, const Placed& later) {
-    std::vector<long> steps{earlier.openingStep, later.openingStep};
-    std::sort(steps.begin(), steps.end());
-    const auto a = flight_.ExactAt(earlier.group, earlier.exitStep, steps);
-    const auto b = flight_.ExactAt(later.group, later.exitStep, steps);
-    const bool earlierFirst = earlier.openingStep <= later.openingStep;
-    const Position aAtA = earlierFirst ? a[0] : a[1], bAtA = earlierFirst ? b[0] : b[1];
-    const Position aAtB = earlierFirst ? a[1] : a[0], bAtB = earlierFirst ? b[1] : b[0];
-    return PairOf(0, 1, earlier.openingStep, later.openingStep, aAtA, bAtA, aAtB, bAtB, aAtA, bAtB,
-                  load_.targetSeparation)
+    const long s1 = earlier.openingStep, s2 = later.openingStep;
+    const Position aAtA = ExactOf(earlier, s1), bAtA = ExactOf(later, s1);
+    const Position aAtB = ExactOf(earlier, s2), bAtB = ExactOf(later, s2);
+    return PairOf(0, 1, s1, s2, aAtA, bAtA, aAtB, bAtB, aAtA, bAtB, load_.targetSeparation)
         .separation;
+  }
+
+  // The exact position of `placed` at the end of `step`. The gap searches ask for the same
+  // group and exit again and again (every delay tried against each earlier group, every
+  // earlier group at each delay), so its track is kept, up to a bound on the memory.
+  Position ExactOf(const Placed& placed, long step) {
+    if (step < placed.exitStep) return flight_.AboardAt(step);
+    if (tracks_.size() >= kMostTracks) tracks_.clear();
+    std::vector<Position>& track = tracks_[{placed.group, placed.exitStep}];
+    flight_.ExtendExact(placed.group, placed.exitStep, step, track);
+    return track[step - placed.exitStep];
   }
 
   // Where `placed` opens, relative to the first exit, as the flight puts it: the same for every
@@ -255,8 +261,12 @@ class Planner {
     }
   };
 
+  // Tracks kept: a few megabytes.
+  static constexpr std::size_t kMostTracks = 64;
+
   const Load& load_;
   ShiftedFlight flight_;
+  std::unordered_map<OpeningKey, std::vector<Position>, OpeningHash> tracks_;
   std::unordered_map<OpeningKey, Position, OpeningHash> openings_;
   int firstTenth_;
   std::unordered_map<ShortfallKey, std::optional<int>, ShortfallHash> shortfalls_;

@@ -62,6 +62,12 @@ double SpacingUpTo(double farthest) {
   return std::ldexp(1.0, std::ilogb(farthest) + 1 - 24);
 }
 
+// Step i after the exit, in single precision as the flight takes it.
+void Replay(GroupMotion& motion, long i, Position& p) {
+  p.downrange = static_cast<float>(motion.AlongSpeed(i) * kTimeStep + p.downrange);
+  p.crossrange = static_cast<float>(motion.CrossSpeed(i) * kTimeStep + p.crossrange);
+}
+
 }  // namespace
 
 void ShiftedFlight::ExtendTime(long step) {
@@ -117,14 +123,20 @@ std::vector<Position> ShiftedFlight::ExactAt(int group, long exitStep,
       positions.push_back(AboardAt(step));
       continue;
     }
-    for (; done <= step; ++done) {
-      const long i = done - exitStep;
-      p.downrange = static_cast<float>(motion.AlongSpeed(i) * kTimeStep + p.downrange);
-      p.crossrange = static_cast<float>(motion.CrossSpeed(i) * kTimeStep + p.crossrange);
-    }
+    for (; done <= step; ++done) Replay(motion, done - exitStep, p);
     positions.push_back(p);
   }
   return positions;
+}
+
+void ShiftedFlight::ExtendExact(int group, long exitStep, long step, std::vector<Position>& track) {
+  ExtendTime(exitStep);
+  GroupMotion& motion = motions_[group];
+  Position p = track.empty() ? Position{aboard_[exitStep], 0} : track.back();
+  for (long done = exitStep + static_cast<long>(track.size()); done <= step; ++done) {
+    Replay(motion, done - exitStep, p);
+    track.push_back(p);
+  }
 }
 
 Position ShiftedFlight::ApproxAt(int group, long exitStep, long step, double* along,

@@ -81,6 +81,9 @@ class ShiftedFlight {
   // Exact position of `group`, exited at `exitStep`, at the end of each step of `steps`
   // (ascending).
   std::vector<Position> ExactAt(int group, long exitStep, const std::vector<long>& steps);
+  // Extends `track`, the exact positions of `group` exited at `exitStep` at the end of each
+  // step from `exitStep` on, up to the end of `step`, as ExactAt finds them.
+  void ExtendExact(int group, long exitStep, long step, std::vector<Position>& track);
   // The approximate position and its error bound.
   Position ApproxAt(int group, long exitStep, long step, double* along, double* cross);
   // A bound on how far the approximate position of `group` at the end of `step` can lie from
