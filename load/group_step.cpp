@@ -19,11 +19,11 @@ FreeFallState FreeFallOf(const GroupState& g, double dragArea) {
 
 // The rest of the step with its new ground speeds. They are handed over rather than read back
 // from the state, which keeps the compiler from packing them through memory.
-void Move(GroupState& g, const WindProfile& winds, float groundSpeed, float crossGroundSpeed) {
+// `wind` is the wind at the group's altitude at the start of the step.
+void Move(GroupState& g, const TrackWind& wind, float groundSpeed, float crossGroundSpeed) {
   g.groundSpeed = groundSpeed;
   g.crossGroundSpeed = crossGroundSpeed;
   // Ground speed carries across a layer's base; the speed through the air jumps.
-  const TrackWind wind = winds.At(g.altitude, g.windHint);
   g.airSpeed = groundSpeed + wind.headwind;
   g.crossAirSpeed = crossGroundSpeed - wind.cross;
 
@@ -34,7 +34,7 @@ void Move(GroupState& g, const WindProfile& winds, float groundSpeed, float cros
 
 void StepAboard(GroupState& g, const WindProfile& winds, const AircraftMotion& aircraft) {
   g.verticalSpeed = 0;
-  Move(g, winds, static_cast<float>(aircraft.groundSpeed), 0);
+  Move(g, winds.At(g.altitude, g.windHint), static_cast<float>(aircraft.groundSpeed), 0);
 }
 
 // A step without drag: under canopy below the opening altitude, else aboard. (Without a
@@ -44,7 +44,7 @@ void StepWithoutDrag(GroupState& g, const WindProfile& winds, const Group& group
   if (g.altitude < group.openingAltitude) {
     const TrackWind wind = winds.At(g.altitude, g.windHint);
     g.verticalSpeed = kCanopySinkRate;
-    Move(g, winds, static_cast<float>(-wind.headwind), static_cast<float>(wind.cross));
+    Move(g, wind, static_cast<float>(-wind.headwind), static_cast<float>(wind.cross));
     return;
   }
   StepAboard(g, winds, aircraft);
@@ -52,7 +52,8 @@ void StepWithoutDrag(GroupState& g, const WindProfile& winds, const Group& group
 
 void MoveInFreeFall(GroupState& g, const WindProfile& winds, const CrossSpeedChange& change) {
   g.verticalSpeed = g.verticalSpeed + change.verticalIncrement;
-  Move(g, winds, static_cast<float>(g.groundSpeed - change.alongDecrement),
+  Move(g, winds.At(g.altitude, g.windHint),
+       static_cast<float>(g.groundSpeed - change.alongDecrement),
        static_cast<float>(g.crossGroundSpeed - change.crossDecrement));
 }
 

@@ -44,14 +44,7 @@ bool Beats(const std::optional<Scored>& a, const std::optional<Scored>& b) {
 }
 
 Load TwoLayers(double top, double low, double target, double reachFactor) {
-  Load load;
-  load.indicatedAirspeed = 80;
-  WindLayer upper;
-  upper.above = 6000;
-  upper.wind = Headwind{top};
-  WindLayer lower;
-  lower.wind = Headwind{low};
-  load.winds = {upper, lower};
+  Load load = testing::UnderTwoHeadwinds(top, low);
   load.targetSeparation = target;
   load.reachFactor = reachFactor;
   return load;
