@@ -88,7 +88,7 @@ LoadStepper::LoadStepper(const Load& load, const WindProfile& winds, const Aircr
   fallingGroups_.resize(load.groups.size());
 }
 
-void LoadStepper::Step(std::vector<GroupState>& states, const std::vector<bool>& aboard) {
+void LoadStepper::Step(std::vector<GroupState>& states, const std::vector<char>& aboard) {
   // No group's step depends on another's, so the falling ones can wait for their changes.
   // Every group aboard is where the door is: at the door at the start, and since then taken
   // through the same steps. So the door takes the step once, for all of them.

@@ -39,7 +39,7 @@ class LoadStepper {
  public:
   LoadStepper(const Load& load, const WindProfile& winds, const AircraftMotion& aircraft);
   // `aboard[k]`: whether group k is still aboard.
-  void Step(std::vector<GroupState>& states, const std::vector<bool>& aboard);
+  void Step(std::vector<GroupState>& states, const std::vector<char>& aboard);
 
  private:
   const Load& load_;

@@ -51,7 +51,8 @@ LoadFlight FlyLoad(const Load& load, const FlightOptions& options) {
 
   // Where every group is when each one opens: the separations are read from these.
   std::vector<std::vector<Position>> atOpening(count);
-  std::vector<bool> exited(count, false), aboard(count, true);
+  // Plain bytes, not bits: the flight reads them for every group in every step.
+  std::vector<char> exited(count, false), aboard(count, true);
   const bool tracks = options.trackEvery > 0;
   if (tracks) flight.tracks.resize(count);
   const auto sample = [&](double time, double aircraftDownrange) {
@@ -80,8 +81,10 @@ LoadFlight FlyLoad(const Load& load, const FlightOptions& options) {
 
     simTime = simTime + kTimeStep;
     bool someoneOpened = false;
+    falling = false;
     for (int k = 0; k < count; ++k) {
       GroupState& g = states[k];
+      if (g.altitude > load.groups[k].openingAltitude) falling = true;
       if (g.pulled || g.altitude >= load.groups[k].openingAltitude) continue;
       g.pulled = true;
       someoneOpened = true;
@@ -96,11 +99,6 @@ LoadFlight FlyLoad(const Load& load, const FlightOptions& options) {
       }
     }
     ++step;
-
-    falling = false;
-    for (int k = 0; k < count; ++k) {
-      if (states[k].altitude > load.groups[k].openingAltitude) falling = true;
-    }
     if (tracks && (someoneOpened || !falling || step % options.trackEvery == 0)) {
       sample(simTime, aircraftDownrange);
     }
