@@ -25,13 +25,19 @@ struct Score {
   bool found = false;
   double total = 0;        // s, the sum of the rounded delays
   double leastMargin = 0;  // ft, OrderRule::EveryGroupBack only
+  // Every gap met, though (by the rule) not every group back: nearer to an answer, which
+  // guides the local search when it starts from no answer.
+  bool gapsMet = false;
 };
 
 bool Better(const Score& a, const Score& b, OrderRule rule) {
   if (a.found != b.found) return a.found;
-  if (!a.found) return false;
-  if (a.total != b.total) return a.total < b.total;
-  return rule == OrderRule::EveryGroupBack && a.leastMargin > b.leastMargin;
+  if (a.found) {
+    if (a.total != b.total) return a.total < b.total;
+    return rule == OrderRule::EveryGroupBack && a.leastMargin > b.leastMargin;
+  }
+  if (a.gapsMet != b.gapsMet) return a.gapsMet;
+  return a.gapsMet && a.leastMargin > b.leastMargin;
 }
 
 // What the groups placed so far allow of any order that begins with them: the green lights
@@ -74,7 +80,7 @@ class OrderSearch {
     int evaluations = 0;
     while (improved && evaluations < kMostLocalEvaluations) {
       improved = false;
-      const std::vector<int> start = best_.found ? bestOrder_ : given;
+      const std::vector<int> start = bestOrder_.empty() ? given : bestOrder_;
       const int n = static_cast<int>(start.size());
       for (int i = 0; i < n && !improved; ++i) {
         for (int j = 0; j < n && !improved; ++j) {
@@ -121,11 +127,13 @@ class OrderSearch {
     return rule_ == OrderRule::EveryGroupBack && reach.marginBound > best_.leastMargin;
   }
 
-  // `reach` with `placed` added, or none when no green light brings them all back.
+  // `reach` with `placed` added, or none when no green light brings them all back. Its
+  // term joins terms_ either way.
   std::optional<ReachSoFar> WithGroup(const ReachSoFar& reach, const Placed& placed) {
     const Position opening = planner_.OpeningOf(placed);
     const ReachTerm term =
         ReachTermOf(canopies_[placed.group], opening.downrange, opening.crossrange);
+    terms_.push_back(term);
     const std::optional<GreenLightRange> own = GreenLightsOf(term, offset_);
     if (!own) return std::nullopt;
     ReachSoFar next = reach;
@@ -134,15 +142,15 @@ class OrderSearch {
     if (next.range.from > next.range.to) return std::nullopt;
     // No green light gives the group more than its radius less how far it opens to the side.
     next.marginBound = std::min(reach.marginBound, term.radius - std::fabs(offset_ + term.across));
-    terms_.push_back(term);
     return next;
   }
 
-  // The score of the complete order in order_, prefix_ and terms_.
-  Score Complete(double total, const ReachSoFar& reach) const {
-    Score score{true, total, 0};
+  // The score of the complete order in order_, prefix_ and terms_, with every group back
+  // within `range` (none: not every group back).
+  Score Complete(double total, const std::optional<GreenLightRange>& range) const {
+    Score score{range.has_value(), total, 0, true};
     if (rule_ == OrderRule::EveryGroupBack) {
-      const double g = BestGreenLight(terms_, offset_, reach.range);
+      const double g = BestGreenLight(terms_, offset_, range);
       score.leastMargin = LeastMargin(terms_, offset_, g);
     }
     return score;
@@ -151,7 +159,7 @@ class OrderSearch {
   void Extend(double total, const ReachSoFar& reach) {
     const std::size_t count = used_.size();
     if (order_.size() == count) {
-      const Score score = Complete(total, reach);
+      const Score score = Complete(total, reach.range);
       if (Better(score, best_, rule_)) {
         best_ = score;
         bestOrder_ = order_;
@@ -197,7 +205,7 @@ class OrderSearch {
 
   void Unplace(double* total) {
     *total -= gaps_.back();
-    if (rule_ == OrderRule::EveryGroupBack && terms_.size() == order_.size()) terms_.pop_back();
+    if (rule_ == OrderRule::EveryGroupBack) terms_.pop_back();
     used_[order_.back()] = false;
     order_.pop_back();
     prefix_.pop_back();
@@ -212,17 +220,18 @@ class OrderSearch {
     gaps_.clear();
     used_.assign(order.size(), false);
     double total = 0;
-    ReachSoFar reach;
-    bool whole = true;
-    for (std::size_t k = 0; k < order.size() && whole; ++k) {
-      whole = Place(order[k], &total, order.size() - k, reach);
-      if (!whole) break;
-      const std::optional<ReachSoFar> next = Admit(reach);
-      whole = next && CanWin(total, order.size() - k - 1, *next);
-      if (next) reach = *next;
+    std::optional<ReachSoFar> reach = ReachSoFar{};  // none once not every group gets back
+    ReachSoFar unbounded;
+    for (std::size_t k = 0; k < order.size(); ++k) {
+      const std::size_t remaining = order.size() - k;
+      if (!Place(order[k], &total, remaining, reach ? *reach : unbounded)) return false;
+      if (rule_ != OrderRule::EveryGroupBack) continue;
+      reach = WithGroup(reach ? *reach : unbounded, prefix_.back());
+      // Without every group back an order only guides the search while nothing is found.
+      if (!reach && best_.found) return false;
+      if (reach && !CanWin(total, remaining - 1, *reach)) return false;
     }
-    if (!whole) return false;
-    const Score score = Complete(total, reach);
+    const Score score = Complete(total, reach ? std::optional(reach->range) : std::nullopt);
     if (!Better(score, best_, rule_)) return false;
     best_ = score;
     bestOrder_ = order_;
