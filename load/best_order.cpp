@@ -220,18 +220,23 @@ class OrderSearch {
     gaps_.clear();
     used_.assign(order.size(), false);
     double total = 0;
-    std::optional<ReachSoFar> reach = ReachSoFar{};  // none once not every group gets back
-    ReachSoFar unbounded;
+    ReachSoFar reach;
+    bool everyGroupBack = true;  // so far; once not, the order only guides the search
     for (std::size_t k = 0; k < order.size(); ++k) {
       const std::size_t remaining = order.size() - k;
-      if (!Place(order[k], &total, remaining, reach ? *reach : unbounded)) return false;
+      if (!Place(order[k], &total, remaining, reach)) return false;
       if (rule_ != OrderRule::EveryGroupBack) continue;
-      reach = WithGroup(reach ? *reach : unbounded, prefix_.back());
+      const std::optional<ReachSoFar> next = WithGroup(reach, prefix_.back());
+      if (next && everyGroupBack) {
+        reach = *next;
+        if (!CanWin(total, remaining - 1, reach)) return false;
+        continue;
+      }
       // Without every group back an order only guides the search while nothing is found.
-      if (!reach && best_.found) return false;
-      if (reach && !CanWin(total, remaining - 1, *reach)) return false;
+      everyGroupBack = false;
+      if (best_.found) return false;
     }
-    const Score score = Complete(total, reach ? std::optional(reach->range) : std::nullopt);
+    const Score score = Complete(total, everyGroupBack ? std::optional(reach.range) : std::nullopt);
     if (!Better(score, best_, rule_)) return false;
     best_ = score;
     bestOrder_ = order_;

@@ -171,5 +171,26 @@ TEST(BestOrderWithSpot, AboveTheExhaustiveLimitNeverWorseThanGivenOrConventional
   EXPECT_EQ(*found.leastMargin, scored->leastMargin);
 }
 
+TEST(BestOrderWithSpot, LocalSearchWalksToEveryGroupBackFromStartsThatMissIt) {
+  // Found among random loads: neither the given nor the conventional order has a green light
+  // for all eleven groups of slow canopies, yet some order does.
+  Load load = TwoLayers(18, 1, 1000, 0.45);
+  load.canopy = {25, 12};
+  const std::pair<Kind, double> groups[] = {
+      {Kind::Fast, 5500}, {Kind::Slow, 5000}, {Kind::Fast, 3500}, {Kind::Slow, 5000},
+      {Kind::Slow, 5000}, {Kind::Fast, 4000}, {Kind::Slow, 3500}, {Kind::Fast, 5500},
+      {Kind::Slow, 4000}, {Kind::Slow, 5500}, {Kind::Fast, 3500}};
+  for (const auto& [kind, opening] : groups) load.groups.push_back(GroupOf(kind, 0, opening));
+  std::vector<int> given(load.groups.size());
+  for (std::size_t k = 0; k < given.size(); ++k) given[k] = static_cast<int>(k);
+  ASSERT_FALSE(ScoreWithSpot(load, given));
+  ASSERT_FALSE(ScoreWithSpot(load, ConventionalOrder(load)));
+
+  const BestOrder found = FindBestOrder(load, OrderRule::EveryGroupBack);
+  EXPECT_TRUE(found.heuristic);
+  ASSERT_TRUE(found.found);
+  EXPECT_TRUE(ScoreWithSpot(load, found.order).has_value());
+}
+
 }  // namespace
 }  // namespace tarnwick::load
