@@ -1,5 +1,8 @@
 #pragma once
 
+#include <vector>
+
+#include "load/free_fall_step.h"
 #include "load/load_model.h"
 #include "load/separations.h"
 #include "load/wind_profile.h"
@@ -29,5 +32,25 @@ GroupState AtTheDoor(const Load& load, const AircraftMotion& aircraft);
 // profile at the altitude at the start of the step.
 void StepGroup(GroupState& g, const WindProfile& winds, const Group& group, double dragArea,
                const AircraftMotion& aircraft, bool aboard);
+
+// StepGroup for every group of a load, one step at a time, bit for bit, with the free-fall
+// steps of all falling groups made together (FreeFallStepsAcross).
+class LoadStepper {
+ public:
+  LoadStepper(const Load& load, const WindProfile& winds, const AircraftMotion& aircraft);
+  // `aboard[k]`: whether group k is still aboard.
+  void Step(std::vector<GroupState>& states, const std::vector<char>& aboard);
+
+ private:
+  const Load& load_;
+  const WindProfile& winds_;
+  AircraftMotion aircraft_;
+  std::vector<double> dragAreas_;
+  GroupState door_;  // a group that has stayed aboard since the first step
+  // The falling groups of a step and their changes, kept from step to step.
+  std::vector<FreeFallState> falling_;
+  std::vector<CrossSpeedChange> changes_;
+  std::vector<std::size_t> fallingGroups_;
+};
 
 }  // namespace tarnwick::load

@@ -40,19 +40,19 @@ LoadFlight FlyLoad(const Load& load, const FlightOptions& options) {
   flight.groups.resize(count);
 
   const WindProfile winds(load);
-  std::vector<double> dragArea(count);
+  LoadStepper stepper(load, winds, aircraft);
   std::vector<GroupState> states(count);
   double exitTime = 0;
   for (int k = 0; k < count; ++k) {
     if (k > 0) exitTime = exitTime + load.groups[k].delay;
     flight.groups[k].exitTime = exitTime;
-    dragArea[k] = DragAreaOf(load.groups[k].fallRate);
     states[k] = AtTheDoor(load, aircraft);
   }
 
   // Where every group is when each one opens: the separations are read from these.
   std::vector<std::vector<Position>> atOpening(count);
-  std::vector<bool> exited(count, false);
+  // Plain bytes, not bits: the flight reads them for every group in every step.
+  std::vector<char> exited(count, false), aboard(count, true);
   const bool tracks = options.trackEvery > 0;
   if (tracks) flight.tracks.resize(count);
   const auto sample = [&](double time, double aircraftDownrange) {
@@ -70,19 +70,21 @@ LoadFlight FlyLoad(const Load& load, const FlightOptions& options) {
   bool falling = true;
   while (falling) {
     for (int k = 0; k < count; ++k) {
-      const bool aboard = simTime < flight.groups[k].exitTime;
-      if (!aboard && !exited[k] && states[k].altitude >= load.groups[k].openingAltitude) {
+      aboard[k] = simTime < flight.groups[k].exitTime;
+      if (!aboard[k] && !exited[k] && states[k].altitude >= load.groups[k].openingAltitude) {
         exited[k] = true;
         flight.groups[k].exitStep = step;
       }
-      StepGroup(states[k], winds, load.groups[k], dragArea[k], aircraft, aboard);
     }
+    stepper.Step(states, aboard);
     aircraftDownrange = aircraft.groundSpeed * kTimeStep + aircraftDownrange;
 
     simTime = simTime + kTimeStep;
     bool someoneOpened = false;
+    falling = false;
     for (int k = 0; k < count; ++k) {
       GroupState& g = states[k];
+      if (g.altitude > load.groups[k].openingAltitude) falling = true;
       if (g.pulled || g.altitude >= load.groups[k].openingAltitude) continue;
       g.pulled = true;
       someoneOpened = true;
@@ -97,11 +99,6 @@ LoadFlight FlyLoad(const Load& load, const FlightOptions& options) {
       }
     }
     ++step;
-
-    falling = false;
-    for (int k = 0; k < count; ++k) {
-      if (states[k].altitude > load.groups[k].openingAltitude) falling = true;
-    }
     if (tracks && (someoneOpened || !falling || step % options.trackEvery == 0)) {
       sample(simTime, aircraftDownrange);
     }

@@ -15,7 +15,10 @@ LoadOutcome PlanLoad(const Load& load, const LoadRequest& request) {
     }
     if (request.bestOrder) {
       outcome.givenPlan = plan;
-      outcome.bestOrder = FindBestOrder(load);
+      // With the spot in play an order wins only if it also brings every group back.
+      outcome.bestOrder =
+          FindBestOrder(load, request.spot || request.bestOffset ? OrderRule::EveryGroupBack
+                                                                 : OrderRule::ShortestJumpRun);
     }
   }
   outcome.flight = FlyLoad(outcome.flown, request.flight);

@@ -14,7 +14,8 @@ namespace tarnwick::load {
 // What is asked of a load: the plans to make and what the flight records.
 struct LoadRequest {
   bool recommend = false;   // recommend every delay and fly the load at the called ones
-  bool bestOrder = false;   // search the exit order with the shortest jump run
+  bool bestOrder = false;   // search the exit order with the shortest jump run (with the spot
+                            // asked, among the orders that bring every group back)
   bool spot = false;        // the green and red lights that bring every group back
   bool bestOffset = false;  // the spot at the jump run offset with the largest least margin
   FlightOptions flight;     // tracks for pictures, or none

@@ -35,16 +35,34 @@ DelayPlan RecommendDelays(const Load& load);
 // The load with the plan's rounded delays filled in (60 s for an unmet gap).
 Load WithRoundedDelays(const Load& load, const DelayPlan& plan);
 
+// What the best order must do besides meeting every gap.
+enum class OrderRule {
+  ShortestJumpRun,
+  // Also a green light with every group back to the landing area: the spot's range is not
+  // empty at the load's jump run offset. Among equal jump runs the larger least margin wins.
+  EveryGroupBack,
+};
+
 struct BestOrder {
-  bool found = false;      // some order meets every gap
+  bool found = false;      // some order meets every gap (and brings every group back)
   bool heuristic = false;  // more groups than are tried exhaustively
+  OrderRule rule = OrderRule::ShortestJumpRun;
   std::vector<int> order;  // indices into the load's groups, in exit order
   DelayPlan plan;          // the recommendation for that order
+  // OrderRule::EveryGroupBack: the least margin, ft, at that order's recommended green light.
+  std::optional<double> leastMargin;
 };
 
 // The order whose jump run (the sum of the rounded recommended delays) is shortest with every
-// gap met; ties keep the given order when it is among them.
-BestOrder FindBestOrder(const Load& load);
+// gap met and, by `rule`, every group back; ties go to the larger least margin (by that rule),
+// then to the order met first, the given one first. Up to limits::kMaxExhaustiveGroups groups
+// every order is tried; above that the better of the given and the conventional order,
+// improved by moving and swapping groups while that helps, and the answer says so.
+BestOrder FindBestOrder(const Load& load, OrderRule rule = OrderRule::ShortestJumpRun);
+
+// The conventional exit order: the slowest fall rate first (the largest drag area), lower
+// openings before higher ones within a fall rate, else as given.
+std::vector<int> ConventionalOrder(const Load& load);
 
 // The load's groups in `order` (indices into load.groups).
 Load Reordered(const Load& load, const std::vector<int>& order);

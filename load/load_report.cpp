@@ -40,6 +40,7 @@ BestOrderReport BestOrderReportOf(const Load& given, const BestOrder& best,
   BestOrderReport report;
   report.found = best.found;
   report.heuristic = best.heuristic;
+  report.everyGroupBack = best.rule == OrderRule::EveryGroupBack;
   if (givenPlan && givenPlan->totalTime) {
     report.givenJumpRun = Show(Quantity::Call, *givenPlan->totalTime, u);
   }
@@ -51,6 +52,7 @@ BestOrderReport BestOrderReportOf(const Load& given, const BestOrder& best,
     report.order.push_back(std::move(row));
   }
   report.jumpRun = Show(Quantity::Call, *best.plan.totalTime, u);
+  if (best.leastMargin) report.leastMargin = Show(Quantity::Distance, *best.leastMargin, u);
   return report;
 }
 

@@ -59,8 +59,10 @@ struct OrderRow {
 
 struct BestOrderReport {
   bool found = false;
-  bool heuristic = false;  // too many groups to try every order
+  bool heuristic = false;       // too many groups to try every order
+  bool everyGroupBack = false;  // the spot was asked: the order must bring every group back
   std::vector<OrderRow> order;
+  std::optional<ShownQuantity> leastMargin;   // then, at the order's recommended green light
   std::optional<ShownQuantity> jumpRun;       // when found
   std::optional<ShownQuantity> givenJumpRun;  // the given order's; none when a gap is unmet
 };

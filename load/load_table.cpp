@@ -130,7 +130,8 @@ void WriteBestOrder(std::ostream& out, const BestOrderReport& best) {
   out << "\nBest exit order"
       << (best.heuristic ? " (heuristic: too many groups to try every order)" : "") << ":\n";
   if (!best.found) {
-    out << "  no order meets every gap\n";
+    out << "  no order meets every gap"
+        << (best.everyGroupBack ? " with every group back to the landing area" : "") << "\n";
     return;
   }
   for (std::size_t k = 0; k < best.order.size(); ++k) {
@@ -141,6 +142,9 @@ void WriteBestOrder(std::ostream& out, const BestOrderReport& best) {
   }
   out << "  jump run: " << best.jumpRun->text
       << "; the given order: " << JumpRunText(best.givenJumpRun) << "\n";
+  if (best.leastMargin) {
+    out << "  every group back, least margin: " << best.leastMargin->text << "\n";
+  }
 }
 
 // A level as the table lists it: "12000: 35 from 260", "3000: headwind 12".

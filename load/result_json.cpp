@@ -160,6 +160,9 @@ std::string ResultJsonText(const LoadOutcome& outcome) {
                          {"roundedDelays", rounded},
                          {"totalTime", *bestOrder->plan.totalTime},
                          {"heuristic", bestOrder->heuristic}};
+    // Only with the spot, as "spot" itself, so that a result without it keeps its shape.
+    if (bestOrder->leastMargin)
+      root["bestOrder"]["leastMargin"] = distance(*bestOrder->leastMargin);
   }
   // Only when asked, so that the result of a load without a spot keeps its shape.
   if (outcome.spot) root["spot"] = SpotJson(load, *outcome.spot, flight.aircraftGroundSpeed);

@@ -17,6 +17,12 @@ GroupMotion::GroupMotion(const Load& load, const Group& group, const AircraftMot
       state_(AtTheDoor(load, aircraft)) {
   while (state_.altitude >= group_.openingAltitude) Extend(static_cast<long>(along_.size()));
   openingOffset_ = static_cast<long>(along_.size()) - 1;
+  // Under canopy it moves with the wind, stored in single precision: a hair more than the
+  // fastest wind covers the rounding.
+  fastest_ = winds_.FastestWind() * (1 + 1e-6);
+  for (std::size_t i = 0; i < along_.size(); ++i) {
+    fastest_ = std::max(fastest_, std::hypot(static_cast<double>(along_[i]), cross_[i]));
+  }
 }
 
 void GroupMotion::Extend(long i) {
@@ -38,7 +44,11 @@ void GroupMotion::Extend(long i) {
 
 ShiftedFlight::ShiftedFlight(const Load& load) : aircraft_(AircraftMotionOf(load)) {
   motions_.reserve(load.groups.size());
-  for (const Group& group : load.groups) motions_.emplace_back(load, group, aircraft_);
+  fastest_ = std::fabs(static_cast<float>(aircraft_.groundSpeed));
+  for (const Group& group : load.groups) {
+    motions_.emplace_back(load, group, aircraft_);
+    fastest_ = std::max(fastest_, motions_.back().FastestSpeed());
+  }
   time_.push_back(0);
   aboard_.push_back(0);
 }
@@ -50,6 +60,12 @@ namespace {
 double SpacingUpTo(double farthest) {
   if (farthest == 0) return 0;
   return std::ldexp(1.0, std::ilogb(farthest) + 1 - 24);
+}
+
+// Step i after the exit, in single precision as the flight takes it.
+void Replay(GroupMotion& motion, long i, Position& p) {
+  p.downrange = static_cast<float>(motion.AlongSpeed(i) * kTimeStep + p.downrange);
+  p.crossrange = static_cast<float>(motion.CrossSpeed(i) * kTimeStep + p.crossrange);
 }
 
 }  // namespace
@@ -87,6 +103,13 @@ Position ShiftedFlight::AboardAt(long step) {
   return {aboard_[step + 1], 0};
 }
 
+double ShiftedFlight::StepDrift(long exitStep) {
+  ExtendTime(exitStep);
+  const double aircraftStep = std::fabs(static_cast<float>(aircraft_.groundSpeed)) * kTimeStep;
+  return (fastest_ * kTimeStep + aircraftStep) * (1 + 1e-9) +
+         SpacingUpTo(std::fabs(aboard_[exitStep]) + 1) + 1e-9;
+}
+
 std::vector<Position> ShiftedFlight::ExactAt(int group, long exitStep,
                                              const std::vector<long>& steps) {
   std::vector<Position> positions;
@@ -100,14 +123,20 @@ std::vector<Position> ShiftedFlight::ExactAt(int group, long exitStep,
       positions.push_back(AboardAt(step));
       continue;
     }
-    for (; done <= step; ++done) {
-      const long i = done - exitStep;
-      p.downrange = static_cast<float>(motion.AlongSpeed(i) * kTimeStep + p.downrange);
-      p.crossrange = static_cast<float>(motion.CrossSpeed(i) * kTimeStep + p.crossrange);
-    }
+    for (; done <= step; ++done) Replay(motion, done - exitStep, p);
     positions.push_back(p);
   }
   return positions;
+}
+
+void ShiftedFlight::ExtendExact(int group, long exitStep, long step, std::vector<Position>& track) {
+  ExtendTime(exitStep);
+  GroupMotion& motion = motions_[group];
+  Position p = track.empty() ? Position{aboard_[exitStep], 0} : track.back();
+  for (long done = exitStep + static_cast<long>(track.size()); done <= step; ++done) {
+    Replay(motion, done - exitStep, p);
+    track.push_back(p);
+  }
 }
 
 Position ShiftedFlight::ApproxAt(int group, long exitStep, long step, double* along,

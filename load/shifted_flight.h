@@ -16,6 +16,9 @@ class GroupMotion {
   GroupMotion(const Load& load, const Group& group, const AircraftMotion& aircraft);
   // Steps from the exit step up to and including the one in which it opens.
   long OpeningOffset() const { return openingOffset_; }
+  // The fastest it moves over the ground, ft/s, at any step: in free fall, or under canopy with
+  // the fastest wind.
+  double FastestSpeed() const { return fastest_; }
   float AlongSpeed(long i) {
     Extend(i);
     return along_[i];
@@ -58,6 +61,7 @@ class GroupMotion {
   double dragArea_;
   GroupState state_;
   long openingOffset_ = 0;
+  double fastest_ = 0;
   std::vector<float> along_, cross_;
   std::vector<double> alongSum_, crossSum_, altitude_, farthestAlong_, farthestCross_;
 };
@@ -77,16 +81,24 @@ class ShiftedFlight {
   // Exact position of `group`, exited at `exitStep`, at the end of each step of `steps`
   // (ascending).
   std::vector<Position> ExactAt(int group, long exitStep, const std::vector<long>& steps);
+  // Extends `track`, the exact positions of `group` exited at `exitStep` at the end of each
+  // step from `exitStep` on, up to the end of `step`, as ExactAt finds them.
+  void ExtendExact(int group, long exitStep, long step, std::vector<Position>& track);
   // The approximate position and its error bound.
   Position ApproxAt(int group, long exitStep, long step, double* along, double* cross);
   // A bound on how far the approximate position of `group` at the end of `step` can lie from
   // the exact one.
   double ShiftError(int group, long exitStep, long step);
+  // The most that one step earlier of a group's exit, at `exitStep` or before, can move any of
+  // the approximate distances the planner screens: its own travel and the aircraft's in one
+  // step, and the rounding of the aboard position.
+  double StepDrift(long exitStep);
 
  private:
   void ExtendTime(long step);
   AircraftMotion aircraft_;
   std::vector<GroupMotion> motions_;
+  double fastest_ = 0;         // any group's or the aircraft's fastest speed over the ground, ft/s
   std::vector<double> time_;   // time_[s]: the running time at the start of step s
   std::vector<float> aboard_;  // aboard_[s]: the aboard position at the start of step s
 };

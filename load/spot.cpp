@@ -21,25 +21,6 @@ std::optional<GeoPosition> LandingAreaPosition(const Load& load) {
   return GeoPosition{*load.dropZone->latitude, *load.dropZone->longitude};
 }
 
-// One group's reach as the green light moves: its margin at green light g is
-// radius - |(g + along, offset + across)|, concave in g.
-struct ReachTerm {
-  double along = 0;   // opening downrange of the first exit, plus the drift along the track
-  double across = 0;  // opening crossrange, plus the drift across it (without the offset)
-  double radius = 0;
-};
-
-double Margin(const ReachTerm& term, double offset, double g) {
-  return term.radius - std::hypot(g + term.along, offset + term.across);
-}
-
-std::optional<GreenLightRange> GreenLightsOf(const ReachTerm& term, double offset) {
-  const double side = offset + term.across;
-  if (std::fabs(side) > term.radius) return std::nullopt;
-  const double half = std::sqrt(term.radius * term.radius - side * side);
-  return GreenLightRange{-term.along - half, -term.along + half};
-}
-
 // The green lights that bring back every group of `terms` from `first` to before `last`.
 std::optional<GreenLightRange> RangeOf(const std::vector<ReachTerm>& terms, std::size_t first,
                                        std::size_t last, double offset) {
@@ -55,68 +36,13 @@ std::optional<GreenLightRange> RangeOf(const std::vector<ReachTerm>& terms, std:
   return range;
 }
 
-double LeastMargin(const std::vector<ReachTerm>& terms, double offset, double g) {
-  double least = std::numeric_limits<double>::infinity();
-  for (const ReachTerm& term : terms) least = std::min(least, Margin(term, offset, g));
-  return least;
-}
-
-// The green light with the largest least margin. Each margin is concave in g, so their least
-// is too, and a golden-section search over a bracket that holds the best finds it. With a range
-// the best lies in it (the range is where the least margin is not negative); without one it
-// lies between the groups' reach centres, since beyond them every margin falls.
-double BestGreenLight(const std::vector<ReachTerm>& terms, double offset,
-                      const std::optional<GreenLightRange>& range) {
-  double low = std::numeric_limits<double>::infinity(), high = -low;
-  if (range) {
-    low = range->from, high = range->to;
-  } else {
-    for (const ReachTerm& term : terms) {
-      low = std::min(low, -term.along);
-      high = std::max(high, -term.along);
-    }
-  }
-  const double ratio = (std::sqrt(5.0) - 1) / 2;
-  double a = high - ratio * (high - low), b = low + ratio * (high - low);
-  double fa = LeastMargin(terms, offset, a), fb = LeastMargin(terms, offset, b);
-  while (high - low > kGreenLightTolerance) {
-    if (fa < fb) {
-      low = a, a = b, fa = fb;
-      b = low + ratio * (high - low);
-      fb = LeastMargin(terms, offset, b);
-    } else {
-      high = b, b = a, fb = fa;
-      a = high - ratio * (high - low);
-      fa = LeastMargin(terms, offset, a);
-    }
-  }
-  return (low + high) / 2;
-}
-
 // Each group's reach, and its term, for the openings `flight` gives.
 void ReachesOf(const Load& load, const LoadFlight& flight, std::vector<GroupReach>& reaches,
                std::vector<ReachTerm>& terms) {
-  const double pattern = LandingAreaElevation(load) + load.patternAltitude;
   for (std::size_t k = 0; k < flight.groups.size(); ++k) {
-    const Canopy& canopy = CanopyOf(load, k);
-    const double opening = load.groups[k].openingAltitude;
-    GroupReach reach;
-    // A group opening at or below the pattern altitude has no time under canopy: it must open
-    // over the landing area.
-    if (opening > pattern) {
-      reach.canopyTime = (opening - pattern) / canopy.sinkRate;
-      const WindVelocity integral = DriftIntegral(load, pattern, opening);
-      reach.drift = {integral.x / canopy.sinkRate, integral.y / canopy.sinkRate};
-    }
-    // Against the drift; 0 - 0 is 0 where a negation would give -0.
-    reach.reachCentreX = 0.0 - reach.drift.x;
-    reach.reachCentreY = 0.0 - reach.drift.y;
-    reach.reachRadius = load.reachFactor * KnotsToFeetPerSecond(canopy.airspeed) * reach.canopyTime;
+    reaches.push_back(CanopyReachOf(load, k));
     const GroupResult& result = flight.groups[k];
-    terms.push_back({static_cast<double>(result.openingDownrange) + reach.drift.x,
-                     static_cast<double>(result.openingCrossrange) + reach.drift.y,
-                     reach.reachRadius});
-    reaches.push_back(reach);
+    terms.push_back(ReachTermOf(reaches.back(), result.openingDownrange, result.openingCrossrange));
   }
 }
 
@@ -172,6 +98,79 @@ Spot SpotAt(const Load& load, const LoadFlight& flight, const std::vector<GroupR
 }
 
 }  // namespace
+
+GroupReach CanopyReachOf(const Load& load, std::size_t index) {
+  const double pattern = LandingAreaElevation(load) + load.patternAltitude;
+  const Canopy& canopy = CanopyOf(load, index);
+  const double opening = load.groups[index].openingAltitude;
+  GroupReach reach;
+  // A group opening at or below the pattern altitude has no time under canopy: it must open
+  // over the landing area.
+  if (opening > pattern) {
+    reach.canopyTime = (opening - pattern) / canopy.sinkRate;
+    const WindVelocity integral = DriftIntegral(load, pattern, opening);
+    reach.drift = {integral.x / canopy.sinkRate, integral.y / canopy.sinkRate};
+  }
+  // Against the drift; 0 - 0 is 0 where a negation would give -0.
+  reach.reachCentreX = 0.0 - reach.drift.x;
+  reach.reachCentreY = 0.0 - reach.drift.y;
+  reach.reachRadius = load.reachFactor * KnotsToFeetPerSecond(canopy.airspeed) * reach.canopyTime;
+  return reach;
+}
+
+ReachTerm ReachTermOf(const GroupReach& reach, float openingDownrange, float openingCrossrange) {
+  return {static_cast<double>(openingDownrange) + reach.drift.x,
+          static_cast<double>(openingCrossrange) + reach.drift.y, reach.reachRadius};
+}
+
+double Margin(const ReachTerm& term, double offset, double g) {
+  return term.radius - std::hypot(g + term.along, offset + term.across);
+}
+
+std::optional<GreenLightRange> GreenLightsOf(const ReachTerm& term, double offset) {
+  const double side = offset + term.across;
+  if (std::fabs(side) > term.radius) return std::nullopt;
+  const double half = std::sqrt(term.radius * term.radius - side * side);
+  return GreenLightRange{-term.along - half, -term.along + half};
+}
+
+double LeastMargin(const std::vector<ReachTerm>& terms, double offset, double g) {
+  double least = std::numeric_limits<double>::infinity();
+  for (const ReachTerm& term : terms) least = std::min(least, Margin(term, offset, g));
+  return least;
+}
+
+// The green light with the largest least margin. Each margin is concave in g, so their least
+// is too, and a golden-section search over a bracket that holds the best finds it. With a range
+// the best lies in it (the range is where the least margin is not negative); without one it
+// lies between the groups' reach centres, since beyond them every margin falls.
+double BestGreenLight(const std::vector<ReachTerm>& terms, double offset,
+                      const std::optional<GreenLightRange>& range) {
+  double low = std::numeric_limits<double>::infinity(), high = -low;
+  if (range) {
+    low = range->from, high = range->to;
+  } else {
+    for (const ReachTerm& term : terms) {
+      low = std::min(low, -term.along);
+      high = std::max(high, -term.along);
+    }
+  }
+  const double ratio = (std::sqrt(5.0) - 1) / 2;
+  double a = high - ratio * (high - low), b = low + ratio * (high - low);
+  double fa = LeastMargin(terms, offset, a), fb = LeastMargin(terms, offset, b);
+  while (high - low > kGreenLightTolerance) {
+    if (fa < fb) {
+      low = a, a = b, fa = fb;
+      b = low + ratio * (high - low);
+      fb = LeastMargin(terms, offset, b);
+    } else {
+      high = b, b = a, fb = fa;
+      a = high - ratio * (high - low);
+      fa = LeastMargin(terms, offset, a);
+    }
+  }
+  return (low + high) / 2;
+}
 
 Spot MakeSpot(const Load& load, const LoadFlight& flight) {
   std::vector<GroupReach> reaches;

@@ -56,6 +56,29 @@ struct Spot {
   std::optional<int> split;
 };
 
+// The pieces of the spot that the best order asks for every order it tries.
+
+// What group `index` of `load` can do under canopy wherever it opens: its canopy time, drift,
+// reach centre and radius (no green lights and no margin yet).
+GroupReach CanopyReachOf(const Load& load, std::size_t index);
+
+// One group's reach as the green light moves: at green light g it gets back while
+// (g + along)^2 + (offset + across)^2 <= radius^2, and its margin there is radius minus that
+// distance, concave in g.
+struct ReachTerm {
+  double along = 0;   // opening downrange of the first exit, plus the drift along the track
+  double across = 0;  // opening crossrange, plus the drift across it (without the offset)
+  double radius = 0;
+};
+ReachTerm ReachTermOf(const GroupReach& reach, float openingDownrange, float openingCrossrange);
+double Margin(const ReachTerm& term, double offset, double g);
+// The green lights that bring the group back; none when it opens too far to the side.
+std::optional<GreenLightRange> GreenLightsOf(const ReachTerm& term, double offset);
+double LeastMargin(const std::vector<ReachTerm>& terms, double offset, double g);
+// The green light with the largest least margin: within `range` when there is one.
+double BestGreenLight(const std::vector<ReachTerm>& terms, double offset,
+                      const std::optional<GreenLightRange>& range);
+
 // The spot of `load` as `flight` (its flight) puts its groups, at the load's jump run offset.
 Spot MakeSpot(const Load& load, const LoadFlight& flight);
 

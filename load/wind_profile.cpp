@@ -1,5 +1,8 @@
 #include "load/wind_profile.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace tarnwick::load {
 
 WindProfile::WindProfile(const Load& load) : levels_(HasWindLevels(load)) {
@@ -22,27 +25,11 @@ WindProfile::WindProfile(const Load& load) : levels_(HasWindLevels(load)) {
   }
 }
 
-TrackWind WindProfile::At(double altitude, Hint& hint) const {
-  if (winds_.empty()) return {};
-  const std::size_t n = altitudes_.size();
-  std::size_t s = hint < n ? hint : n;
-  if (!levels_) {
-    // A point at h is in the first layer whose base is strictly below h.
-    while (s > 0 && !(altitudes_[s - 1] >= altitude)) --s;
-    while (s < n && altitudes_[s] >= altitude) ++s;
-    hint = s;
-    return winds_[s];
-  }
-  // Segment s lies below s levels: from altitudes_[s - 1] (exclusive) down to altitudes_[s].
-  while (s > 0 && altitudes_[s - 1] <= altitude) --s;
-  while (s < n && altitudes_[s] > altitude) ++s;
-  hint = s;
-  if (s == 0) return winds_.front();
-  if (s == n) return winds_.back();
-  // Measured from the lower level, so that at a level's own altitude its wind is exact.
-  const double above = altitude - altitudes_[s];
-  return {winds_[s].headwind + slopes_[s].headwind * above,
-          winds_[s].cross + slopes_[s].cross * above};
+double WindProfile::FastestWind() const {
+  double fastest = 0;
+  for (const TrackWind& wind : winds_)
+    fastest = std::max(fastest, std::hypot(wind.headwind, wind.cross));
+  return fastest;
 }
 
 }  // namespace tarnwick::load

@@ -24,6 +24,9 @@ class WindProfile {
     Hint hint = 0;
     return At(altitude, hint);
   }
+  // The fastest wind at any altitude, ft/s: a layer's or a level's, since a wind between two
+  // levels is their weighted mean.
+  double FastestWind() const;
 
  private:
   bool levels_ = false;
@@ -35,5 +38,29 @@ class WindProfile {
   // Levels: the change of each component per foot from level s to level s - 1 (index s).
   std::vector<TrackWind> slopes_;
 };
+
+// Inline: a flight asks it twice for every group in every step.
+inline TrackWind WindProfile::At(double altitude, Hint& hint) const {
+  if (winds_.empty()) return {};
+  const std::size_t n = altitudes_.size();
+  std::size_t s = hint < n ? hint : n;
+  if (!levels_) {
+    // A point at h is in the first layer whose base is strictly below h.
+    while (s > 0 && !(altitudes_[s - 1] >= altitude)) --s;
+    while (s < n && altitudes_[s] >= altitude) ++s;
+    hint = s;
+    return winds_[s];
+  }
+  // Segment s lies below s levels: from altitudes_[s - 1] (exclusive) down to altitudes_[s].
+  while (s > 0 && altitudes_[s - 1] <= altitude) --s;
+  while (s < n && altitudes_[s] > altitude) ++s;
+  hint = s;
+  if (s == 0) return winds_.front();
+  if (s == n) return winds_.back();
+  // Measured from the lower level, so that at a level's own altitude its wind is exact.
+  const double above = altitude - altitudes_[s];
+  return {winds_[s].headwind + slopes_[s].headwind * above,
+          winds_[s].cross + slopes_[s].cross * above};
+}
 
 }  // namespace tarnwick::load

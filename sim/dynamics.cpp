@@ -14,16 +14,8 @@ double AirDensity(double altitude) {
 
 SpeedChange JumperAccelerations(double airSpeed, double verticalSpeed, double altitude,
                                 double dragArea) {
-  // Angle of the relative wind from the vertical. Level flight is taken as a right angle
-  // whichever way the jumper moves; the model's pi makes its cosine a hair above zero.
-  const double angle = verticalSpeed != 0 ? std::atan(airSpeed / verticalSpeed) : kPi / 2;
-  const double speedSquared = airSpeed * airSpeed + verticalSpeed * verticalSpeed;
-  const double drag = speedSquared * kHalf * AirDensity(altitude) * dragArea;  // pounds
-  const double verticalDrag = drag * std::cos(angle);
-  const double horizontalDrag = drag * std::sin(angle);
-  const double verticalAcceleration = kGravity - (verticalDrag * kGravity / kJumperWeight);
-  const double horizontalDeceleration = horizontalDrag * kGravity / kJumperWeight;
-  return {horizontalDeceleration * kTimeStep, verticalAcceleration * kTimeStep};
+  return AccelerationsAtAngle(airSpeed, verticalSpeed, AirDensity(altitude), dragArea,
+                              RelativeWindAngle(airSpeed, verticalSpeed));
 }
 
 SpeedChange FreeFallStep(double airSpeed, double verticalSpeed, double altitude, double dragArea) {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "load/group_step.h"
 #include "sim/constants.h"
 #include "tests/load/load_test_support.h"
 
@@ -76,6 +77,34 @@ TEST(LoadFlight, TracksAreSampledAndEndAtTheLastStep) {
   EXPECT_NEAR(flight.tracks[0].back().time, flight.steps * model::kTimeStep, 1e-6);
   // A higher opening: the fast group opens at 4000 ft and its fall is shorter than to 3000.
   EXPECT_TRUE(flight.groups[1].opened);
+}
+
+TEST(LoadFlight, EachGroupFliesAsIfAloneBitForBit) {
+  // The flight steps the falling groups together and every group aboard as one; each group
+  // stepped by itself, aboard until its exit time, must end where the flight puts it.
+  Load load;
+  load.jumpRunHeading = 270;
+  WindLayer top;
+  top.above = 9000;
+  top.wind = DirectedWind{30, 250};
+  WindLayer ground;
+  ground.wind = Headwind{8};
+  load.winds = {top, ground};
+  load.groups = {GroupOf(Kind::Slow, 0, 4000), GroupOf(Kind::Fast, 7), GroupOf(Kind::Slow, 9)};
+  const LoadFlight flight = FlyLoad(load);
+  const AircraftMotion aircraft = AircraftMotionOf(load);
+  const WindProfile winds(load);
+  for (std::size_t k = 0; k < load.groups.size(); ++k) {
+    GroupState alone = AtTheDoor(load, aircraft);
+    double time = 0;
+    for (long step = 0; step <= flight.groups[k].openingStep; ++step) {
+      StepGroup(alone, winds, load.groups[k], DragAreaOf(load.groups[k].fallRate), aircraft,
+                time < flight.groups[k].exitTime);
+      time = time + model::kTimeStep;
+    }
+    EXPECT_EQ(alone.downrange, flight.groups[k].openingDownrange) << "group " << k;
+    EXPECT_EQ(alone.crossrange, flight.groups[k].openingCrossrange) << "group " << k;
+  }
 }
 
 }  // namespace

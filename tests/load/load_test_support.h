@@ -27,6 +27,19 @@ inline Load LoadOfScenario(const Scenario& s) {
   return load;
 }
 
+// A load at 80 kt under two headwind layers, kt, split at 6000 ft; no groups.
+inline Load UnderTwoHeadwinds(double upper, double lower) {
+  Load load;
+  load.indicatedAirspeed = 80;
+  WindLayer above;
+  above.above = 6000;
+  above.wind = Headwind{upper};
+  WindLayer below;
+  below.wind = Headwind{lower};
+  load.winds = {above, below};
+  return load;
+}
+
 inline Group GroupOf(FallRate::Kind kind, float delay, double opening = 3000) {
   Group group;
   group.name = "g";

@@ -19,14 +19,7 @@ constexpr auto kSlow = FallRate::Kind::Slow;
 constexpr auto kFast = FallRate::Kind::Fast;
 
 Load Named(std::vector<Group> groups, double upperHeadwind, double lowerHeadwind = 0) {
-  Load load;
-  load.indicatedAirspeed = 80;
-  WindLayer upper;
-  upper.above = 6000;
-  upper.wind = Headwind{upperHeadwind};
-  WindLayer lower;
-  lower.wind = Headwind{lowerHeadwind};
-  load.winds = {upper, lower};
+  Load load = testing::UnderTwoHeadwinds(upperHeadwind, lowerHeadwind);
   for (std::size_t k = 0; k < groups.size(); ++k) groups[k].name = "G" + std::to_string(k + 1);
   load.groups = std::move(groups);
   return load;

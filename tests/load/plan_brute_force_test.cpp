@@ -66,14 +66,7 @@ void ExpectPlanIsBruteForce(const Load& load, int firstTenth) {
 }
 
 Load Base(double headwind) {
-  Load load;
-  load.indicatedAirspeed = 80;
-  WindLayer upper;
-  upper.above = 6000;
-  upper.wind = Headwind{headwind};
-  WindLayer lower;
-  lower.wind = Headwind{5};
-  load.winds = {upper, lower};
+  Load load = testing::UnderTwoHeadwinds(headwind, 5);
   load.minimumDelay = 20;  // keeps the brute force short; the grid above it is searched alike
   return load;
 }
