@@ -99,7 +99,7 @@ BriefingSheet MakeBriefingSheet(const load::LoadOutcome& outcome, const std::str
   }
   sheet.leastSeparation = report.leastSeparationLine;
   sheet.warnings = report.warnings;
-  sheet.tracks = TracksOfFlight(load, outcome.flight);
+  sheet.tracks = TracksOfOutcome(outcome);
   return sheet;
 }
 

@@ -38,6 +38,8 @@
 #include "planner_window/recent_loads.h"
 #include "planner_window/result_models.h"
 #include "planner_window/save_changes_box.h"
+#include "planner_window/spot_inputs.h"
+#include "planner_window/spot_panel.h"
 #include "planner_window/wind_table_model.h"
 #include "planner_window/winds_menu.h"
 
@@ -266,6 +268,12 @@ void LoadPlannerWindow::BuildEditActions() {
   removeLayer_ = action(QStringLiteral("Remove Wind Layer"), QKeySequence(), [this] {
     if (CurrentRow(windView_) >= 0) Report(winds_->RemoveLayer(CurrentRow(windView_)));
   });
+  bestOffset_ = action(QStringLiteral("Best &Offset"), QKeySequence(Qt::CTRL | Qt::Key_J),
+                       [this] { FindBestOffset(); });
+  bestOffset_->setObjectName(QStringLiteral("bestOffsetAction"));
+  bestOffset_->setToolTip(QStringLiteral(
+      "The jump run offset that brings every group back with the most to spare, tried every "
+      "50 ft within 3000 ft of the landing area"));
   // After an add, a removal or a move the selection is on the row the edit concerns.
   connect(groups_, &LoadRowsModel::rowEdited, this,
           [this](int row) { SelectRow(groupView_, row); });
@@ -313,6 +321,7 @@ void LoadPlannerWindow::BuildMenus() {
                   [this] { RecommendDelays(); });
   plan->addAction(QStringLiteral("&Best Order"), QKeySequence(Qt::CTRL | Qt::Key_B), this,
                   [this] { FindBestOrder(); });
+  plan->addAction(bestOffset_);
 }
 
 QWidget* LoadPlannerWindow::BuildInputs() {
@@ -457,6 +466,9 @@ QWidget* LoadPlannerWindow::BuildInputs() {
   connect(speedUnit_, &QComboBox::activated, this, unitsChosen);
   column->addWidget(planning);
   connect(document_.get(), &LoadDocument::loadChanged, this, relabel);
+  auto* spotInputs = new SpotInputs(doc, panel);
+  connect(spotInputs, &SpotInputs::refused, this, &LoadPlannerWindow::Report);
+  column->addWidget(spotInputs);
   relabel();
 
   // Each button does what its menu entry does: it triggers the same action.
@@ -551,7 +563,13 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   leastSeparation_->setObjectName(QStringLiteral("leastSeparation"));
   pairsColumn->addWidget(leastSeparation_);
 
-  middleColumn->addWidget(pairsBox, 1);
+  // The spot beside the pairs: both answer "is every group safe", one in the air, one back on
+  // the ground.
+  auto* pairsAndSpot = new QHBoxLayout;
+  pairsAndSpot->addWidget(pairsBox, 3);
+  spotPanel_ = new SpotPanel(middle);
+  pairsAndSpot->addWidget(spotPanel_, 2);
+  middleColumn->addLayout(pairsAndSpot, 1);
   auto* lowerPane = middle;
   auto* lower = new QHBoxLayout;
   middleColumn->addLayout(lower, 0);
@@ -595,6 +613,20 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   planButtons->addWidget(useBestOrder_);
   planButtons->addStretch();
   planColumn->addLayout(planButtons);
+  // Best Offset's button triggers the Plan menu's action.
+  auto* bestOffsetButton = new QPushButton(QStringLiteral("Best Offset"), planBox);
+  bestOffsetButton->setObjectName(QStringLiteral("bestOffsetButton"));
+  bestOffsetButton->setToolTip(bestOffset_->toolTip());
+  connect(bestOffsetButton, &QPushButton::clicked, bestOffset_, &QAction::trigger);
+  useBestOffset_ = new QPushButton(QStringLiteral("Use This Offset"), planBox);
+  useBestOffset_->setObjectName(QStringLiteral("useBestOffset"));
+  useBestOffset_->setFocusPolicy(Qt::TabFocus);
+  useBestOffset_->setEnabled(false);
+  auto* offsetButtons = new QHBoxLayout;
+  offsetButtons->addWidget(bestOffsetButton);
+  offsetButtons->addWidget(useBestOffset_);
+  offsetButtons->addStretch();
+  planColumn->addLayout(offsetButtons);
   planNote_ = new QLabel(planBox);
   planNote_->setObjectName(QStringLiteral("planNote"));
   planNote_->setWordWrap(true);
@@ -604,11 +636,14 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   bestOrder_ = new QLabel(planBox);
   bestOrder_->setObjectName(QStringLiteral("bestOrder"));
   bestOrder_->setWordWrap(true);
+  bestOffsetNote_ = new QLabel(planBox);
+  bestOffsetNote_->setObjectName(QStringLiteral("bestOffsetNote"));
+  bestOffsetNote_->setWordWrap(true);
   // The notes scroll within the panel rather than squeeze the pairs above them.
   auto* notes = new QWidget;
   auto* notesColumn = new QVBoxLayout(notes);
   notesColumn->setContentsMargins(0, 0, 0, 0);
-  for (QLabel* label : {planNote_, currentOrder_, bestOrder_}) {
+  for (QLabel* label : {planNote_, currentOrder_, bestOrder_, bestOffsetNote_}) {
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     notesColumn->addWidget(label);
   }
@@ -622,6 +657,7 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   connect(recommendButton_, &QPushButton::clicked, this, &LoadPlannerWindow::RecommendDelays);
   connect(bestOrderButton_, &QPushButton::clicked, this, &LoadPlannerWindow::FindBestOrder);
   connect(useBestOrder_, &QPushButton::clicked, this, &LoadPlannerWindow::UseBestOrder);
+  connect(useBestOffset_, &QPushButton::clicked, this, &LoadPlannerWindow::UseBestOffset);
 
   // The pictures' place: empty until SetPictures fills it.
   picturesArea_ = new QSplitter(Qt::Horizontal, split);
@@ -712,6 +748,10 @@ void LoadPlannerWindow::Recompute() {
   bestOrder_->clear();
   currentOrder_->clear();
   planNote_->clear();
+  shownBestOffset_.reset();
+  if (useBestOffset_->hasFocus()) bestOrderButton_->setFocus(Qt::OtherFocusReason);
+  useBestOffset_->setEnabled(false);
+  bestOffsetNote_->clear();
   if (document_->Load().groups.empty()) {
     ShowAnswer(nullptr);
     return;
@@ -726,6 +766,7 @@ void LoadPlannerWindow::ShowAnswer(std::shared_ptr<const LoadAnswer> answer) {
   if (answer_) report = std::make_shared<const load::LoadReport>(load::MakeLoadReport(*answer_));
   groupResults_->SetReport(report);
   pairResults_->SetReport(report);
+  spotPanel_->SetReport(report);
   warningTexts_.clear();
   leastSeparation_->clear();
   if (report) {
@@ -742,6 +783,10 @@ void LoadPlannerWindow::ShowAnswer(std::shared_ptr<const LoadAnswer> answer) {
 
 QStringList LoadPlannerWindow::WarningTexts() const {
   return warningTexts_;
+}
+
+QString LoadPlannerWindow::BestOffsetText() const {
+  return bestOffsetNote_->text();
 }
 
 QString LoadPlannerWindow::BestOrderText() const {
@@ -762,6 +807,34 @@ void LoadPlannerWindow::FindBestOrder() {
   load::LoadRequest request;
   request.bestOrder = true;
   Plan(PlanResult::Kind::BestOrder, request);
+}
+
+void LoadPlannerWindow::FindBestOffset() {
+  if (document_->Load().groups.empty()) return;
+  bestOffsetNote_->setText(QStringLiteral("Trying the offsets..."));
+  load::LoadRequest request;
+  request.spot = true;
+  request.bestOffset = true;
+  Plan(PlanResult::Kind::BestOffset, request);
+}
+
+void LoadPlannerWindow::UseBestOffset() {
+  if (!shownBestOffset_) return;
+  load::Load next = document_->Load();
+  next.jumpRunOffset = *shownBestOffset_;
+  Report(document_->Propose(next, QStringLiteral("Use best offset")));
+}
+
+void LoadPlannerWindow::ShowBestOffset(const PlanResult& plan) {
+  const load::SpotReport& spot = *plan.report.spot;
+  bestOffsetNote_->setText(
+      QStringLiteral("Best offset: the jump run %1 right of the landing area (negative: left), "
+                     "least margin %2%3")
+          .arg(Text(spot.offset.text), Text(spot.leastMargin.text),
+               spot.allBack ? QString() : QStringLiteral("; not every group gets back")));
+  shownBestOffset_ = plan.outcome.spot->offset;
+  useBestOffset_->setEnabled(true);
+  emit bestOffsetShown();
 }
 
 void LoadPlannerWindow::Plan(PlanResult::Kind kind, const load::LoadRequest& request) {
@@ -785,6 +858,10 @@ void LoadPlannerWindow::ShowPlan(const PlanResult& plan) {
                            ? QStringLiteral("Recommended delays filled in:\n") + summary
                            : QStringLiteral("The recommended delays cannot be used: ") + refused +
                                  QLatin1Char('\n') + summary);
+    return;
+  }
+  if (plan.kind == PlanResult::Kind::BestOffset) {
+    ShowBestOffset(plan);
     return;
   }
   const load::BestOrderReport& best = *report.bestOrder;

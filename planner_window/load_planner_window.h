@@ -26,6 +26,7 @@ class GroupTableModel;
 class LoadDocument;
 class LoadFieldEdit;
 class PairResultsModel;
+class SpotPanel;
 class WindTableModel;
 class WindsMenu;
 
@@ -88,6 +89,8 @@ class LoadPlannerWindow : public QMainWindow {
   PairResultsModel& PairResults() { return *pairResults_; }
   QTableView* GroupView() const { return groupView_; }
   QTableView* WindView() const { return windView_; }
+  SpotPanel& Spot() { return *spotPanel_; }
+  QString BestOffsetText() const;
   QStringList WarningTexts() const;
   QString BestOrderText() const;
 
@@ -95,6 +98,10 @@ class LoadPlannerWindow : public QMainWindow {
   void RecommendDelays();
   void FindBestOrder();
   void UseBestOrder();
+  // Plans with the best jump run offset; UseBestOffset takes the offset found into the load as
+  // one undoable edit.
+  void FindBestOffset();
+  void UseBestOffset();
   void MoveSelectedGroup(int by);
 
   // Dialogs and questions, replaced by tests so that nothing modal ever waits for a click.
@@ -107,6 +114,8 @@ class LoadPlannerWindow : public QMainWindow {
   void answerChanged();
   // The best order's search finished (shown beside the current order).
   void bestOrderShown();
+  // The best offset's search finished; Use This Offset takes it.
+  void bestOffsetShown();
   // The window was closed, after the unsaved-changes question; it then holds a new, empty
   // load, so that opening it again starts afresh.
   void closed();
@@ -118,7 +127,7 @@ class LoadPlannerWindow : public QMainWindow {
 
  private:
   struct PlanResult {
-    enum class Kind { Recommendation, BestOrder } kind = Kind::Recommendation;
+    enum class Kind { Recommendation, BestOrder, BestOffset } kind = Kind::Recommendation;
     load::LoadOutcome outcome;  // of the load as it was when asked
     load::LoadReport report;    // of `outcome`
   };
@@ -137,6 +146,7 @@ class LoadPlannerWindow : public QMainWindow {
   // Plans the load as it stands off the interface thread; ShowPlan shows what comes back.
   void Plan(PlanResult::Kind kind, const load::LoadRequest& request);
   void ShowPlan(const PlanResult& plan);
+  void ShowBestOffset(const PlanResult& plan);
   // Says why the load cannot be saved (showError), if it cannot: true then.
   bool RefusedToSave();
   void UpdateTitle();
@@ -153,6 +163,7 @@ class LoadPlannerWindow : public QMainWindow {
   LatestOnly<std::shared_ptr<const LoadAnswer>> live_;
   LatestOnly<PlanResult> planner_;
   std::optional<load::BestOrder> shownBestOrder_;
+  std::optional<double> shownBestOffset_;  // ft right of the landing area
 
   // The edits of the groups and the winds, each one action for its menu entry and its button.
   QAction* addGroup_ = nullptr;
@@ -161,6 +172,7 @@ class LoadPlannerWindow : public QMainWindow {
   QAction* moveGroupDown_ = nullptr;
   QAction* addLayer_ = nullptr;
   QAction* removeLayer_ = nullptr;
+  QAction* bestOffset_ = nullptr;  // Plan > Best Offset and its button
   QMenu* fileMenu_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   QAction* fileActionsEnd_ = nullptr;  // the separator that ends the group after Save As
@@ -175,6 +187,9 @@ class LoadPlannerWindow : public QMainWindow {
   QLabel* bestOrder_ = nullptr;
   QLabel* planNote_ = nullptr;
   QPushButton* useBestOrder_ = nullptr;
+  QPushButton* useBestOffset_ = nullptr;
+  QLabel* bestOffsetNote_ = nullptr;
+  SpotPanel* spotPanel_ = nullptr;
   QPushButton* recommendButton_ = nullptr;
   QPushButton* bestOrderButton_ = nullptr;
   QComboBox* lengthUnit_ = nullptr;
