@@ -13,7 +13,7 @@ namespace tarnwick {
 namespace {
 
 constexpr double kPointRadiusPx = 2.5;
-constexpr double kLightHalfPx = 4;
+constexpr double kLightHalfPx = 5;
 constexpr double kLandingAreaRadiusPx = 6;
 constexpr double kScaleBarMostPx = 160;
 constexpr double kScaleTickPx = 4;
@@ -194,7 +194,7 @@ void DrawSpotMap(Canvas& canvas, const LoadTracks& tracks) {
     names.AvoidDisc(canvas.ToPixelX(s, p.x), canvas.ToPixelY(s, p.y), kPointRadiusPx);
   }
   const auto name = [&](double x, double y, const std::string& text, Colour colour) {
-    const auto place = names.Place(x, y, m.TextWidthPx(text), lineH, 3 * lineH);
+    const auto place = names.Place(x, y, m.TextWidthPx(text), lineH, 6 * lineH);
     if (place) PrintAtPixel(canvas, place->left, place->top, text, colour);
   };
   name(landingX, landingY, "Landing area", 0);

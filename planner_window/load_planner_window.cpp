@@ -563,13 +563,7 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   leastSeparation_->setObjectName(QStringLiteral("leastSeparation"));
   pairsColumn->addWidget(leastSeparation_);
 
-  // The spot beside the pairs: both answer "is every group safe", one in the air, one back on
-  // the ground.
-  auto* pairsAndSpot = new QHBoxLayout;
-  pairsAndSpot->addWidget(pairsBox, 3);
-  spotPanel_ = new SpotPanel(middle);
-  pairsAndSpot->addWidget(spotPanel_, 2);
-  middleColumn->addLayout(pairsAndSpot, 1);
+  middleColumn->addWidget(pairsBox, 1);
   auto* lowerPane = middle;
   auto* lower = new QHBoxLayout;
   middleColumn->addLayout(lower, 0);
@@ -591,6 +585,9 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   warningsColumn->addStretch();
   warningsBox_->hide();
   lower->addWidget(warningsBox_, 3);
+  // The spot between the warnings and the planning: what the jumpmaster calls.
+  spotPanel_ = new SpotPanel(lowerPane);
+  lower->addWidget(spotPanel_, 3);
 
   auto* planBox = new QGroupBox(QStringLiteral("Planning"), lowerPane);
   auto* planColumn = new QVBoxLayout(planBox);

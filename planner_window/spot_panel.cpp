@@ -1,11 +1,9 @@
 #include "planner_window/spot_panel.h"
 
-#include <QHeaderView>
 #include <QLabel>
-#include <QTableView>
 #include <QVBoxLayout>
 
-#include "planner_window/spot_results_model.h"
+#include "planner_window/result_models.h"
 
 namespace tarnwick {
 namespace {
@@ -24,7 +22,6 @@ QString LightLine(const QString& name, const load::SpotPointRow& light) {
 
 QString SummaryOf(const load::SpotReport& spot) {
   QStringList lines;
-  lines << QStringLiteral("Least margin: %1").arg(Text(spot.leastMargin.text));
   if (spot.farthestOut) {
     lines << QStringLiteral("Farthest out: %1, %2 short")
                  .arg(Text(*spot.farthestOut), Text(spot.farthestOutBy->text));
@@ -56,41 +53,32 @@ SpotPanel::SpotPanel(QWidget* parent) : QGroupBox(QStringLiteral("Spot"), parent
   greenLight_ = NoteLabel(this, QStringLiteral("greenLight"));
   redLight_ = NoteLabel(this, QStringLiteral("redLight"));
   range_ = NoteLabel(this, QStringLiteral("greenLightRange"));
+  leastMargin_ = NoteLabel(this, QStringLiteral("leastMargin"));
+  leastMargin_->setWordWrap(false);
+  leastMargin_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
   summary_ = NoteLabel(this, QStringLiteral("spotSummary"));
   // The lights in their own colours, dark enough to read.
   greenLight_->setStyleSheet(QStringLiteral("QLabel { color: #007000; font-weight: bold; }"));
   redLight_->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
-  margins_ = new SpotResultsModel(this);
-  marginsView_ = new QTableView(this);
-  marginsView_->setObjectName(QStringLiteral("spotMargins"));
-  marginsView_->setModel(margins_);
-  marginsView_->verticalHeader()->hide();
-  marginsView_->verticalHeader()->setDefaultSectionSize(marginsView_->fontMetrics().height() + 6);
-  marginsView_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  marginsView_->horizontalHeader()->setStretchLastSection(true);
-  marginsView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  marginsView_->setSelectionMode(QAbstractItemView::NoSelection);
-  marginsView_->setWordWrap(false);
-  for (QLabel* label : {heading_, greenLight_, redLight_, range_}) column->addWidget(label);
-  column->addWidget(marginsView_, 1);
-  column->addWidget(summary_);
+  for (QLabel* label : {heading_, greenLight_, redLight_, range_, leastMargin_, summary_}) {
+    column->addWidget(label);
+  }
+  column->addStretch();
   SetReport(nullptr);
 }
 
 void SpotPanel::SetReport(std::shared_ptr<const load::LoadReport> report) {
   const load::SpotReport* spot = report && report->spot ? &*report->spot : nullptr;
-  margins_->SetReport(spot ? report : nullptr);
-  for (QLabel* label : {greenLight_, redLight_, range_, summary_}) {
+  for (QLabel* label : {greenLight_, redLight_, range_, leastMargin_, summary_}) {
     label->clear();
     label->setVisible(spot != nullptr);
   }
-  marginsView_->setVisible(spot != nullptr);
   if (!spot) {
     heading_->setText(QStringLiteral("The spot shows once the load has a group."));
     return;
   }
-  heading_->setText(QStringLiteral("Along the jump run from abeam the landing area "
-                                   "(negative: before it), the jump run %1 right of it%2:")
+  heading_->setText(QStringLiteral("The jump run %1 right of the landing area%2; the lights "
+                                   "from abeam it (negative: before):")
                         .arg(Text(spot->offset.text), spot->offsetSearched
                                                           ? QStringLiteral(" (the best offset)")
                                                           : QString()));
@@ -100,7 +88,13 @@ void SpotPanel::SetReport(std::shared_ptr<const load::LoadReport> report) {
                                                    "%1 to %2")
                                         .arg(Text(spot->rangeFrom->text), Text(spot->rangeTo->text))
                                   : QStringLiteral("No green light brings every group back"));
+  leastMargin_->setText(QStringLiteral("Least margin: %1").arg(Text(spot->leastMargin.text)));
+  const QColor shade = MarginColour(ShadeOfMargin(spot->leastMargin.value, report->units));
+  leastMargin_->setStyleSheet(
+      QStringLiteral("QLabel { background: %1; color: black; padding: 1px 4px; }")
+          .arg(shade.name()));
   summary_->setText(SummaryOf(*spot));
+  summary_->setVisible(!summary_->text().isEmpty());
 }
 
 QString SpotPanel::LightsText() const {
@@ -109,7 +103,8 @@ QString SpotPanel::LightsText() const {
 }
 
 QString SpotPanel::SummaryText() const {
-  return summary_->text();
+  return summary_->text().isEmpty() ? leastMargin_->text()
+                                    : leastMargin_->text() + QLatin1Char('\n') + summary_->text();
 }
 
 }  // namespace tarnwick

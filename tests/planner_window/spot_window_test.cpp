@@ -18,8 +18,8 @@
 #include "planner_window/load_document.h"
 #include "planner_window/load_field_edit.h"
 #include "planner_window/load_planner_window.h"
+#include "planner_window/result_models.h"
 #include "planner_window/spot_panel.h"
-#include "planner_window/spot_results_model.h"
 #include "three_groups_load.h"
 
 using namespace tarnwick;
@@ -143,12 +143,12 @@ class SpotWindowTest : public QObject {
       Planner p;
       QVERIFY(p.window.StartWith(OneGroup(c.offset)));
       SpotPanel& spot = p.window.Spot();
-      SpotResultsModel& margins = spot.Margins();
-      QCOMPARE(margins.rowCount(), 1);
-      const QModelIndex margin = margins.index(0, SpotResultsModel::Margin);
-      QCOMPARE(margins.data(margin, Qt::DisplayRole).toString(), QString::fromLatin1(c.margin));
-      QCOMPARE(margins.data(margin, Qt::BackgroundRole).value<QColor>(), MarginColour(c.shade));
-      QCOMPARE(margins.data(margins.index(0, SpotResultsModel::Reach), Qt::DisplayRole).toString(),
+      GroupResultsModel& groups = p.window.GroupResults();
+      QCOMPARE(groups.rowCount(), 1);
+      const QModelIndex margin = groups.index(0, GroupResultsModel::Margin);
+      QCOMPARE(groups.data(margin, Qt::DisplayRole).toString(), QString::fromLatin1(c.margin));
+      QCOMPARE(groups.data(margin, Qt::BackgroundRole).value<QColor>(), MarginColour(c.shade));
+      QCOMPARE(groups.data(groups.index(0, GroupResultsModel::Reach), Qt::DisplayRole).toString(),
                QStringLiteral("3376"));
       QVERIFY(spot.LightsText().contains(QStringLiteral("Green light: ")));
       QVERIFY(spot.LightsText().contains(QStringLiteral("Red light: ")));
