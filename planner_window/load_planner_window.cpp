@@ -587,7 +587,18 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   lower->addWidget(warningsBox_, 3);
   // The spot between the warnings and the planning: what the jumpmaster calls.
   spotPanel_ = new SpotPanel(lowerPane);
-  lower->addWidget(spotPanel_, 3);
+  lower->addWidget(spotPanel_, 4);
+  // Best Offset's button triggers the Plan menu's action; what it finds is said in the spot.
+  auto* bestOffsetButton = new QPushButton(QStringLiteral("Best Offset"), spotPanel_);
+  bestOffsetButton->setObjectName(QStringLiteral("bestOffsetButton"));
+  bestOffsetButton->setToolTip(bestOffset_->toolTip());
+  connect(bestOffsetButton, &QPushButton::clicked, bestOffset_, &QAction::trigger);
+  useBestOffset_ = new QPushButton(QStringLiteral("Use This Offset"), spotPanel_);
+  useBestOffset_->setObjectName(QStringLiteral("useBestOffset"));
+  useBestOffset_->setFocusPolicy(Qt::TabFocus);
+  useBestOffset_->setEnabled(false);
+  spotPanel_->AddButton(bestOffsetButton);
+  spotPanel_->AddButton(useBestOffset_);
 
   auto* planBox = new QGroupBox(QStringLiteral("Planning"), lowerPane);
   auto* planColumn = new QVBoxLayout(planBox);
@@ -610,20 +621,7 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   planButtons->addWidget(useBestOrder_);
   planButtons->addStretch();
   planColumn->addLayout(planButtons);
-  // Best Offset's button triggers the Plan menu's action.
-  auto* bestOffsetButton = new QPushButton(QStringLiteral("Best Offset"), planBox);
-  bestOffsetButton->setObjectName(QStringLiteral("bestOffsetButton"));
-  bestOffsetButton->setToolTip(bestOffset_->toolTip());
-  connect(bestOffsetButton, &QPushButton::clicked, bestOffset_, &QAction::trigger);
-  useBestOffset_ = new QPushButton(QStringLiteral("Use This Offset"), planBox);
-  useBestOffset_->setObjectName(QStringLiteral("useBestOffset"));
-  useBestOffset_->setFocusPolicy(Qt::TabFocus);
-  useBestOffset_->setEnabled(false);
-  auto* offsetButtons = new QHBoxLayout;
-  offsetButtons->addWidget(bestOffsetButton);
-  offsetButtons->addWidget(useBestOffset_);
-  offsetButtons->addStretch();
-  planColumn->addLayout(offsetButtons);
+
   planNote_ = new QLabel(planBox);
   planNote_->setObjectName(QStringLiteral("planNote"));
   planNote_->setWordWrap(true);
@@ -633,14 +631,12 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   bestOrder_ = new QLabel(planBox);
   bestOrder_->setObjectName(QStringLiteral("bestOrder"));
   bestOrder_->setWordWrap(true);
-  bestOffsetNote_ = new QLabel(planBox);
-  bestOffsetNote_->setObjectName(QStringLiteral("bestOffsetNote"));
-  bestOffsetNote_->setWordWrap(true);
+
   // The notes scroll within the panel rather than squeeze the pairs above them.
   auto* notes = new QWidget;
   auto* notesColumn = new QVBoxLayout(notes);
   notesColumn->setContentsMargins(0, 0, 0, 0);
-  for (QLabel* label : {planNote_, currentOrder_, bestOrder_, bestOffsetNote_}) {
+  for (QLabel* label : {planNote_, currentOrder_, bestOrder_}) {
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     notesColumn->addWidget(label);
   }
@@ -748,7 +744,7 @@ void LoadPlannerWindow::Recompute() {
   shownBestOffset_.reset();
   if (useBestOffset_->hasFocus()) bestOrderButton_->setFocus(Qt::OtherFocusReason);
   useBestOffset_->setEnabled(false);
-  bestOffsetNote_->clear();
+  spotPanel_->SetCommandNote({});
   if (document_->Load().groups.empty()) {
     ShowAnswer(nullptr);
     return;
@@ -783,7 +779,7 @@ QStringList LoadPlannerWindow::WarningTexts() const {
 }
 
 QString LoadPlannerWindow::BestOffsetText() const {
-  return bestOffsetNote_->text();
+  return spotPanel_->CommandNote();
 }
 
 QString LoadPlannerWindow::BestOrderText() const {
@@ -808,7 +804,7 @@ void LoadPlannerWindow::FindBestOrder() {
 
 void LoadPlannerWindow::FindBestOffset() {
   if (document_->Load().groups.empty()) return;
-  bestOffsetNote_->setText(QStringLiteral("Trying the offsets..."));
+  spotPanel_->SetCommandNote(QStringLiteral("Trying the offsets..."));
   load::LoadRequest request;
   request.spot = true;
   request.bestOffset = true;
@@ -824,9 +820,8 @@ void LoadPlannerWindow::UseBestOffset() {
 
 void LoadPlannerWindow::ShowBestOffset(const PlanResult& plan) {
   const load::SpotReport& spot = *plan.report.spot;
-  bestOffsetNote_->setText(
-      QStringLiteral("Best offset: the jump run %1 right of the landing area (negative: left), "
-                     "least margin %2%3")
+  spotPanel_->SetCommandNote(
+      QStringLiteral("Best offset: %1 (negative: left of the landing area), least margin %2%3")
           .arg(Text(spot.offset.text), Text(spot.leastMargin.text),
                spot.allBack ? QString() : QStringLiteral("; not every group gets back")));
   shownBestOffset_ = plan.outcome.spot->offset;

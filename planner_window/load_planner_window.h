@@ -30,11 +30,12 @@ class SpotPanel;
 class WindTableModel;
 class WindsMenu;
 
-// "Tarnwick load planner": a whole load's inputs on the left (aircraft, jump run, winds aloft,
-// the groups in exit order, target and minimum delay, units), its answer on the right (each
-// group's exit, fall time and opening, every pair against the target, the warnings), answered
-// again after every edit, off the interface thread. "Recommend Delays" and "Best Order" plan
-// the load; every change is undoable; loads open from and save to .tarnwick-load.json files.
+// "Tarnwick load planner": a whole load's inputs on the left (aircraft, jump run, the drop zone
+// and the canopies, winds aloft, the groups in exit order, target and minimum delay, units),
+// its answer on the right (each group's exit, fall time, opening and margin back to the landing
+// area, every pair against the target, the warnings, the spot), answered again after every
+// edit, off the interface thread. "Recommend Delays", "Best Order" and "Best Offset" plan the
+// load; every change is undoable; loads open from and save to .tarnwick-load.json files.
 //
 // Places left for other parts of the program:
 // - Pictures: SetPictures(side, top) puts the side view and the top view into the area under
@@ -188,7 +189,6 @@ class LoadPlannerWindow : public QMainWindow {
   QLabel* planNote_ = nullptr;
   QPushButton* useBestOrder_ = nullptr;
   QPushButton* useBestOffset_ = nullptr;
-  QLabel* bestOffsetNote_ = nullptr;
   SpotPanel* spotPanel_ = nullptr;
   QPushButton* recommendButton_ = nullptr;
   QPushButton* bestOrderButton_ = nullptr;

@@ -116,24 +116,24 @@ SpotInputs::SpotInputs(LoadDocument& document, QWidget* parent)
   grid->addWidget(named(QStringLiteral("Drop zone")), 0, 0);
   grid->addWidget(name, 0, 1, 1, 3);
   placed = 2;
-  auto* latitude = box(
-      Latitude, QStringLiteral("latitude"), QStringLiteral("Change latitude"),
-      [](const load::Load& l) {
-        return l.dropZone ? OptionalNumber(l.dropZone->latitude) : QString();
-      },
-      zoneEdit([](const QString& text, load::DropZone& zone) {
-        return TakeOptional(text, ReadDegrees(text), zone.latitude);
-      }));
+  // Latitude and longitude: degrees, either may be left empty.
+  const auto degrees = [&](Field field, const QString& name, const QString& what,
+                           std::optional<double> load::DropZone::*member) {
+    return box(
+        field, name, what,
+        [member](const load::Load& l) {
+          return l.dropZone ? OptionalNumber((*l.dropZone).*member) : QString();
+        },
+        zoneEdit([member](const QString& text, load::DropZone& zone) {
+          return TakeOptional(text, ReadDegrees(text), zone.*member);
+        }));
+  };
+  auto* latitude = degrees(Latitude, QStringLiteral("latitude"), QStringLiteral("Change latitude"),
+                           &load::DropZone::latitude);
   latitude->setToolTip(QStringLiteral("Degrees, north positive: -90 to 90"));
   addRow(named(QStringLiteral("Latitude (°)")), latitude);
-  auto* longitude = box(
-      Longitude, QStringLiteral("longitude"), QStringLiteral("Change longitude"),
-      [](const load::Load& l) {
-        return l.dropZone ? OptionalNumber(l.dropZone->longitude) : QString();
-      },
-      zoneEdit([](const QString& text, load::DropZone& zone) {
-        return TakeOptional(text, ReadDegrees(text), zone.longitude);
-      }));
+  auto* longitude = degrees(Longitude, QStringLiteral("longitude"),
+                            QStringLiteral("Change longitude"), &load::DropZone::longitude);
   longitude->setToolTip(QStringLiteral("Degrees, east positive: -180 to 180"));
   addRow(named(QStringLiteral("Longitude (°)")), longitude);
   auto* elevation = box(

@@ -1,6 +1,9 @@
 #include "planner_window/spot_panel.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "planner_window/result_models.h"
@@ -35,6 +38,23 @@ QString SummaryOf(const load::SpotReport& spot) {
   return lines.join(QLatin1Char('\n'));
 }
 
+// A scroll area that asks for the height of what it holds at its width: the spot's lines show
+// whole where the window has the room, and scroll only where it has not.
+class FittingScroll : public QScrollArea {
+ public:
+  using QScrollArea::QScrollArea;
+  QSize sizeHint() const override {
+    QSize hint = QScrollArea::sizeHint();
+    if (const QWidget* lines = widget()) {
+      const int width = viewport()->width();
+      const int high = lines->hasHeightForWidth() && width > 0 ? lines->heightForWidth(width)
+                                                               : lines->sizeHint().height();
+      hint.setHeight(high + 2 * frameWidth());
+    }
+    return hint;
+  }
+};
+
 QLabel* NoteLabel(QWidget* parent, const QString& name) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
@@ -48,15 +68,20 @@ QLabel* NoteLabel(QWidget* parent, const QString& name) {
 
 SpotPanel::SpotPanel(QWidget* parent) : QGroupBox(QStringLiteral("Spot"), parent) {
   setObjectName(QStringLiteral("spotPanel"));
-  auto* column = new QVBoxLayout(this);
-  heading_ = NoteLabel(this, QStringLiteral("spotHeading"));
-  greenLight_ = NoteLabel(this, QStringLiteral("greenLight"));
-  redLight_ = NoteLabel(this, QStringLiteral("redLight"));
-  range_ = NoteLabel(this, QStringLiteral("greenLightRange"));
-  leastMargin_ = NoteLabel(this, QStringLiteral("leastMargin"));
+  // The lines scroll within the panel rather than squeeze the answer's other panes.
+  auto* lines = new QWidget;
+  auto* column = new QVBoxLayout(lines);
+  column->setContentsMargins(0, 0, 0, 0);
+  heading_ = NoteLabel(lines, QStringLiteral("spotHeading"));
+  greenLight_ = NoteLabel(lines, QStringLiteral("greenLight"));
+  redLight_ = NoteLabel(lines, QStringLiteral("redLight"));
+  range_ = NoteLabel(lines, QStringLiteral("greenLightRange"));
+  leastMargin_ = NoteLabel(lines, QStringLiteral("leastMargin"));
   leastMargin_->setWordWrap(false);
   leastMargin_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
-  summary_ = NoteLabel(this, QStringLiteral("spotSummary"));
+  summary_ = NoteLabel(lines, QStringLiteral("spotSummary"));
+  // What a command found stays in sight, under its buttons.
+  commandNote_ = NoteLabel(this, QStringLiteral("spotCommandNote"));
   // The lights in their own colours, dark enough to read.
   greenLight_->setStyleSheet(QStringLiteral("QLabel { color: #007000; font-weight: bold; }"));
   redLight_->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
@@ -64,6 +89,18 @@ SpotPanel::SpotPanel(QWidget* parent) : QGroupBox(QStringLiteral("Spot"), parent
     column->addWidget(label);
   }
   column->addStretch();
+  scroll_ = new FittingScroll(this);
+  auto* scroll = scroll_;
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidget(lines);
+  auto* box = new QVBoxLayout(this);
+  buttons_ = new QHBoxLayout;
+  buttons_->addStretch();
+  box->addLayout(buttons_);
+  box->addWidget(commandNote_);
+  commandNote_->hide();
+  box->addWidget(scroll);
   SetReport(nullptr);
 }
 
@@ -77,11 +114,10 @@ void SpotPanel::SetReport(std::shared_ptr<const load::LoadReport> report) {
     heading_->setText(QStringLiteral("The spot shows once the load has a group."));
     return;
   }
-  heading_->setText(QStringLiteral("The jump run %1 right of the landing area%2; the lights "
-                                   "from abeam it (negative: before):")
-                        .arg(Text(spot->offset.text), spot->offsetSearched
-                                                          ? QStringLiteral(" (the best offset)")
-                                                          : QString()));
+  heading_->setText(QStringLiteral("Jump run offset %1%2 (negative: left of the landing area); "
+                                   "the lights from abeam it, negative before:")
+                        .arg(Text(spot->offset.text),
+                             spot->offsetSearched ? QStringLiteral(", the best") : QString()));
   greenLight_->setText(LightLine(QStringLiteral("Green light"), spot->greenLight));
   redLight_->setText(LightLine(QStringLiteral("Red light"), spot->redLight));
   range_->setText(spot->rangeFrom ? QStringLiteral("Green lights that bring every group back: "
@@ -95,6 +131,20 @@ void SpotPanel::SetReport(std::shared_ptr<const load::LoadReport> report) {
           .arg(shade.name()));
   summary_->setText(SummaryOf(*spot));
   summary_->setVisible(!summary_->text().isEmpty());
+  scroll_->updateGeometry();
+}
+
+void SpotPanel::SetCommandNote(const QString& note) {
+  commandNote_->setText(note);
+  commandNote_->setVisible(!note.isEmpty());
+}
+
+QString SpotPanel::CommandNote() const {
+  return commandNote_->text();
+}
+
+void SpotPanel::AddButton(QPushButton* button) {
+  buttons_->insertWidget(buttons_->count() - 1, button);
 }
 
 QString SpotPanel::LightsText() const {

@@ -5,7 +5,10 @@
 
 #include "load/load_report.h"
 
+class QHBoxLayout;
 class QLabel;
+class QPushButton;
+class QScrollArea;
 
 namespace tarnwick {
 
@@ -26,6 +29,12 @@ class SpotPanel : public QGroupBox {
   QString LightsText() const;
   QString SummaryText() const;
 
+  // A button of the spot's commands, in the row over the lines.
+  void AddButton(QPushButton* button);
+  // The line under the buttons where a command says what it found; none when empty.
+  void SetCommandNote(const QString& note);
+  QString CommandNote() const;
+
  private:
   QLabel* heading_ = nullptr;
   QLabel* greenLight_ = nullptr;
@@ -33,6 +42,9 @@ class SpotPanel : public QGroupBox {
   QLabel* range_ = nullptr;
   QLabel* leastMargin_ = nullptr;  // in its margin's colour
   QLabel* summary_ = nullptr;
+  QLabel* commandNote_ = nullptr;
+  QHBoxLayout* buttons_ = nullptr;
+  QScrollArea* scroll_ = nullptr;
 };
 
 }  // namespace tarnwick
