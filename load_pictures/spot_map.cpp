@@ -127,14 +127,9 @@ void DrawSpotMap(Canvas& canvas, const LoadTracks& tracks) {
     return std::pair{BoxAround(canvas.ToPixelX(s, map.greenLight), y, kLightHalfPx),
                      BoxAround(canvas.ToPixelX(s, map.redLight), y, kLightHalfPx)};
   };
-  const GroupLabelling labels = LabelGroups(canvas, tracks, openings, [&](bool numbered) {
-    const double right =
-        std::max(compassSide + 4,
-                 numbered ? legend.box.Width() + 4
-                          : std::min(LongestLabelPx(canvas, tracks) / 2, kMaxMarginShare * width));
-    margins = {8, lineH + 6, right + kLabelGapPx, 2 * lineH + 6};
-    shown = FitScale(canvas, extent, margins, true, YGrows::Down);
-    plot = PlotArea(canvas, margins);
+  // A placer that knows the map's marks at its current scale: the group labels and the marks'
+  // names keep clear of the same things.
+  const auto marksPlacer = [&](bool numbered) {
     const CanvasScale& s = canvas.Scale();
     LabelPlacer placer({plot.left + 1, plot.top, width - 1, plot.bottom - 1});
     if (tracks.jumpRunHeading) placer.AvoidBox(compass);
@@ -149,6 +144,16 @@ void DrawSpotMap(Canvas& canvas, const LoadTracks& tracks) {
       placer.AvoidDisc(canvas.ToPixelX(s, p.x), canvas.ToPixelY(s, p.y), kPointRadiusPx);
     }
     return placer;
+  };
+  const GroupLabelling labels = LabelGroups(canvas, tracks, openings, [&](bool numbered) {
+    const double right =
+        std::max(compassSide + 4,
+                 numbered ? legend.box.Width() + 4
+                          : std::min(LongestLabelPx(canvas, tracks) / 2, kMaxMarginShare * width));
+    margins = {8, lineH + 6, right + kLabelGapPx, 2 * lineH + 6};
+    shown = FitScale(canvas, extent, margins, true, YGrows::Down);
+    plot = PlotArea(canvas, margins);
+    return marksPlacer(numbered);
   });
 
   // The jump run across the whole map, the part flown from the green light to the red light
@@ -178,21 +183,12 @@ void DrawSpotMap(Canvas& canvas, const LoadTracks& tracks) {
   if (tracks.jumpRunHeading) DrawNorthArrow(canvas, compass, *tracks.jumpRunHeading);
 
   // The marks' names where they find room clear of everything drawn and written.
-  LabelPlacer names({plot.left + 1, plot.top, width - 1, plot.bottom - 1});
-  if (tracks.jumpRunHeading) names.AvoidBox(compass);
-  if (labels.numbered) names.AvoidBox(legend.box);
+  LabelPlacer names = marksPlacer(labels.numbered);
   for (const GroupLabel& label : labels.labels) names.AvoidBox(label.box);
   const CanvasScale& s = canvas.Scale();
   const double runY = canvas.ToPixelY(s, map.offset);
-  names.AvoidLine(plot.left, runY, plot.right, runY);
   const auto [green, red] = lightBoxes();
-  names.AvoidBox(green);
-  names.AvoidBox(red);
   const double landingX = canvas.ToPixelX(s, 0), landingY = canvas.ToPixelY(s, 0);
-  names.AvoidBox(BoxAround(landingX, landingY, kLandingAreaRadiusPx));
-  for (const LabelledPoint& p : openings) {
-    names.AvoidDisc(canvas.ToPixelX(s, p.x), canvas.ToPixelY(s, p.y), kPointRadiusPx);
-  }
   const auto name = [&](double x, double y, const std::string& text, Colour colour) {
     const auto place = names.Place(x, y, m.TextWidthPx(text), lineH, 6 * lineH);
     if (place) PrintAtPixel(canvas, place->left, place->top, text, colour);
