@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -52,6 +53,13 @@ class FittingScroll : public QScrollArea {
       hint.setHeight(high + 2 * frameWidth());
     }
     return hint;
+  }
+
+ protected:
+  // The lines' height follows the width they are given: the layout asks again.
+  void resizeEvent(QResizeEvent* event) override {
+    QScrollArea::resizeEvent(event);
+    if (event->size().width() != event->oldSize().width()) updateGeometry();
   }
 };
 
