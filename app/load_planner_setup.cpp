@@ -6,6 +6,7 @@
 #include "briefing/briefing_file.h"
 #include "load_pictures/load_side_view.h"
 #include "load_pictures/load_top_view.h"
+#include "load_pictures/tracks_of_flight.h"
 #include "planner_window/load_document.h"
 #include "planner_window/load_planner_window.h"
 
@@ -47,8 +48,9 @@ std::unique_ptr<LoadPlannerWindow> MakeLoadPlanner() {
       top->setTracks({});
       return;
     }
-    side->setFlight(answer->flown, answer->flight);
-    top->setFlight(answer->flown, answer->flight);
+    LoadTracks tracks = TracksOfOutcome(*answer);
+    side->setTracks(tracks);
+    top->setTracks(std::move(tracks));
   });
 
   const BriefingActions briefing =

@@ -111,7 +111,7 @@ BriefingSheet MakeBriefingSheet(const load::LoadOutcome& outcome, const std::str
     sheet.spot = std::move(calls);
   }
   sheet.warnings = report.warnings;
-  sheet.tracks = TracksOfFlight(load, outcome.flight);
+  sheet.tracks = TracksOfOutcome(outcome);
   return sheet;
 }
 

@@ -255,6 +255,14 @@ Load WithUnits(const Load& load, const Units& units) {
   }
   speed(next.indicatedAirspeed);
   altitude(next.exitAltitude);
+  // The spot's values too; a sink rate is kept as it is, since a whole metre a second is a
+  // step as large as a canopy's difference from another.
+  if (next.dropZone && next.dropZone->elevation) altitude(*next.dropZone->elevation);
+  altitude(next.patternAltitude);
+  if (units.distance != load.units.distance) {
+    next.jumpRunOffset = RoundedFeet(next.jumpRunOffset, units.distance);
+  }
+  speed(next.canopy.airspeed);
   const auto wind = [&](LayerWind& given) {
     if (auto* headwind = std::get_if<Headwind>(&given)) {
       speed(headwind->component);
@@ -272,6 +280,7 @@ Load WithUnits(const Load& load, const Units& units) {
   }
   for (Group& group : next.groups) {
     altitude(group.openingAltitude);
+    if (group.canopy) speed(group.canopy->airspeed);
     FallRate& rate = group.fallRate;
     if (rate.kind != FallRate::Kind::TerminalSpeed) continue;
     // The default altitude of a terminal speed is not shown, so there is nothing to round.

@@ -42,6 +42,9 @@ inline constexpr double kMaxReachFactor = 1;            // above 0: the whole st
 inline constexpr double kLowOpeningAboveGround = 2500;  // ft above the landing area: warned
 inline constexpr double kBestOffsetSpan = 3000;  // ft: --best-offset tries this far each side
 inline constexpr double kBestOffsetStep = 50;    // ft between the offsets it tries
+// ft: a group that gets back with less to spare than this is shown as cutting it fine (amber),
+// about 10 s of a 20 kt canopy's flight: what a turn into the wind or a late opening takes.
+inline constexpr double kSmallReachMargin = 300;
 
 // A load file is a few kilobytes. Anything larger is refused unread; the size is counted while
 // reading, since a growing file or a device reports none that can be trusted.

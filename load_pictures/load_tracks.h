@@ -30,6 +30,22 @@ struct GroupTrack {
   std::size_t opening = 0;       // index into path of the step in which it passed its opening
 };
 
+// One group's reach on the map: the openings from which its canopy gets back to the landing
+// area lie within `radius` of (x, y).
+struct ReachCircle {
+  double x = 0, y = 0, radius = 0;
+};
+
+// The spot, for the top view's map of the ground frame: the landing area at the origin, x
+// along the jump run heading and y to its right, in the distance unit. A track's point
+// (along, across) lies at (greenLight + along, offset + across) on it.
+struct SpotMap {
+  double greenLight = 0;             // x of the first exit
+  double redLight = 0;               // x of the last exit
+  double offset = 0;                 // y of the jump run
+  std::vector<ReachCircle> reaches;  // in exit order
+};
+
 // What both pictures of a load show: every group's track, the jump run and the target.
 struct LoadTracks {
   std::vector<GroupTrack> groups;  // in exit order
@@ -42,6 +58,10 @@ struct LoadTracks {
   std::optional<double> jumpRunHeading;  // degrees true, when the load gives it
   // Pairs (indices in exit order) whose separation falls short of the target.
   std::vector<std::pair<std::size_t, std::size_t>> shortPairs;
+  // The landing area's elevation and the pattern altitude over it, msl in the altitude unit.
+  float groundAltitude = 0;
+  float patternAltitude = 0;
+  std::optional<SpotMap> spot;  // when the answer has one: the top view is then a map
 };
 
 }  // namespace tarnwick

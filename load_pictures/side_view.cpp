@@ -15,7 +15,20 @@ constexpr double kMarkerRadiusPx = 2.5;
 constexpr double kOpeningRadiusPx = 4;
 constexpr double kAircraftWidthPx = 16;
 constexpr double kAircraftHeightPx = 6;
-constexpr double kMinSegmentPx = 1.0;  // shorter steps are merged: they mark the same pixel
+constexpr double kMinSegmentPx = 1.0;         // shorter steps are merged: they mark the same pixel
+constexpr Colour kGroundBrown = 0x00B4D2E6u;  // 0x00BBGGRR: a pale earth
+constexpr Colour kGroundLine = 0x00305A80u;
+constexpr Colour kPatternGrey = 0x00C8C8C8u;
+constexpr Colour kPatternTextGrey = 0x00808080u;
+constexpr char kPatternText[] = "pattern";
+
+// Where the pattern altitude's name goes: over its line at the right end of the plot.
+PixelBox PatternTextBox(const Canvas& canvas, const LoadTracks& tracks, double plotRight) {
+  const TextMetrics& m = canvas.Metrics();
+  const double y = canvas.ToPixelY(canvas.Scale(), tracks.patternAltitude);
+  const double w = m.TextWidthPx(kPatternText);
+  return {plotRight - w - 4, y - m.LineHeightPx() - 1, plotRight - 4, y - 1};
+}
 
 DataRect SideExtent(const LoadTracks& tracks) {
   DataRect r{std::min(tracks.firstExitAlong, tracks.lastExitAlong),
@@ -28,10 +41,11 @@ DataRect SideExtent(const LoadTracks& tracks) {
       r.bottom = std::min<double>(r.bottom, p.altitude);
     }
   }
-  // A little air around the tracks, but never below the ground.
+  // A little air around the tracks, down to the ground, and a strip of ground under it.
+  r.bottom = std::min<double>(r.bottom, tracks.groundAltitude);
   const double ySpan = std::max(1.0, r.Height());
   r.top += ySpan * 0.04;
-  r.bottom = std::max(0.0, r.bottom - ySpan * 0.04);
+  r.bottom = std::max<double>(tracks.groundAltitude - ySpan * 0.03, r.bottom - ySpan * 0.04);
   const double xSpan = std::max(1.0, r.Width());
   r.left -= xSpan * 0.03;
   r.right += xSpan * 0.03;
@@ -103,6 +117,11 @@ void DrawLoadSideView(Canvas& canvas, const LoadTracks& tracks) {
     for (const LabelledPoint& p : openings) {
       placer.AvoidDisc(canvas.ToPixelX(s, p.x), canvas.ToPixelY(s, p.y), kOpeningRadiusPx);
     }
+    for (const float altitude : {tracks.groundAltitude, tracks.patternAltitude}) {
+      const double y = canvas.ToPixelY(s, altitude);
+      placer.AvoidLine(plot.left, y, plot.right, y);
+    }
+    placer.AvoidBox(PatternTextBox(canvas, tracks, plot.right));
     for (const GroupTrack& g : tracks.groups) {
       for (const TrackPoint& p : g.path) {
         if (p.step % kMarkerSteps != 0) continue;
@@ -120,6 +139,16 @@ void DrawLoadSideView(Canvas& canvas, const LoadTracks& tracks) {
   DrawAxes(
       canvas, shown, xStep, yStep,
       {"Downrange (" + tracks.distanceUnit + ")", "Altitude (" + tracks.altitudeUnit + " msl)"});
+
+  // The ground at the landing area's elevation, and the pattern altitude the canopies must
+  // reach it by, lightly.
+  const auto left = static_cast<float>(shown.left), right = static_cast<float>(shown.right);
+  canvas.Line(left, tracks.patternAltitude, right, tracks.patternAltitude, kPatternGrey);
+  const PixelBox patternText = PatternTextBox(canvas, tracks, PlotArea(canvas, margins).right);
+  PrintAtPixel(canvas, patternText.left, patternText.top, kPatternText, kPatternTextGrey);
+  canvas.FilledBox(left, static_cast<float>(shown.bottom), right, tracks.groundAltitude,
+                   kGroundBrown);
+  canvas.Line(left, tracks.groundAltitude, right, tracks.groundAltitude, kGroundLine);
 
   // The jump run, and the aircraft where the last group leaves it.
   canvas.Line(tracks.firstExitAlong, tracks.exitAltitude, tracks.lastExitAlong, tracks.exitAltitude,

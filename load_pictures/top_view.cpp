@@ -7,6 +7,7 @@
 #include "load_pictures/group_colours.h"
 #include "load_pictures/group_labels.h"
 #include "load_pictures/north_arrow.h"
+#include "load_pictures/spot_map.h"
 #include "load_pictures/view_frame.h"
 
 namespace tarnwick {
@@ -42,7 +43,16 @@ std::vector<LabelledPoint> Openings(const LoadTracks& tracks) {
 
 }  // namespace
 
+TopPoint TopViewPoint(const LoadTracks& tracks, double along, double across) {
+  if (!tracks.spot) return {along, across};
+  return {tracks.spot->greenLight + along, tracks.spot->offset + across};
+}
+
 void DrawLoadTopView(Canvas& canvas, const LoadTracks& tracks) {
+  if (tracks.spot) {
+    DrawSpotMap(canvas, tracks);
+    return;
+  }
   canvas.Cls();
   canvas.BackColour = kWhite;
   canvas.ForeColour = 0;

@@ -18,7 +18,8 @@ load::FlightOptions PictureFlightOptions() {
   return options;
 }
 
-LoadTracks TracksOfFlight(const load::Load& load, const load::LoadFlight& flight) {
+LoadTracks TracksOfFlight(const load::Load& load, const load::LoadFlight& flight,
+                          const load::Spot* spot) {
   const load::LengthUnit distance = load.units.distance;
   const load::LengthUnit altitude = load.units.altitude;
   auto along = [&](double feet) { return static_cast<float>(load::FromFeet(feet, distance)); };
@@ -34,6 +35,19 @@ LoadTracks TracksOfFlight(const load::Load& load, const load::LoadFlight& flight
   tracks.distanceUnit = std::string(load::UnitName(distance));
   tracks.altitudeUnit = std::string(load::UnitName(altitude));
   tracks.jumpRunHeading = load.jumpRunHeading;
+  tracks.groundAltitude = up(load::LandingAreaElevation(load));
+  tracks.patternAltitude = up(load::LandingAreaElevation(load) + load.patternAltitude);
+  if (spot) {
+    SpotMap map;
+    map.greenLight = along(spot->greenLight.alongTrack);
+    map.redLight = along(spot->redLight.alongTrack);
+    map.offset = along(spot->offset);
+    for (const load::GroupReach& reach : spot->groups) {
+      map.reaches.push_back(
+          {along(reach.reachCentreX), along(reach.reachCentreY), along(reach.reachRadius)});
+    }
+    tracks.spot = std::move(map);
+  }
   const std::size_t count = std::min(load.groups.size(), flight.groups.size());
   std::vector<std::string> names;
   for (const load::Group& group : load.groups) names.push_back(group.name);
@@ -74,6 +88,10 @@ LoadTracks TracksOfFlight(const load::Load& load, const load::LoadFlight& flight
     }
   }
   return tracks;
+}
+
+LoadTracks TracksOfOutcome(const load::LoadOutcome& outcome) {
+  return TracksOfFlight(outcome.flown, outcome.flight, outcome.spot ? &*outcome.spot : nullptr);
 }
 
 }  // namespace tarnwick

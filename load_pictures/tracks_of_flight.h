@@ -2,6 +2,8 @@
 
 #include "load/load_flight.h"
 #include "load/load_model.h"
+#include "load/load_outcome.h"
+#include "load/spot.h"
 #include "load_pictures/load_tracks.h"
 
 namespace tarnwick {
@@ -13,7 +15,12 @@ inline constexpr int kPictureTrackEvery = 10;
 load::FlightOptions PictureFlightOptions();
 
 // What the pictures show of `flight`, a flight of `load` recorded with PictureFlightOptions(),
-// in the load's units.
-LoadTracks TracksOfFlight(const load::Load& load, const load::LoadFlight& flight);
+// in the load's units, with the map of `spot` (the spot of that flight) when there is one.
+LoadTracks TracksOfFlight(const load::Load& load, const load::LoadFlight& flight,
+                          const load::Spot* spot = nullptr);
+
+// What the pictures show of an outcome planned with PictureFlightOptions(): its flight, with
+// the map of its spot when it was asked for.
+LoadTracks TracksOfOutcome(const load::LoadOutcome& outcome);
 
 }  // namespace tarnwick

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "load_pictures/top_view.h"
 #include "load_pictures/view_frame.h"
 
 namespace tarnwick {
@@ -47,7 +48,8 @@ std::optional<TrackHit> TopViewOpeningAt(const Canvas& canvas, const LoadTracks&
       const GroupTrack& g = tracks.groups[k];
       if (g.opening >= g.path.size()) continue;
       const TrackPoint& p = g.path[g.opening];
-      consider(TrackHit{k, g.opening}, canvas.ToPixelX(s, p.along), canvas.ToPixelY(s, p.across));
+      const TopPoint at = TopViewPoint(tracks, p.along, p.across);
+      consider(TrackHit{k, g.opening}, canvas.ToPixelX(s, at.x), canvas.ToPixelY(s, at.y));
     }
   });
 }

@@ -1,5 +1,7 @@
 #include "planner_window/group_table_model.h"
 
+#include <QColor>
+#include <QFont>
 #include <QMimeData>
 
 #include "planner_window/cell_text.h"
@@ -12,6 +14,17 @@ const QString kRowMime = QStringLiteral("application/x-tarnwick-group-row");
 
 QString DelayCell(float delay) {
   return NumberCell(delay);
+}
+
+bool IsCanopyColumn(int column) {
+  return column == GroupTableModel::CanopyAirspeed || column == GroupTableModel::SinkRate;
+}
+
+// The canopy's value in a cell, in the load's units: speed, and the sink rate in the altitude
+// unit per second.
+QString CanopyCell(const load::Canopy& canopy, int column, const load::Units& units) {
+  return column == GroupTableModel::CanopyAirspeed ? SpeedCell(canopy.airspeed, units)
+                                                   : AltitudeCell(canopy.sinkRate, units);
 }
 
 }  // namespace
@@ -27,8 +40,21 @@ QVariant GroupTableModel::data(const QModelIndex& index, int role) const {
   const load::Group& group = load.groups[static_cast<std::size_t>(index.row())];
   const CellProblems::Entry* problem = problems_.Find(index.row(), index.column());
   if (role == kProblemRole) return problem ? problem->reason : QVariant();
+  const bool loadsCanopy = IsCanopyColumn(index.column()) && !group.canopy && !problem;
+  if (loadsCanopy && role == Qt::ForegroundRole) return QColor(Qt::gray);
+  if (loadsCanopy && role == Qt::FontRole) {
+    QFont font;
+    font.setItalic(true);
+    return font;
+  }
   if (role == Qt::ToolTipRole) {
     if (problem) return problem->reason;
+    if (IsCanopyColumn(index.column())) {
+      return group.canopy ? QStringLiteral("This group's own canopy; clear the cell for the load's")
+                          : QStringLiteral(
+                                "The load's canopy; type a value to give this group "
+                                "its own");
+    }
     if (index.column() == FallRate) return kFallRateHelp;
     if (index.column() == Delay && index.row() == 0) {
       return QStringLiteral("The first group leaves when the jump run starts");
@@ -46,6 +72,10 @@ QVariant GroupTableModel::data(const QModelIndex& index, int role) const {
       return AltitudeCell(group.openingAltitude, load.units);
     case Delay:
       return index.row() == 0 ? QString() : DelayCell(group.delay);
+    case CanopyAirspeed:
+    case SinkRate:
+      return CanopyCell(load::CanopyOf(load, static_cast<std::size_t>(index.row())), index.column(),
+                        load.units);
     default:
       return {};
   }
@@ -64,6 +94,10 @@ QVariant GroupTableModel::headerData(int section, Qt::Orientation orientation, i
       return QStringLiteral("Opening (%1)").arg(AltitudeUnitName(units));
     case Delay:
       return QStringLiteral("Delay (s)");
+    case CanopyAirspeed:
+      return QStringLiteral("Canopy (%1)").arg(SpeedUnitName(units));
+    case SinkRate:
+      return QStringLiteral("Sink (%1/s)").arg(AltitudeUnitName(units));
     default:
       return {};
   }
@@ -115,6 +149,24 @@ bool GroupTableModel::setData(const QModelIndex& index, const QVariant& value, i
       else
         group.delay = static_cast<float>(std::get<double>(reading));
       what = QStringLiteral("Change delay");
+      break;
+    }
+    case CanopyAirspeed:
+    case SinkRate: {
+      what = QStringLiteral("Change group's canopy");
+      if (text.trimmed().isEmpty()) {
+        group.canopy.reset();
+        break;
+      }
+      load::Canopy canopy = group.canopy.value_or(next.canopy);
+      const bool speed = index.column() == CanopyAirspeed;
+      const auto reading = speed ? ReadSpeed(text, next.units) : ReadAltitude(text, next.units);
+      if (const auto* why = std::get_if<QString>(&reading)) {
+        reason = *why;
+        break;
+      }
+      (speed ? canopy.airspeed : canopy.sinkRate) = std::get<double>(reading);
+      group.canopy = canopy;
       break;
     }
     default:

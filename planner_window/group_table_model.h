@@ -4,15 +4,18 @@
 
 namespace tarnwick {
 
-// The load's groups in exit order, one row each: name, fall rate, opening altitude and the
-// delay after the previous exit (none for the first). Edits go to the document as undoable
+// The load's groups in exit order, one row each: name, fall rate, opening altitude, the
+// delay after the previous exit (none for the first) and the canopy's airspeed and sink rate.
+// A group without a canopy of its own shows the load's, in grey italics; typing a value gives
+// it its own (the load's with that value changed), and clearing the cell gives it back the
+// load's. Edits go to the document as undoable
 // steps; a text the load refuses stays in its cell with the reason and changes nothing.
 // Rows are added, removed and moved (by drag and drop too) by the load edits.
 class GroupTableModel : public LoadRowsModel {
   Q_OBJECT
 
  public:
-  enum Column { Name, FallRate, Opening, Delay, ColumnCount };
+  enum Column { Name, FallRate, Opening, Delay, CanopyAirspeed, SinkRate, ColumnCount };
 
   explicit GroupTableModel(LoadDocument& document, QObject* parent = nullptr);
 

@@ -27,6 +27,7 @@
 #include <cmath>
 
 #include "load/load_edits.h"
+#include "load/load_limits.h"
 #include "load/load_report.h"
 #include "output/printable_text.h"
 #include "output/safe_file_name.h"
@@ -39,6 +40,8 @@
 #include "planner_window/recent_loads.h"
 #include "planner_window/result_models.h"
 #include "planner_window/save_changes_box.h"
+#include "planner_window/spot_inputs.h"
+#include "planner_window/spot_panel.h"
 #include "planner_window/wind_table_model.h"
 #include "planner_window/winds_menu.h"
 #include "planner_window/winds_panel.h"
@@ -85,7 +88,7 @@ constexpr int kWindRowsShown = 4;
 // The narrowest either side of the window may be made by its splitter.
 constexpr int kNarrowestPanel = 240;
 // The pictures are never squeezed below this height, in which they can still be read.
-constexpr int kLowestPictures = 180;
+constexpr int kLowestPictures = 140;
 
 // A compact table whose every column is as wide as its title and cells need (the last one
 // takes the room left): a header is never cut, and a table too narrow for its columns scrolls
@@ -263,6 +266,14 @@ void LoadPlannerWindow::BuildEditActions() {
                         [this] { MoveSelectedGroup(-1); });
   moveGroupDown_ = action(QStringLiteral("Move Group &Down"), QKeySequence(Qt::CTRL | Qt::Key_Down),
                           [this] { MoveSelectedGroup(1); });
+  bestOffset_ = action(QStringLiteral("Best &Offset"), QKeySequence(Qt::CTRL | Qt::Key_J),
+                       [this] { FindBestOffset(); });
+  bestOffset_->setObjectName(QStringLiteral("bestOffsetAction"));
+  bestOffset_->setToolTip(
+      QStringLiteral("The jump run offset that brings every group back with the most to spare, "
+                     "tried every %1 ft within %2 ft of the landing area")
+          .arg(QString::number(load::limits::kBestOffsetStep),
+               QString::number(load::limits::kBestOffsetSpan)));
   // After an add, a removal or a move the selection is on the row the edit concerns.
   connect(groups_, &LoadRowsModel::rowEdited, this,
           [this](int row) { SelectRow(groupView_, row); });
@@ -309,6 +320,7 @@ void LoadPlannerWindow::BuildMenus() {
                   [this] { RecommendDelays(); });
   plan->addAction(QStringLiteral("&Best Order"), QKeySequence(Qt::CTRL | Qt::Key_B), this,
                   [this] { FindBestOrder(); });
+  plan->addAction(bestOffset_);
 }
 
 QWidget* LoadPlannerWindow::BuildInputs() {
@@ -453,6 +465,9 @@ QWidget* LoadPlannerWindow::BuildInputs() {
   connect(speedUnit_, &QComboBox::activated, this, unitsChosen);
   column->addWidget(planning);
   connect(document_.get(), &LoadDocument::loadChanged, this, relabel);
+  auto* spotInputs = new SpotInputs(doc, panel);
+  connect(spotInputs, &SpotInputs::refused, this, &LoadPlannerWindow::Report);
+  column->addWidget(spotInputs);
   relabel();
 
   // Each button does what its menu entry does: it triggers the same action.
@@ -574,6 +589,21 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   warningsColumn->addStretch();
   warningsBox_->hide();
   lower->addWidget(warningsBox_, 3);
+  // The spot over the warnings and the planning, as wide as the answer, so that each call
+  // reads on one line: what the pilot and the jumpmaster call.
+  spotPanel_ = new SpotPanel(lowerPane);
+  middleColumn->insertWidget(1, spotPanel_, 0);
+  // Best Offset's button triggers the Plan menu's action; what it finds is said in the spot.
+  auto* bestOffsetButton = new QPushButton(QStringLiteral("Best Offset"), spotPanel_);
+  bestOffsetButton->setObjectName(QStringLiteral("bestOffsetButton"));
+  bestOffsetButton->setToolTip(bestOffset_->toolTip());
+  connect(bestOffsetButton, &QPushButton::clicked, bestOffset_, &QAction::trigger);
+  useBestOffset_ = new QPushButton(QStringLiteral("Use This Offset"), spotPanel_);
+  useBestOffset_->setObjectName(QStringLiteral("useBestOffset"));
+  useBestOffset_->setFocusPolicy(Qt::TabFocus);
+  useBestOffset_->setEnabled(false);
+  spotPanel_->AddButton(bestOffsetButton);
+  spotPanel_->AddButton(useBestOffset_);
 
   auto* planBox = new QGroupBox(QStringLiteral("Planning"), lowerPane);
   auto* planColumn = new QVBoxLayout(planBox);
@@ -584,7 +614,8 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   bestOrderButton_ = new QPushButton(QStringLiteral("Best Order"), planBox);
   bestOrderButton_->setObjectName(QStringLiteral("bestOrderButton"));
   bestOrderButton_->setToolTip(
-      QStringLiteral("The exit order with the shortest jump run that meets every gap"));
+      QStringLiteral("The exit order with the shortest jump run that meets every gap and brings "
+                     "every group back"));
   useBestOrder_ = new QPushButton(QStringLiteral("Use This Order"), planBox);
   useBestOrder_->setObjectName(QStringLiteral("useBestOrder"));
   // Used, it goes grey at once: a click leaves the focus where the user was working.
@@ -596,6 +627,7 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   planButtons->addWidget(useBestOrder_);
   planButtons->addStretch();
   planColumn->addLayout(planButtons);
+
   planNote_ = new QLabel(planBox);
   planNote_->setObjectName(QStringLiteral("planNote"));
   planNote_->setWordWrap(true);
@@ -605,6 +637,7 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   bestOrder_ = new QLabel(planBox);
   bestOrder_->setObjectName(QStringLiteral("bestOrder"));
   bestOrder_->setWordWrap(true);
+
   // The notes scroll within the panel rather than squeeze the pairs above them.
   auto* notes = new QWidget;
   auto* notesColumn = new QVBoxLayout(notes);
@@ -618,11 +651,13 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   notesScroll->setWidgetResizable(true);
   notesScroll->setFrameShape(QFrame::NoFrame);
   notesScroll->setWidget(notes);
+  notesScroll->setMinimumHeight(notesScroll->fontMetrics().lineSpacing());
   planColumn->addWidget(notesScroll, 1);
   lower->addWidget(planBox, 2);
   connect(recommendButton_, &QPushButton::clicked, this, &LoadPlannerWindow::RecommendDelays);
   connect(bestOrderButton_, &QPushButton::clicked, this, &LoadPlannerWindow::FindBestOrder);
   connect(useBestOrder_, &QPushButton::clicked, this, &LoadPlannerWindow::UseBestOrder);
+  connect(useBestOffset_, &QPushButton::clicked, this, &LoadPlannerWindow::UseBestOffset);
 
   // The pictures' place: empty until SetPictures fills it.
   picturesArea_ = new QSplitter(Qt::Horizontal, split);
@@ -652,21 +687,25 @@ void LoadPlannerWindow::FitPanes() {
 
 void LoadPlannerWindow::FitGroupsPane(bool keepPictures) {
   // All the groups as flown (up to a real load's), the pictures a quarter (or as high as the
-  // user made them), the pairs and the notes the rest.
+  // user made them) unless the pairs, the spot and the notes would then lack their least room,
+  // the pairs and the notes the rest.
   fittedGroups_ = document_->Load().groups.size();
   const int high = answerSplit_->height();
   const QWidget* resultsBox = answerSplit_->widget(0);
   const int groups = std::min(static_cast<int>(document_->Load().groups.size()), kRowsShown);
   const int results = resultsBox->sizeHint().height() - results_->sizeHint().height() +
                       TableHeight(results_, groups);
+  const int middleLeast =
+      answerSplit_->widget(1)->minimumSizeHint().height() + 2 * answerSplit_->handleWidth();
   const int pictures =
-      keepPictures ? answerSplit_->sizes().value(2) : std::max(kLowestPictures, high / 4);
+      keepPictures ? answerSplit_->sizes().value(2)
+                   : std::max(kLowestPictures, std::min(high / 4, high - results - middleLeast));
   answerSplit_->setSizes({results, std::max(high - results - pictures, 0), pictures});
 }
 
 void LoadPlannerWindow::FitWarnings() {
   // As high as the warnings' text at the width they have, up to a few lines; more scroll.
-  const int lines = 5;
+  const int lines = 3;
   const int most = lines * warnings_->fontMetrics().lineSpacing();
   const int needed = warnings_->heightForWidth(warningsScroll_->viewport()->width());
   warningsScroll_->setFixedHeight(std::clamp(needed, warnings_->fontMetrics().lineSpacing(), most));
@@ -714,6 +753,10 @@ void LoadPlannerWindow::Recompute() {
   bestOrder_->clear();
   currentOrder_->clear();
   planNote_->clear();
+  shownBestOffset_.reset();
+  if (useBestOffset_->hasFocus()) bestOrderButton_->setFocus(Qt::OtherFocusReason);
+  useBestOffset_->setEnabled(false);
+  spotPanel_->SetCommandNote({});
   if (document_->Load().groups.empty()) {
     ShowAnswer(nullptr);
     return;
@@ -728,6 +771,7 @@ void LoadPlannerWindow::ShowAnswer(std::shared_ptr<const LoadAnswer> answer) {
   if (answer_) report = std::make_shared<const load::LoadReport>(load::MakeLoadReport(*answer_));
   groupResults_->SetReport(report);
   pairResults_->SetReport(report);
+  spotPanel_->SetReport(report);
   warningTexts_.clear();
   leastSeparation_->clear();
   if (report) {
@@ -749,6 +793,10 @@ QStringList LoadPlannerWindow::WarningTexts() const {
   return warningTexts_;
 }
 
+QString LoadPlannerWindow::BestOffsetText() const {
+  return spotPanel_->CommandNote();
+}
+
 QString LoadPlannerWindow::BestOrderText() const {
   return currentOrder_->text() + QLatin1Char('\n') + bestOrder_->text();
 }
@@ -764,9 +812,39 @@ void LoadPlannerWindow::RecommendDelays() {
 void LoadPlannerWindow::FindBestOrder() {
   if (document_->Load().groups.size() < 2) return;
   bestOrder_->setText(QStringLiteral("Trying the orders..."));
+  // The spot is part of every answer here, so the best order is the shortest that also brings
+  // every group back to the landing area.
   load::LoadRequest request;
   request.bestOrder = true;
+  request.spot = true;
   Plan(PlanResult::Kind::BestOrder, request);
+}
+
+void LoadPlannerWindow::FindBestOffset() {
+  if (document_->Load().groups.empty()) return;
+  spotPanel_->SetCommandNote(QStringLiteral("Trying the offsets..."));
+  load::LoadRequest request;
+  request.spot = true;
+  request.bestOffset = true;
+  Plan(PlanResult::Kind::BestOffset, request);
+}
+
+void LoadPlannerWindow::UseBestOffset() {
+  if (!shownBestOffset_) return;
+  load::Load next = document_->Load();
+  next.jumpRunOffset = *shownBestOffset_;
+  Report(document_->Propose(next, QStringLiteral("Use best offset")));
+}
+
+void LoadPlannerWindow::ShowBestOffset(const PlanResult& plan) {
+  const load::SpotReport& spot = *plan.report.spot;
+  spotPanel_->SetCommandNote(
+      QStringLiteral("Best offset: %1 (negative: left of the landing area), least margin %2%3")
+          .arg(Text(spot.offset.text), Text(spot.leastMargin.text),
+               spot.allBack ? QString() : QStringLiteral("; not every group gets back")));
+  shownBestOffset_ = plan.outcome.spot->offset;
+  useBestOffset_->setEnabled(true);
+  emit bestOffsetShown();
 }
 
 void LoadPlannerWindow::Plan(PlanResult::Kind kind, const load::LoadRequest& request) {
@@ -792,18 +870,28 @@ void LoadPlannerWindow::ShowPlan(const PlanResult& plan) {
                                  QLatin1Char('\n') + summary);
     return;
   }
+  if (plan.kind == PlanResult::Kind::BestOffset) {
+    ShowBestOffset(plan);
+    return;
+  }
   const load::BestOrderReport& best = *report.bestOrder;
   currentOrder_->setText(QStringLiteral("Current order: %1; %2")
                              .arg(Names(report.groups), JumpRun(best.givenJumpRun)));
   if (!best.found) {
-    bestOrder_->setText(QStringLiteral("Best order: no order meets every gap"));
+    bestOrder_->setText(
+        best.everyGroupBack
+            ? QStringLiteral("Best order: no order meets every gap with every group back")
+            : QStringLiteral("Best order: no order meets every gap"));
     useBestOrder_->setEnabled(false);
   } else {
-    bestOrder_->setText(QStringLiteral("Best order: %1; %2%3")
-                            .arg(Names(best.order), JumpRun(best.jumpRun),
-                                 best.heuristic
-                                     ? QStringLiteral(" (searched, not every order tried)")
-                                     : QString()));
+    bestOrder_->setText(
+        QStringLiteral("Best order: %1; %2%3%4")
+            .arg(
+                Names(best.order), JumpRun(best.jumpRun),
+                best.leastMargin ? QStringLiteral("; every group back, least margin %1")
+                                       .arg(QString::fromStdString(best.leastMargin->text))
+                                 : QString(),
+                best.heuristic ? QStringLiteral(" (searched, not every order tried)") : QString()));
     shownBestOrder_ = *plan.outcome.bestOrder;
     useBestOrder_->setEnabled(true);
   }

@@ -26,15 +26,17 @@ class GroupTableModel;
 class LoadDocument;
 class LoadFieldEdit;
 class PairResultsModel;
+class SpotPanel;
 class WindTableModel;
 class WindsMenu;
 class WindsPanel;
 
-// "Tarnwick load planner": a whole load's inputs on the left (aircraft, jump run, winds aloft,
-// the groups in exit order, target and minimum delay, units), its answer on the right (each
-// group's exit, fall time and opening, every pair against the target, the warnings), answered
-// again after every edit, off the interface thread. "Recommend Delays" and "Best Order" plan
-// the load; every change is undoable; loads open from and save to .tarnwick-load.json files.
+// "Tarnwick load planner": a whole load's inputs on the left (aircraft, jump run, the drop zone
+// and the canopies, winds aloft, the groups in exit order, target and minimum delay, units),
+// its answer on the right (each group's exit, fall time, opening and margin back to the landing
+// area, every pair against the target, the warnings, the spot), answered again after every
+// edit, off the interface thread. "Recommend Delays", "Best Order" and "Best Offset" plan the
+// load; every change is undoable; loads open from and save to .tarnwick-load.json files.
 //
 // Places left for other parts of the program:
 // - Pictures: SetPictures(side, top) puts the side view and the top view into the area under
@@ -89,6 +91,8 @@ class LoadPlannerWindow : public QMainWindow {
   PairResultsModel& PairResults() { return *pairResults_; }
   QTableView* GroupView() const { return groupView_; }
   QTableView* WindView() const { return windView_; }
+  SpotPanel& Spot() { return *spotPanel_; }
+  QString BestOffsetText() const;
   QStringList WarningTexts() const;
   QString BestOrderText() const;
 
@@ -96,6 +100,10 @@ class LoadPlannerWindow : public QMainWindow {
   void RecommendDelays();
   void FindBestOrder();
   void UseBestOrder();
+  // Plans with the best jump run offset; UseBestOffset takes the offset found into the load as
+  // one undoable edit.
+  void FindBestOffset();
+  void UseBestOffset();
   void MoveSelectedGroup(int by);
 
   // Dialogs and questions, replaced by tests so that nothing modal ever waits for a click.
@@ -108,6 +116,8 @@ class LoadPlannerWindow : public QMainWindow {
   void answerChanged();
   // The best order's search finished (shown beside the current order).
   void bestOrderShown();
+  // The best offset's search finished; Use This Offset takes it.
+  void bestOffsetShown();
   // The window was closed, after the unsaved-changes question; it then holds a new, empty
   // load, so that opening it again starts afresh.
   void closed();
@@ -119,7 +129,7 @@ class LoadPlannerWindow : public QMainWindow {
 
  private:
   struct PlanResult {
-    enum class Kind { Recommendation, BestOrder } kind = Kind::Recommendation;
+    enum class Kind { Recommendation, BestOrder, BestOffset } kind = Kind::Recommendation;
     load::LoadOutcome outcome;  // of the load as it was when asked
     load::LoadReport report;    // of `outcome`
   };
@@ -138,6 +148,7 @@ class LoadPlannerWindow : public QMainWindow {
   // Plans the load as it stands off the interface thread; ShowPlan shows what comes back.
   void Plan(PlanResult::Kind kind, const load::LoadRequest& request);
   void ShowPlan(const PlanResult& plan);
+  void ShowBestOffset(const PlanResult& plan);
   // Says why the load cannot be saved (showError), if it cannot: true then.
   bool RefusedToSave();
   void UpdateTitle();
@@ -155,6 +166,7 @@ class LoadPlannerWindow : public QMainWindow {
   LatestOnly<std::shared_ptr<const LoadAnswer>> live_;
   LatestOnly<PlanResult> planner_;
   std::optional<load::BestOrder> shownBestOrder_;
+  std::optional<double> shownBestOffset_;  // ft right of the landing area
 
   // The edits of the groups, each one action for its menu entry and its button (the winds'
   // are the winds panel's).
@@ -162,6 +174,7 @@ class LoadPlannerWindow : public QMainWindow {
   QAction* removeGroup_ = nullptr;
   QAction* moveGroupUp_ = nullptr;
   QAction* moveGroupDown_ = nullptr;
+  QAction* bestOffset_ = nullptr;  // Plan > Best Offset and its button
   QMenu* fileMenu_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   QAction* fileActionsEnd_ = nullptr;  // the separator that ends the group after Save As
@@ -177,6 +190,8 @@ class LoadPlannerWindow : public QMainWindow {
   QLabel* bestOrder_ = nullptr;
   QLabel* planNote_ = nullptr;
   QPushButton* useBestOrder_ = nullptr;
+  QPushButton* useBestOffset_ = nullptr;
+  SpotPanel* spotPanel_ = nullptr;
   QPushButton* recommendButton_ = nullptr;
   QPushButton* bestOrderButton_ = nullptr;
   QComboBox* lengthUnit_ = nullptr;

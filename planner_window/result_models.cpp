@@ -2,10 +2,13 @@
 
 #include <QColor>
 
+#include "load/load_limits.h"
+#include "load/quantity_text.h"
+
 namespace tarnwick {
 namespace {
 
-static_assert(GroupResultsModel::ColumnCount ==
+static_assert(GroupResultsModel::Margin ==
               std::tuple_size_v<decltype(load::LoadReport::groupColumns)>);
 static_assert(PairResultsModel::ColumnCount ==
               std::tuple_size_v<decltype(load::LoadReport::pairColumns)>);
@@ -30,6 +33,24 @@ const load::LoadReport& EmptyReport() {
 }
 
 }  // namespace
+
+MarginShade ShadeOfMargin(double margin, const load::Units& units) {
+  if (margin < 0) return MarginShade::Short;
+  const double small = load::FromFeet(load::limits::kSmallReachMargin, units.distance);
+  return margin < small ? MarginShade::Small : MarginShade::Ample;
+}
+
+QColor MarginColour(MarginShade shade) {
+  switch (shade) {
+    case MarginShade::Ample:
+      return PairColour(true);
+    case MarginShade::Small:
+      return {0xFF, 0xD8, 0x8A};
+    case MarginShade::Short:
+      break;
+  }
+  return PairColour(false);
+}
 
 QColor PairColour(bool meetsTarget) {
   return meetsTarget ? QColor(0xC8, 0xEE, 0xC8) : QColor(0xF6, 0xB8, 0xB8);
@@ -88,6 +109,7 @@ QVariant GroupResultsModel::data(const QModelIndex& index, int role) const {
   if (role == Qt::TextAlignmentRole && index.column() != Name) {
     return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
   }
+  if (index.column() == Margin) return SpotData(index, role);
   if (role != Qt::DisplayRole) return {};
   const load::GroupRow& row = report_->groups[static_cast<std::size_t>(index.row())];
   switch (index.column()) {
@@ -110,8 +132,38 @@ QVariant GroupResultsModel::data(const QModelIndex& index, int role) const {
   }
 }
 
+QVariant GroupResultsModel::SpotData(const QModelIndex& index, int role) const {
+  if (!report_->spot || static_cast<std::size_t>(index.row()) >= report_->spot->groups.size()) {
+    return {};
+  }
+  const load::SpotGroupRow& row = report_->spot->groups[static_cast<std::size_t>(index.row())];
+  const MarginShade shade = ShadeOfMargin(row.margin.value, report_->units);
+  switch (role) {
+    case Qt::DisplayRole:
+      return Text(row.margin.number);
+    case Qt::BackgroundRole:
+      return MarginColour(shade);
+    case Qt::ForegroundRole:
+      return QColor(Qt::black);
+    case Qt::ToolTipRole:
+      return (shade == MarginShade::Short   ? QStringLiteral("Cannot get back to the landing area")
+              : shade == MarginShade::Small ? QStringLiteral("Gets back with little to spare")
+                                            : QStringLiteral("Gets back with room to spare")) +
+             QStringLiteral(
+                 ". Its reach: %1 from the landing area, allowing for the wind under "
+                 "canopy")
+                 .arg(Text(row.reachRadius.text));
+    default:
+      return {};
+  }
+}
+
 QVariant GroupResultsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  return Header((report_ ? *report_ : EmptyReport()).groupColumns, section, role, orientation);
+  const load::LoadReport& report = report_ ? *report_ : EmptyReport();
+  if (section < Margin) return Header(report.groupColumns, section, role, orientation);
+  if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section >= ColumnCount) return {};
+  return HeaderLines(QStringLiteral("Margin (%1)")
+                         .arg(Text(load::UnitOf(load::Quantity::Distance, report.units))));
 }
 
 int PairResultsModel::RowsOf(const load::LoadReport& report) const {

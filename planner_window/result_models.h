@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <memory>
 
 #include "load/load_report.h"
@@ -25,14 +26,34 @@ class ReportTableModel : public QAbstractTableModel {
   std::shared_ptr<const load::LoadReport> report_;
 };
 
+// How a group's margin back to the landing area reads: back with room to spare, back with less
+// than limits::kSmallReachMargin to spare, or short.
+enum class MarginShade { Ample, Small, Short };
+// `margin` in the display distance unit of `units`, as the report gives it.
+MarginShade ShadeOfMargin(double margin, const load::Units& units);
+// Green, amber and red, light enough for black text.
+QColor MarginColour(MarginShade shade);
+
 // What the load's report says about each group in exit order: delay, exit time, fall time and
-// where it opens, in the load's units.
+// where it opens, in the load's units; then, from the spot, its reach radius and its margin at
+// the green light, coloured by its shade (empty without a spot).
 class GroupResultsModel : public ReportTableModel {
   Q_OBJECT
 
  public:
-  // In the order of the report's group columns.
-  enum Column { Name, Delay, ExitTime, FallTime, Opening, Downrange, Crossrange, ColumnCount };
+  // In the order of the report's group columns, then the spot's margin (its reach in the
+  // margin's tooltip: the table must fit beside the inputs).
+  enum Column {
+    Name,
+    Delay,
+    ExitTime,
+    FallTime,
+    Opening,
+    Downrange,
+    Crossrange,
+    Margin,
+    ColumnCount
+  };
   using ReportTableModel::ReportTableModel;
 
   QVariant data(const QModelIndex& index, int role) const override;
@@ -41,6 +62,9 @@ class GroupResultsModel : public ReportTableModel {
  protected:
   int RowsOf(const load::LoadReport& report) const override;
   int Columns() const override { return ColumnCount; }
+
+ private:
+  QVariant SpotData(const QModelIndex& index, int role) const;
 };
 
 // Every pair of groups with its three distances and the least of them, green where it keeps

@@ -262,6 +262,20 @@ TEST(LoadEdits, NewUnitsRoundWhatTheyConvertToTheStepTheyAreEnteredIn) {
   EXPECT_EQ(std::get<DirectedWind>(converted.winds[0].wind).from, 250);
   // A terminal speed in a unit of its own keeps it.
   EXPECT_EQ(converted.groups[2].fallRate.terminalSpeed, 176 / 1.688);
+  // The spot's: elevation 5500 ft = 1676.4 m: 1676 m; pattern 1000 ft: 305 m; offset -300 ft =
+  // -91.44 m: -91 m; a canopy's 20 kt = 10.289 m/s: 10.3 m/s; the sink rate as it was.
+  Load spotted = load;
+  spotted.dropZone = DropZone{"", std::nullopt, std::nullopt, 5500};
+  spotted.jumpRunOffset = -300;
+  spotted.groups[1].canopy = Canopy{20, 14};
+  const Load spotConverted = WithUnits(spotted, metric);
+  EXPECT_DOUBLE_EQ(*spotConverted.dropZone->elevation, 1676 / 0.3048);
+  EXPECT_DOUBLE_EQ(spotConverted.patternAltitude, 305 / 0.3048);
+  EXPECT_DOUBLE_EQ(spotConverted.jumpRunOffset, -91 / 0.3048);
+  EXPECT_DOUBLE_EQ(spotConverted.canopy.airspeed, 10.3 / 0.3048 / 1.688);
+  EXPECT_DOUBLE_EQ(spotConverted.groups[1].canopy->airspeed, 10.3 / 0.3048 / 1.688);
+  EXPECT_EQ(spotConverted.groups[1].canopy->sinkRate, 14);
+  EXPECT_FALSE(spotConverted.groups[0].canopy);
   EXPECT_EQ(converted.units.altitude, LengthUnit::Metres);
 
   // The file holds the numbers the window shows.
