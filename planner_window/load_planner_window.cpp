@@ -88,7 +88,7 @@ constexpr int kWindRowsShown = 4;
 // The narrowest either side of the window may be made by its splitter.
 constexpr int kNarrowestPanel = 240;
 // The pictures are never squeezed below this height, in which they can still be read.
-constexpr int kLowestPictures = 140;
+constexpr int kLowestPictures = 120;
 
 // A compact table whose every column is as wide as its title and cells need (the last one
 // takes the room left): a header is never cut, and a table too narrow for its columns scrolls
@@ -552,7 +552,7 @@ QWidget* LoadPlannerWindow::BuildAnswer() {
   pairs->setObjectName(QStringLiteral("pairResults"));
   pairs->verticalHeader()->hide();
   pairs->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  FitRows(pairs, 2);
+  FitRows(pairs, 1);  // the one table that scrolls: a short screen keeps the spot in sight
   results_ = results;
   pairsColumn->addWidget(pairs);
   leastSeparation_ = new QLabel(pairsBox);
@@ -693,10 +693,14 @@ void LoadPlannerWindow::FitGroupsPane(bool keepPictures) {
   const int high = answerSplit_->height();
   const QWidget* resultsBox = answerSplit_->widget(0);
   const int groups = std::min(static_cast<int>(document_->Load().groups.size()), kRowsShown);
-  const int results = resultsBox->sizeHint().height() - results_->sizeHint().height() +
-                      TableHeight(results_, groups);
   const int middleLeast =
       answerSplit_->widget(1)->minimumSizeHint().height() + 2 * answerSplit_->handleWidth();
+  // On a short screen the groups scroll rather than squeeze the panes under them.
+  const int results =
+      std::max(std::min(resultsBox->sizeHint().height() - results_->sizeHint().height() +
+                            TableHeight(results_, groups),
+                        high - middleLeast - kLowestPictures),
+               resultsBox->minimumSizeHint().height());
   const int pictures =
       keepPictures ? answerSplit_->sizes().value(2)
                    : std::max(kLowestPictures, std::min(high / 4, high - results - middleLeast));

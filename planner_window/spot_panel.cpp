@@ -16,11 +16,12 @@ QString Text(const std::string& text) {
   return QString::fromStdString(text);
 }
 
-// The call, and where the light is on the Earth when the drop zone's position is known.
-QString LightLine(const std::string& call, const load::SpotPointRow& light) {
-  QString line = Text(call);
-  if (light.position) line += QStringLiteral(" (%1)").arg(Text(*light.position));
-  return line;
+// The call on one line; where the light is on the Earth, when the drop zone's position is
+// known, in its tooltip (the text table and the briefing sheet print it).
+void ShowLight(QLabel* label, const std::string& call, const load::SpotPointRow& light) {
+  label->setText(Text(call));
+  label->setToolTip(light.position ? QStringLiteral("At %1").arg(Text(*light.position))
+                                   : QString());
 }
 
 // A scroll area that asks for the height of what it holds at its width: the spot's lines show
@@ -38,9 +39,9 @@ class FittingScroll : public QScrollArea {
     }
     return hint;
   }
-  // Two lines at the least: the rest scrolls where the window is short of room.
+  // The two calls and the least margin at the least: more scrolls where the window is short.
   QSize minimumSizeHint() const override {
-    return {QScrollArea::minimumSizeHint().width(), 2 * fontMetrics().lineSpacing()};
+    return {QScrollArea::minimumSizeHint().width(), 3 * fontMetrics().lineSpacing() + 4};
   }
 
  protected:
@@ -116,8 +117,8 @@ void SpotPanel::SetReport(std::shared_ptr<const load::LoadReport> report) {
                            "negative before)")
                 .arg(offset, Text(spot->rangeFrom->text), Text(spot->rangeTo->text))
           : offset + QStringLiteral("; no green light brings every group back"));
-  greenLight_->setText(LightLine(spot->greenLightCall, spot->greenLight));
-  redLight_->setText(LightLine(spot->redLightCall, spot->redLight));
+  ShowLight(greenLight_, spot->greenLightCall, spot->greenLight);
+  ShowLight(redLight_, spot->redLightCall, spot->redLight);
   leastMargin_->setText(Text(spot->marginLine));
   const QColor shade = MarginColour(ShadeOfMargin(spot->leastMargin.value, report->units));
   leastMargin_->setStyleSheet(
