@@ -174,9 +174,11 @@ load::EditOutcome Edited(const load::Load& load, const Json& edit, const std::st
   if (!row) return load::EditRefusal{"the edit names no row"};
   if (name == "addGroup") return load::InsertGroup(load, *row);
   if (name == "addWind") return load::InsertWindLayer(load, *row);
+  if (name == "addLevel") return load::InsertWindLevel(load, *row);
   if (!*row) return load::EditRefusal{"the edit names no row"};
   if (name == "removeGroup") return load::RemoveGroup(load, **row);
   if (name == "removeWind") return load::RemoveWindLayer(load, **row);
+  if (name == "removeLevel") return load::RemoveWindLevel(load, **row);
   if (name == "windAs") {
     const auto as = edit.find("as");
     if (as == edit.end() || !as->is_string()) return load::EditRefusal{"unknown edit"};
@@ -216,6 +218,19 @@ PlanAnswer EditLoadText(std::string_view loadText, std::string_view editText) {
     const auto units = UnitsOf(edit);
     if (!units) return {{}, "unknown units"};
     return {load::WriteLoadText(load::WithUnits(*read.load, *units)), {}};
+  }
+  if (name == "windsGivenAs") {
+    // The desktop's own switch, so that the page's layers and levels fly as the window's do.
+    const auto as = edit.find("as");
+    if (as == edit.end() || !as->is_string() || (*as != "layers" && *as != "levels")) {
+      return {{}, "unknown edit"};
+    }
+    const load::EditOutcome outcome = load::GiveWindsAs(
+        *read.load, *as == "levels" ? load::WindsGiven::Levels : load::WindsGiven::Layers);
+    if (const auto* refusal = std::get_if<load::EditRefusal>(&outcome)) {
+      return {{}, refusal->reason};
+    }
+    return {load::WriteLoadText(std::get<load::EditedLoad>(outcome).load), {}};
   }
   const load::EditOutcome outcome = Edited(*read.load, edit, name);
   if (const auto* refusal = std::get_if<load::EditRefusal>(&outcome)) return {{}, refusal->reason};

@@ -238,6 +238,17 @@ test("a drop zone, winds pasted from a bulletin and the spot: as the desktop pla
   assert.match(forecastLoad.windSource.note, /^fetched for 32\.41, -99\.68 at /);
   await page.unroute("https://api.open-meteo.com/**");
 
+  // Levels switched to layers by the desktop's own edit: the source goes with the levels, and
+  // the page still answers as the desktop program does.
+  await page.check('input[name="wind-mode"][value="layers"]');
+  await page.waitForFunction(() => JSON.parse(localStorage.getItem("tarnwick.load")).winds !== undefined);
+  const layered = await keptLoad();
+  assert.equal(JSON.parse(layered).windSource, undefined);
+  compareResults(JSON.parse(await page.evaluate((t) => window.tarnwick.plan(t, {}), layered)),
+    JSON.parse(desktop(layered)));
+  await page.check('input[name="wind-mode"][value="levels"]');
+  await page.waitForFunction(() => JSON.parse(localStorage.getItem("tarnwick.load")).windLevels !== undefined);
+
   // The printed sheet: the inputs beside the answer, on one page.
   await page.setViewportSize({ width: 1280, height: 900 });
   await page.evaluate(() => window.scrollTo(0, 0));

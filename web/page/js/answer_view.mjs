@@ -46,11 +46,15 @@ export function warningsHtml(result) {
 // The best order beside the given one: the names in order with their calls and jump runs.
 export function bestOrderHtml(result, groupNames) {
   const best = result.bestOrder;
-  if (!best) return "<p>No exit order meets the target separation.</p>";
+  if (!best) {
+    return result.spot ? "<p>No exit order meets the target separation with every group back.</p>"
+      : "<p>No exit order meets the target separation.</p>";
+  }
   const items = best.order.map((index, place) => `<li>${escape(groupNames[index])}` +
     (place === 0 ? "" : ` <span class="call-time">${best.roundedDelays[place] ?? "–"} s</span>`) + "</li>").join("");
   return `<h3>Best order${best.heuristic ? " (a heuristic: too many groups to try every order)" : ""}</h3>` +
-    `<ol>${items}</ol><p>Jump run ${best.totalTime} s from the first exit to the last.</p>`;
+    `<ol>${items}</ol><p>Jump run ${best.totalTime} s from the first exit to the last` +
+    (best.leastMargin !== undefined ? ", every group back to the landing area" : "") + ".</p>";
 }
 
 // The lights for the pilot and the jumpmaster in the report's own calls ("Green light 0.35 NM

@@ -3,7 +3,7 @@
 import { EngineClient, Superseded, Cancelled } from "./engine_client.mjs";
 import {
   exampleLoad, fieldText, setNumber, fallRateKind, fallRateOfKind, windKind, withOrder, withDelays,
-  windsAsLevels, windsAsLayers, withLevelAdded, withLevelRemoved, setOptionalNumber, setOptionalText,
+  setOptionalNumber, setOptionalText,
 } from "./load_form.mjs";
 import { sideViewSvg, topViewSvg, escapeXml } from "./pictures.mjs";
 import { spotMapSvg } from "./spot_map.mjs";
@@ -171,8 +171,8 @@ function fieldEdited(el) {
   } else if (el.dataset.level !== undefined) {
     problem = setNumber(load.windLevels[Number(el.dataset.level)], field, el.value);
   } else if (el.name === "wind-mode") {
-    load = el.value === "levels" ? windsAsLevels(load) : windsAsLayers(load);
-    renderWinds();
+    edit({ edit: "windsGivenAs", as: el.value });
+    return;
   } else if (el.id === "dz-name") {
     setOptionalText(load, "dropZone", "name", el.value);
   } else if (el.id.startsWith("dz-")) {
@@ -330,7 +330,8 @@ async function recommend() {
 
 async function bestOrder() {
   const before = loadText();
-  const result = await longRequest({ bestOrder: true });
+  // The spot is part of every answer here, so the best order must also bring every group back.
+  const result = await longRequest({ bestOrder: true, spot: true });
   if (!result) return;
   const names = load.groups.map((g, k) => g.name ?? `Group ${k + 1}`);
   $("best").innerHTML = bestOrderHtml(result, names) +
@@ -480,17 +481,11 @@ function wire() {
     edit({ edit: "addGroup", row });
   });
   $("add-wind").addEventListener("click", () => edit({ edit: "addWind", row: -1 }));
-  $("add-level").addEventListener("click", () => {
-    load = withLevelAdded(load);
-    renderWinds();
-    loadChanged();
-  });
+  $("add-level").addEventListener("click", () => edit({ edit: "addLevel", row: -1 }));
   $("levels").addEventListener("click", (e) => {
     const b = e.target.closest("button[data-remove-level]");
     if (!b) return;
-    load = withLevelRemoved(load, Number(b.dataset.removeLevel));
-    renderWinds();
-    loadChanged();
+    edit({ edit: "removeLevel", row: Number(b.dataset.removeLevel) });
   });
   $("wind-text").addEventListener("input", windTextChanged);
   $("use-winds").addEventListener("click", usePastedWinds);

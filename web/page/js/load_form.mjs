@@ -102,49 +102,8 @@ export function withDelays(load, delays) {
 
 // --- Winds as levels -----------------------------------------------------------------------
 // A load gives its winds as layers (`winds`) or as levels (`windLevels`), never both. Switching
-// keeps each wind where it was given: a layer's wind becomes a level at its base (the ground
-// layer's at the drop zone's elevation), a level's wind a layer from its altitude up, the
-// lowest one down to the ground. A level's source goes with the levels.
-
-const windOf = (w) => ("headwind" in w ? { headwind: w.headwind } : { speed: w.speed, from: w.from });
-
-export function windsAsLevels(load) {
-  const next = structuredClone(load);
-  const ground = load.dropZone?.elevation ?? 0;
-  const levels = (load.winds ?? []).map((layer) => ({ altitude: layer.above ?? ground, ...windOf(layer) }));
-  // Two layers at one altitude cannot be two levels: the upper one's wind is kept.
-  next.windLevels = levels.filter((l, k) => levels.findIndex((m) => m.altitude === l.altitude) === k);
-  if (next.windLevels.length === 0) next.windLevels = [{ altitude: ground, speed: 0, from: 0 }];
-  delete next.winds;
-  return next;
-}
-
-export function windsAsLayers(load) {
-  const next = structuredClone(load);
-  const levels = [...(load.windLevels ?? [])].sort((a, b) => b.altitude - a.altitude);
-  next.winds = levels.map((level, k) =>
-    k === levels.length - 1 ? windOf(level) : { above: level.altitude, ...windOf(level) });
-  delete next.windLevels;
-  delete next.windSource;
-  return next;
-}
-
-// A new level above the highest, blowing as it does, so nothing flown below it changes.
-export function withLevelAdded(load) {
-  const next = structuredClone(load);
-  const levels = next.windLevels ?? [];
-  const top = levels.reduce((t, l) => (t === null || l.altitude > t.altitude ? l : t), null);
-  const step = load.units?.altitude === "m" ? 300 : 1000;
-  next.windLevels = [...levels, top ? { ...windOf(top), altitude: top.altitude + step }
-    : { altitude: load.dropZone?.elevation ?? 0, speed: 0, from: 0 }];
-  return next;
-}
-
-export function withLevelRemoved(load, index) {
-  const next = structuredClone(load);
-  next.windLevels.splice(index, 1);
-  return next;
-}
+// between them, adding and removing a level are the engine's load edits, the desktop's own
+// (edit kinds "windsGivenAs", "addLevel", "removeLevel"), so both fly the same winds.
 
 // --- Objects whose fields are all optional -------------------------------------------------
 
