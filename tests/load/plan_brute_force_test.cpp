@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <random>
 
 #include "load/load_flight.h"
 #include "load/load_plan.h"
@@ -156,6 +157,55 @@ TEST(PlanBruteForce, MinimumDelayDecidesWhenSeparationIsEasy) {
   EXPECT_EQ(plan.gaps[1].delay, 5.0);
   EXPECT_FALSE(plan.gaps[1].decidedBy.has_value());
   EXPECT_EQ(plan.totalTime, 5.0);
+}
+
+// The planner replays shifted trajectories; the flight steps every group afresh. Whatever the
+// winds, a plan that meets every gap, flown at its called delays by the flight itself, keeps
+// every pair at the target: random loads (fixed seed) with layers or levels blowing from any
+// side, groups of every fall rate and their own openings.
+TEST(PlanBruteForce, EveryPlanFlownAtItsCallsKeepsEveryPairAtTheTarget) {
+  std::mt19937 random(20261208);
+  std::uniform_real_distribution<double> unit(0, 1);
+  int flown = 0;
+  for (int trial = 0; trial < 120; ++trial) {
+    Load load;
+    load.indicatedAirspeed = 60 + 60 * unit(random);
+    load.jumpRunHeading = 360 * unit(random);
+    load.targetSeparation = 600 + 1000 * unit(random);
+    load.minimumDelay = 3 + 4 * unit(random);
+    if (trial % 2 == 0) {
+      for (int l = 0, layers = 1 + static_cast<int>(3 * unit(random)); l < layers; ++l) {
+        WindLayer layer;
+        if (l + 1 < layers) layer.above = 12000 - l * 4000 + 500 * unit(random);
+        layer.wind = DirectedWind{40 * unit(random), 360 * unit(random)};
+        load.winds.push_back(layer);
+      }
+    } else {
+      for (int l = 0, levels = 2 + static_cast<int>(6 * unit(random)); l < levels; ++l) {
+        WindLevel level;
+        level.altitude = 1000 + l * 2000 + 900 * unit(random);
+        level.wind = DirectedWind{50 * unit(random), 360 * unit(random)};
+        load.windLevels.insert(load.windLevels.begin(), level);
+      }
+    }
+    for (int k = 0, groups = 2 + static_cast<int>(4 * unit(random)); k < groups; ++k) {
+      const double kind = unit(random);
+      Group group = GroupOf(kind < 0.35  ? Kind::Slow
+                            : kind < 0.7 ? Kind::Fast
+                                         : Kind::DragArea,
+                            0, 2500 + 3500 * unit(random));
+      if (group.fallRate.kind == Kind::DragArea) group.fallRate.dragArea = 1.5 + 5 * unit(random);
+      load.groups.push_back(group);
+    }
+    const DelayPlan plan = RecommendDelays(load);
+    if (!plan.reachable) continue;
+    ++flown;
+    for (const PairResult& pair : FlyLoad(WithRoundedDelays(load, plan)).pairs) {
+      EXPECT_TRUE(pair.meetsTarget) << "trial " << trial << ", groups " << pair.first << " and "
+                                    << pair.second << ": " << pair.separation << " ft";
+    }
+  }
+  EXPECT_GT(flown, 90);
 }
 
 }  // namespace
