@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "load_pictures/north_arrow.h"
+
 namespace tarnwick {
 namespace {
 
@@ -107,6 +109,34 @@ void DrawLegend(Canvas& canvas, const LoadTracks& tracks, const LegendLayout& le
                  legend.box.top + row * m.LineHeightPx(),
                  Elided(m, LegendEntry(tracks, k), legend.entryWidth), tracks.groups[k].colour);
   }
+}
+
+ViewCorner LayOutViewCorner(const Canvas& canvas, const LoadTracks& tracks, double legendTop) {
+  const double width = canvas.ClientWidthPx();
+  ViewCorner corner;
+  corner.compassSide = tracks.jumpRunHeading ? NorthArrowSidePx(canvas.Metrics()) : 0;
+  corner.compass = {width - 2 - corner.compassSide, 2, width - 2, 2 + corner.compassSide};
+  corner.legend = LayOutLegend(
+      canvas, tracks, tracks.jumpRunHeading ? corner.compass.bottom + kLabelGapPx : legendTop,
+      canvas.ClientHeightPx() - 2, width - 2, kMaxMarginShare * width);
+  return corner;
+}
+
+double ViewCorner::RightMarginPx(const Canvas& canvas, const LoadTracks& tracks,
+                                 bool numbered) const {
+  const double names =
+      std::min(LongestLabelPx(canvas, tracks) / 2, kMaxMarginShare * canvas.ClientWidthPx());
+  return std::max(compassSide + 4, numbered ? legend.box.Width() + 4 : names) + kLabelGapPx;
+}
+
+void ViewCorner::KeepClear(LabelPlacer& placer, bool hasHeading, bool numbered) const {
+  if (hasHeading) placer.AvoidBox(compass);
+  if (numbered) placer.AvoidBox(legend.box);
+}
+
+void ViewCorner::Draw(Canvas& canvas, const LoadTracks& tracks, bool numbered) const {
+  if (numbered) DrawLegend(canvas, tracks, legend);
+  if (tracks.jumpRunHeading) DrawNorthArrow(canvas, compass, *tracks.jumpRunHeading);
 }
 
 }  // namespace tarnwick

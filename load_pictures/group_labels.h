@@ -66,4 +66,20 @@ LegendLayout LayOutLegend(const Canvas& canvas, const LoadTracks& tracks, double
                           double right, double maxWidth);
 void DrawLegend(Canvas& canvas, const LoadTracks& tracks, const LegendLayout& legend);
 
+// The top right corner of a view from above: the north arrow when the heading is known, and
+// under it the legend, for when the groups are numbered.
+struct ViewCorner {
+  double compassSide = 0;  // 0 without a heading
+  PixelBox compass;
+  LegendLayout legend;
+
+  // The right margin the view leaves for the corner and for the names beside their points:
+  // the legend's width when the groups are numbered, else room for half the longest name.
+  double RightMarginPx(const Canvas& canvas, const LoadTracks& tracks, bool numbered) const;
+  void KeepClear(LabelPlacer& placer, bool hasHeading, bool numbered) const;
+  void Draw(Canvas& canvas, const LoadTracks& tracks, bool numbered) const;
+};
+// The legend starts at `legendTop` when there is no north arrow above it.
+ViewCorner LayOutViewCorner(const Canvas& canvas, const LoadTracks& tracks, double legendTop);
+
 }  // namespace tarnwick

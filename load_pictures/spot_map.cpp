@@ -6,7 +6,6 @@
 #include "canvas/colour.h"
 #include "load_pictures/group_colours.h"
 #include "load_pictures/group_labels.h"
-#include "load_pictures/north_arrow.h"
 #include "load_pictures/top_view.h"
 
 namespace tarnwick {
@@ -105,18 +104,13 @@ void DrawSpotMap(Canvas& canvas, const LoadTracks& tracks) {
   const auto& m = canvas.Metrics();
   const double lineH = m.LineHeightPx();
   const double width = canvas.ClientWidthPx();
-  const double height = canvas.ClientHeightPx();
   const std::vector<LabelledPoint> openings = MapOpenings(tracks);
   DataRect extent = SpotMapExtent(tracks);
   // A little room around the outermost circle, so that no line runs along the edge.
   const double pad = 0.03 * std::max(extent.Width(), extent.Height());
   extent = {extent.left - pad, extent.right + pad, extent.bottom - pad, extent.top + pad};
 
-  const double compassSide = tracks.jumpRunHeading ? NorthArrowSidePx(m) : 0;
-  const PixelBox compass{width - 2 - compassSide, 2, width - 2, 2 + compassSide};
-  const LegendLayout legend =
-      LayOutLegend(canvas, tracks, tracks.jumpRunHeading ? compass.bottom + kLabelGapPx : lineH + 6,
-                   height - 2, width - 2, kMaxMarginShare * width);
+  const ViewCorner corner = LayOutViewCorner(canvas, tracks, lineH + 6);
 
   DataRect shown;
   Margins margins;
@@ -132,8 +126,7 @@ void DrawSpotMap(Canvas& canvas, const LoadTracks& tracks) {
   const auto marksPlacer = [&](bool numbered) {
     const CanvasScale& s = canvas.Scale();
     LabelPlacer placer({plot.left + 1, plot.top, width - 1, plot.bottom - 1});
-    if (tracks.jumpRunHeading) placer.AvoidBox(compass);
-    if (numbered) placer.AvoidBox(legend.box);
+    corner.KeepClear(placer, tracks.jumpRunHeading.has_value(), numbered);
     const double runY = canvas.ToPixelY(s, map.offset);
     placer.AvoidLine(plot.left, runY, plot.right, runY);
     const auto [green, red] = lightBoxes();
@@ -146,11 +139,7 @@ void DrawSpotMap(Canvas& canvas, const LoadTracks& tracks) {
     return placer;
   };
   const GroupLabelling labels = LabelGroups(canvas, tracks, openings, [&](bool numbered) {
-    const double right =
-        std::max(compassSide + 4,
-                 numbered ? legend.box.Width() + 4
-                          : std::min(LongestLabelPx(canvas, tracks) / 2, kMaxMarginShare * width));
-    margins = {8, lineH + 6, right + kLabelGapPx, 2 * lineH + 6};
+    margins = {8, lineH + 6, corner.RightMarginPx(canvas, tracks, numbered), 2 * lineH + 6};
     shown = FitScale(canvas, extent, margins, true, YGrows::Down);
     plot = PlotArea(canvas, margins);
     return marksPlacer(numbered);
@@ -179,8 +168,7 @@ void DrawSpotMap(Canvas& canvas, const LoadTracks& tracks) {
     canvas.Circle(static_cast<float>(p.x), static_cast<float>(p.y), pointR / 2, colour);
   }
   DrawGroupLabels(canvas, tracks, labels);
-  if (labels.numbered) DrawLegend(canvas, tracks, legend);
-  if (tracks.jumpRunHeading) DrawNorthArrow(canvas, compass, *tracks.jumpRunHeading);
+  corner.Draw(canvas, tracks, labels.numbered);
 
   // The marks' names where they find room clear of everything drawn and written.
   LabelPlacer names = marksPlacer(labels.numbered);

@@ -6,7 +6,6 @@
 #include "canvas/colour.h"
 #include "load_pictures/group_colours.h"
 #include "load_pictures/group_labels.h"
-#include "load_pictures/north_arrow.h"
 #include "load_pictures/spot_map.h"
 #include "load_pictures/view_frame.h"
 
@@ -66,28 +65,20 @@ void DrawLoadTopView(Canvas& canvas, const LoadTracks& tracks) {
 
   // The north arrow, when the heading is known, sits in the top right corner; a legend, when
   // the names give way to numbers, under it.
-  const double compassSide = tracks.jumpRunHeading ? NorthArrowSidePx(m) : 0;
-  const PixelBox compass{width - 2 - compassSide, 2, width - 2, 2 + compassSide};
-  const LegendLayout legend = LayOutLegend(
-      canvas, tracks, tracks.jumpRunHeading ? compass.bottom + kLabelGapPx : 2 * lineH + 6,
-      height - 2, width - 2, kMaxMarginShare * width);
+  const ViewCorner corner = LayOutViewCorner(canvas, tracks, 2 * lineH + 6);
 
   // Seen from above, flying from left to right: right of the jump run is down the picture.
   DataRect shown;
   Margins margins;
   const GroupLabelling labels = LabelGroups(canvas, tracks, openings, [&](bool numbered) {
-    const double right =
-        std::max(compassSide + 4,
-                 numbered ? legend.box.Width() + 4
-                          : std::min(LongestLabelPx(canvas, tracks) / 2, kMaxMarginShare * width));
-    margins = {m.TextWidthPx("000000") + 12, 2 * lineH + 6, right + kLabelGapPx, 2 * lineH + 10};
+    margins = {m.TextWidthPx("000000") + 12, 2 * lineH + 6,
+               corner.RightMarginPx(canvas, tracks, numbered), 2 * lineH + 10};
     shown = FitScale(canvas, extent, margins, true, YGrows::Down);
     const PixelBox plot = PlotArea(canvas, margins);
     const CanvasScale& s = canvas.Scale();
     const double radiusPx = std::fabs(canvas.ToPixelX(s, radius) - canvas.ToPixelX(s, 0));
     LabelPlacer placer({plot.left + 1, plot.top, width - 1, plot.bottom - 1}, radiusPx);
-    if (tracks.jumpRunHeading) placer.AvoidBox(compass);
-    if (numbered) placer.AvoidBox(legend.box);
+    corner.KeepClear(placer, tracks.jumpRunHeading.has_value(), numbered);
     const double y0 = canvas.ToPixelY(s, 0);
     placer.AvoidLine(plot.left, y0, plot.right, y0);
     placer.AvoidBox(
@@ -125,8 +116,7 @@ void DrawLoadTopView(Canvas& canvas, const LoadTracks& tracks) {
     canvas.Circle(static_cast<float>(p.x), static_cast<float>(p.y), pointR, colour);
   }
   DrawGroupLabels(canvas, tracks, labels);
-  if (labels.numbered) DrawLegend(canvas, tracks, legend);
-  if (tracks.jumpRunHeading) DrawNorthArrow(canvas, compass, *tracks.jumpRunHeading);
+  corner.Draw(canvas, tracks, labels.numbered);
 }
 
 }  // namespace tarnwick
