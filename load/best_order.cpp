@@ -101,14 +101,15 @@ class OrderSearch {
     }
   }
 
-  BestOrder Result(bool heuristic) const {
+  // The winner's plan from the gaps the search has already worked out.
+  BestOrder Result(bool heuristic) {
     BestOrder best;
     best.heuristic = heuristic;
     best.rule = rule_;
     if (!best_.found) return best;
     best.found = true;
     best.order = bestOrder_;
-    best.plan = RecommendDelays(Reordered(planner_.load(), bestOrder_));
+    best.plan = PlanOrder(planner_, bestOrder_);
     if (rule_ == OrderRule::EveryGroupBack) best.leastMargin = best_.leastMargin;
     return best;
   }
@@ -136,10 +137,10 @@ class OrderSearch {
     terms_.push_back(term);
     const std::optional<GreenLightRange> own = GreenLightsOf(term, offset_);
     if (!own) return std::nullopt;
+    const std::optional<GreenLightRange> both = Overlap(reach.range, *own);
+    if (!both) return std::nullopt;
     ReachSoFar next = reach;
-    next.range.from = std::max(reach.range.from, own->from);
-    next.range.to = std::min(reach.range.to, own->to);
-    if (next.range.from > next.range.to) return std::nullopt;
+    next.range = *both;
     // No green light gives the group more than its radius less how far it opens to the side.
     next.marginBound = std::min(reach.marginBound, term.radius - std::fabs(offset_ + term.across));
     return next;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "load/wind_profile.h"
+
 namespace tarnwick::load {
 namespace {
 
@@ -34,15 +36,16 @@ std::vector<WindPiece> LayerPieces(const Load& load, double bottom, double top) 
 // constant beyond the highest and the lowest, so between the band's ends and the levels within
 // it each piece is linear, and the wind at its two ends is WindAt's there.
 std::vector<WindPiece> LevelPieces(const Load& load, double bottom, double top) {
+  const WindProfile winds(load);
   std::vector<double> heights{bottom, top};
-  for (const WindLevel& level : WindLevelsOf(load)) {
+  for (const WindLevel& level : load.windLevels) {
     if (level.altitude > bottom && level.altitude < top) heights.push_back(level.altitude);
   }
   std::sort(heights.begin(), heights.end());
   std::vector<WindPiece> pieces;
   for (std::size_t i = 0; i + 1 < heights.size(); ++i) {
-    pieces.push_back({heights[i], heights[i + 1], VelocityOf(WindAt(load, heights[i])),
-                      VelocityOf(WindAt(load, heights[i + 1]))});
+    pieces.push_back({heights[i], heights[i + 1], VelocityOf(winds.At(heights[i])),
+                      VelocityOf(winds.At(heights[i + 1]))});
   }
   return pieces;
 }

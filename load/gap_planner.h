@@ -42,7 +42,7 @@ class Planner {
       : load_(load), flight_(load), firstTenth_(FirstTenth(load.minimumDelay)) {}
 
   const Load& load() const { return load_; }
-  int FirstRounded() const { return (firstTenth_ + 9) / 10; }
+  int FirstRounded() const { return CalledSecondsOf(firstTenth_); }
 
   Placed PlaceFirst(int group) { return Place(group, 0); }
   Placed Place(int group, double exitTime) {
@@ -179,8 +179,7 @@ class Planner {
   std::optional<int> RoundedGap(const std::vector<Placed>& prefix, int group, Placed* placed) {
     const std::optional<int> shortfall = LongestShortfall(prefix, group);
     if (shortfall == kLastTenth) return std::nullopt;
-    const int tenths = shortfall ? *shortfall + 1 : firstTenth_;
-    const int rounded = (tenths + 9) / 10;
+    const int rounded = CalledSecondsOf(TenthsAfter(shortfall));
     *placed = Place(group, prefix.back().exitTime + static_cast<float>(rounded));
     return rounded;
   }
@@ -214,9 +213,9 @@ class Planner {
       gap.inTheWay = Nearest(prefix, *placed);
       return gap;
     }
-    const int tenths = shortfall ? *shortfall + 1 : firstTenth_;
+    const int tenths = TenthsAfter(shortfall);
     if (shortfall) gap.decidedBy = Nearest(prefix, candidate(*shortfall));
-    const int rounded = (tenths + 9) / 10;
+    const int rounded = CalledSecondsOf(tenths);
     gap.delay = tenths / 10.0;
     gap.roundedDelay = rounded;
     *placed = Place(group, previousExit + static_cast<float>(rounded));
@@ -224,6 +223,13 @@ class Planner {
   }
 
  private:
+  // The recommended delay in tenths: just above the longest that falls short, or the minimum.
+  int TenthsAfter(std::optional<int> shortfall) const {
+    return shortfall ? *shortfall + 1 : firstTenth_;
+  }
+  // A delay in tenths as the whole seconds called for it, a fraction rounded up.
+  static int CalledSecondsOf(int tenths) { return (tenths + 9) / 10; }
+
   // A distance is screened as surely met from this on, with a screen's error bound.
   double SurelyMet(double bound) const { return (load_.targetSeparation + bound) * (1 + 2e-6); }
   static double Bound(double earlierError, double laterError) {

@@ -253,10 +253,6 @@ bool HasWindLevels(const Load& load) {
   return !load.windLevels.empty();
 }
 
-const std::vector<WindLevel>& WindLevelsOf(const Load& load) {
-  return load.windLevels;
-}
-
 double NormalizedHeading(double degrees) {
   const double turned = std::fmod(degrees, kFullCircle);
   const double heading = turned < 0 ? turned + kFullCircle : turned;
@@ -266,13 +262,6 @@ double NormalizedHeading(double degrees) {
 std::optional<double> MagneticHeadingOf(const Load& load) {
   if (!load.jumpRunHeading || !load.magneticVariation) return std::nullopt;
   return NormalizedHeading(*load.jumpRunHeading - *load.magneticVariation);
-}
-
-std::optional<std::size_t> LayerAt(const std::vector<WindLayer>& winds, double altitude) {
-  for (std::size_t i = 0; i < winds.size(); ++i) {
-    if (!winds[i].above || *winds[i].above < altitude) return i;
-  }
-  return std::nullopt;
 }
 
 double TrueAirspeedAt(double indicatedAirspeed, double exitAltitude) {
@@ -288,6 +277,13 @@ const Canopy& CanopyOf(const Load& load, std::size_t index) {
 double LandingAreaElevation(const Load& load) {
   // Without a drop zone's elevation the landing area lies at sea level.
   return load.dropZone ? load.dropZone->elevation.value_or(0) : 0;
+}
+
+std::optional<GeoPosition> LandingAreaPosition(const Load& load) {
+  if (!load.dropZone || !load.dropZone->latitude || !load.dropZone->longitude) {
+    return std::nullopt;
+  }
+  return GeoPosition{*load.dropZone->latitude, *load.dropZone->longitude};
 }
 
 TrackWind WindAt(const Load& load, double altitude) {

@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "load/geo_position.h"
 #include "load/units.h"
 
 namespace tarnwick::load {
@@ -127,6 +128,9 @@ const Canopy& CanopyOf(const Load& load, std::size_t index);
 // The landing area's elevation, ft msl: the ground the spot's frame stands on. The one place
 // that reads it, so that a drop zone with an elevation changes every use at once.
 double LandingAreaElevation(const Load& load);
+// The landing area's position on the ellipsoid: the drop zone's, when the load gives both its
+// latitude and longitude.
+std::optional<GeoPosition> LandingAreaPosition(const Load& load);
 
 // A wind layer in track coordinates, ft/s: x along the jump run, y to its right.
 struct TrackWind {
@@ -136,9 +140,8 @@ struct TrackWind {
 TrackWind TrackWindOf(const LayerWind& wind, std::optional<double> jumpRunHeading);
 TrackWind TrackWindOf(const WindLayer& layer, std::optional<double> jumpRunHeading);
 
-// Whether the load's winds are given as levels, and those levels (empty for layers).
+// Whether the load's winds are given as levels.
 bool HasWindLevels(const Load& load);
-const std::vector<WindLevel>& WindLevelsOf(const Load& load);
 
 // The jump run heading as a magnetic compass reads it, when the load has a heading and a
 // magnetic variation: true - variation, from 0 to below 360.
@@ -146,9 +149,6 @@ std::optional<double> MagneticHeadingOf(const Load& load);
 
 // A heading in degrees brought to 0 to below 360.
 double NormalizedHeading(double degrees);
-
-// The index of the layer that holds altitude h (none when there are no winds).
-std::optional<std::size_t> LayerAt(const std::vector<WindLayer>& winds, double altitude);
 
 // The wind at altitude h in track coordinates: the layer's that holds h, or between the two
 // levels that bracket h interpolated linearly (above the highest level the highest's, below

@@ -75,7 +75,7 @@ std::string ResultJsonText(const LoadOutcome& outcome) {
   root["windLevels"] = nullptr;
   if (HasWindLevels(load)) {
     Json levels = Json::array();
-    for (const WindLevel& level : WindLevelsOf(load)) {
+    for (const WindLevel& level : load.windLevels) {
       Json object = {{"altitude", Number(FromFeet(level.altitude, u.altitude))}};
       if (const auto* directed = std::get_if<DirectedWind>(&level.wind)) {
         object["speed"] = Number(FromKnots(directed->speed, u.speed));

@@ -12,15 +12,6 @@ namespace {
 // The recommended green light is found to well within the foot the report promises.
 constexpr double kGreenLightTolerance = 0.01;  // ft
 
-// The landing area's position on the ellipsoid: the drop zone's, when the load gives both its
-// latitude and longitude.
-std::optional<GeoPosition> LandingAreaPosition(const Load& load) {
-  if (!load.dropZone || !load.dropZone->latitude || !load.dropZone->longitude) {
-    return std::nullopt;
-  }
-  return GeoPosition{*load.dropZone->latitude, *load.dropZone->longitude};
-}
-
 // The green lights that bring back every group of `terms` from `first` to before `last`.
 std::optional<GreenLightRange> RangeOf(const std::vector<ReachTerm>& terms, std::size_t first,
                                        std::size_t last, double offset) {
@@ -29,9 +20,9 @@ std::optional<GreenLightRange> RangeOf(const std::vector<ReachTerm>& terms, std:
   for (std::size_t k = first; k < last; ++k) {
     const auto own = GreenLightsOf(terms[k], offset);
     if (!own) return std::nullopt;
-    range.from = std::max(range.from, own->from);
-    range.to = std::min(range.to, own->to);
-    if (range.from > range.to) return std::nullopt;
+    const auto both = Overlap(range, *own);
+    if (!both) return std::nullopt;
+    range = *both;
   }
   return range;
 }
@@ -132,6 +123,12 @@ std::optional<GreenLightRange> GreenLightsOf(const ReachTerm& term, double offse
   if (std::fabs(side) > term.radius) return std::nullopt;
   const double half = std::sqrt(term.radius * term.radius - side * side);
   return GreenLightRange{-term.along - half, -term.along + half};
+}
+
+std::optional<GreenLightRange> Overlap(const GreenLightRange& a, const GreenLightRange& b) {
+  const GreenLightRange both{std::max(a.from, b.from), std::min(a.to, b.to)};
+  if (both.from > both.to) return std::nullopt;
+  return both;
 }
 
 double LeastMargin(const std::vector<ReachTerm>& terms, double offset, double g) {

@@ -74,6 +74,8 @@ ReachTerm ReachTermOf(const GroupReach& reach, float openingDownrange, float ope
 double Margin(const ReachTerm& term, double offset, double g);
 // The green lights that bring the group back; none when it opens too far to the side.
 std::optional<GreenLightRange> GreenLightsOf(const ReachTerm& term, double offset);
+// The green lights in both ranges; none when they do not meet.
+std::optional<GreenLightRange> Overlap(const GreenLightRange& a, const GreenLightRange& b);
 double LeastMargin(const std::vector<ReachTerm>& terms, double offset, double g);
 // The green light with the largest least margin: within `range` when there is one.
 double BestGreenLight(const std::vector<ReachTerm>& terms, double offset,

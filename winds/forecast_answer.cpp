@@ -28,13 +28,14 @@ std::string PositionText(GeoPosition position) {
 
 ForecastAskReading ForecastAskFor(const load::Load& load,
                                   const std::optional<std::string>& forecastTime, UtcSeconds now) {
-  if (!load.dropZone || !load.dropZone->latitude || !load.dropZone->longitude) {
+  const std::optional<GeoPosition> position = load::LandingAreaPosition(load);
+  if (!position) {
     return {std::nullopt,
             "the load gives no drop zone position (dropZone.latitude and dropZone.longitude), "
             "and the forecast is fetched for it"};
   }
   ForecastAsk ask;
-  ask.dropZone = {*load.dropZone->latitude, *load.dropZone->longitude};
+  ask.dropZone = *position;
   ask.dropZoneElevation = load.dropZone->elevation;
   ask.time = NearestHour(now);
   if (forecastTime) {

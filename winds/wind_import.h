@@ -30,11 +30,7 @@ struct ImportOptions {
   std::optional<double> dropZoneElevation;  // ft msl; levels below it are left out
 };
 
-// A place on the globe, degrees, north and east positive.
-struct GeoPosition {
-  double latitude = 0;
-  double longitude = 0;
-};
+using GeoPosition = load::GeoPosition;
 
 // Levels from the top down, at distinct altitudes, at least one.
 struct ImportedWinds {
