@@ -21,17 +21,6 @@ constexpr Colour kFlownGrey = 0x00404040u;
 constexpr Colour kGreenLight = 0x0000A000u;  // 0x00BBGGRR
 constexpr Colour kRedLight = kRed;
 
-std::vector<LabelledPoint> MapOpenings(const LoadTracks& tracks) {
-  std::vector<LabelledPoint> points;
-  for (std::size_t k = 0; k < tracks.groups.size(); ++k) {
-    const GroupTrack& g = tracks.groups[k];
-    if (g.opening >= g.path.size()) continue;
-    const TopPoint p = TopViewPoint(tracks, g.path[g.opening].along, g.path[g.opening].across);
-    points.push_back({k, p.x, p.y});
-  }
-  return points;
-}
-
 PixelBox BoxAround(double x, double y, double half) {
   return {x - half, y - half, x + half, y + half};
 }
@@ -82,7 +71,7 @@ DataRect SpotMapExtent(const LoadTracks& tracks) {
   take(map.greenLight, map.offset, 0);
   take(map.redLight, map.offset, 0);
   for (const ReachCircle& c : map.reaches) take(c.x, c.y, c.radius);
-  for (const LabelledPoint& p : MapOpenings(tracks)) take(p.x, p.y, 0);
+  for (const LabelledPoint& p : TopViewOpenings(tracks)) take(p.x, p.y, 0);
   return r;
 }
 
@@ -104,7 +93,7 @@ void DrawSpotMap(Canvas& canvas, const LoadTracks& tracks) {
   const auto& m = canvas.Metrics();
   const double lineH = m.LineHeightPx();
   const double width = canvas.ClientWidthPx();
-  const std::vector<LabelledPoint> openings = MapOpenings(tracks);
+  const std::vector<LabelledPoint> openings = TopViewOpenings(tracks);
   DataRect extent = SpotMapExtent(tracks);
   // A little room around the outermost circle, so that no line runs along the edge.
   const double pad = 0.03 * std::max(extent.Width(), extent.Height());

@@ -30,21 +30,22 @@ DataRect TopExtent(const LoadTracks& tracks, double radius) {
   return r;
 }
 
-std::vector<LabelledPoint> Openings(const LoadTracks& tracks) {
-  std::vector<LabelledPoint> points;
-  for (std::size_t k = 0; k < tracks.groups.size(); ++k) {
-    const GroupTrack& g = tracks.groups[k];
-    if (g.opening >= g.path.size()) continue;
-    points.push_back({k, g.path[g.opening].along, g.path[g.opening].across});
-  }
-  return points;
-}
-
 }  // namespace
 
 TopPoint TopViewPoint(const LoadTracks& tracks, double along, double across) {
   if (!tracks.spot) return {along, across};
   return {tracks.spot->greenLight + along, tracks.spot->offset + across};
+}
+
+std::vector<LabelledPoint> TopViewOpenings(const LoadTracks& tracks) {
+  std::vector<LabelledPoint> points;
+  for (std::size_t k = 0; k < tracks.groups.size(); ++k) {
+    const GroupTrack& g = tracks.groups[k];
+    if (g.opening >= g.path.size()) continue;
+    const TopPoint p = TopViewPoint(tracks, g.path[g.opening].along, g.path[g.opening].across);
+    points.push_back({k, p.x, p.y});
+  }
+  return points;
 }
 
 void DrawLoadTopView(Canvas& canvas, const LoadTracks& tracks) {
@@ -61,7 +62,7 @@ void DrawLoadTopView(Canvas& canvas, const LoadTracks& tracks) {
   const double height = canvas.ClientHeightPx();
   const double radius = tracks.targetSeparation / 2;
   const DataRect extent = TopExtent(tracks, radius);
-  const std::vector<LabelledPoint> openings = Openings(tracks);
+  const std::vector<LabelledPoint> openings = TopViewOpenings(tracks);
 
   // The north arrow, when the heading is known, sits in the top right corner; a legend, when
   // the names give way to numbers, under it.

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <vector>
+
 #include "canvas/canvas.h"
+#include "load_pictures/group_labels.h"
 #include "load_pictures/load_tracks.h"
 
 namespace tarnwick {
@@ -18,5 +21,7 @@ struct TopPoint {
   double x = 0, y = 0;
 };
 TopPoint TopViewPoint(const LoadTracks& tracks, double along, double across);
+// Each opening group's opening, where the top view draws it.
+std::vector<LabelledPoint> TopViewOpenings(const LoadTracks& tracks);
 
 }  // namespace tarnwick

@@ -42,6 +42,7 @@
 #include "planner_window/save_changes_box.h"
 #include "planner_window/spot_inputs.h"
 #include "planner_window/spot_panel.h"
+#include "planner_window/table_rows.h"
 #include "planner_window/wind_table_model.h"
 #include "planner_window/winds_menu.h"
 #include "planner_window/winds_panel.h"
@@ -168,19 +169,6 @@ QString PlanSummary(const load::LoadReport& report) {
                  .arg(Text(gap.group), Text(gap.call->text), Text(gap.delay->text), why);
   }
   return lines.join(QLatin1Char('\n'));
-}
-
-// The row of a table's current cell, -1 when there is none.
-int CurrentRow(const QTableView* view) {
-  const QModelIndex current = view->currentIndex();
-  return current.isValid() ? current.row() : -1;
-}
-
-// Makes `row` the table's current row, in the column the user was in.
-void SelectRow(QTableView* view, int row) {
-  if (row < 0 || row >= view->model()->rowCount()) return;
-  const QModelIndex current = view->currentIndex();
-  view->setCurrentIndex(view->model()->index(row, current.isValid() ? current.column() : 0));
 }
 
 }  // namespace

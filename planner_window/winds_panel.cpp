@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "planner_window/load_document.h"
+#include "planner_window/table_rows.h"
 #include "planner_window/wind_profile_view.h"
 #include "planner_window/wind_table_model.h"
 
@@ -97,11 +98,7 @@ WindsPanel::WindsPanel(LoadDocument& document, WindTableModel& model, QTableView
   connect(asLevels_, &QRadioButton::clicked, this, [this] { GiveWindsAs(true); });
   connect(&document, &LoadDocument::loadChanged, this, &WindsPanel::FollowLoad);
   // After an add, a removal or a move the selection is on the row the edit concerns.
-  connect(&model_, &WindTableModel::rowEdited, this, [this](int row) {
-    if (row < 0 || row >= model_.rowCount()) return;
-    const QModelIndex current = table_->currentIndex();
-    table_->setCurrentIndex(model_.index(row, current.isValid() ? current.column() : 0));
-  });
+  connect(&model_, &WindTableModel::rowEdited, this, [this](int row) { SelectRow(table_, row); });
   FollowLoad();
 }
 
@@ -115,8 +112,7 @@ void WindsPanel::GiveWindsAs(bool levels) {
 }
 
 int WindsPanel::SelectedRow() const {
-  const QModelIndex current = table_->currentIndex();
-  return current.isValid() ? current.row() : -1;
+  return CurrentRow(table_);
 }
 
 void WindsPanel::FollowLoad() {

@@ -30,7 +30,6 @@ class WindsPanel : public QGroupBox {
 
   // Add Wind Layer, Remove Wind Layer, Add Wind Level, Remove Wind Level: for the Edit menu.
   QList<QAction*> EditActions() const;
-  WindProfileView* Profile() const { return profile_; }
 
   // Switches the load's winds to layers or levels, as the switch does.
   void GiveWindsAs(bool levels);

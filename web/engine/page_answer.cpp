@@ -108,7 +108,8 @@ Json SpotJson(const load::SpotReport& spot) {
 Json ReportJson(const load::LoadReport& report) {
   Json groups = Json::array();
   for (const load::GroupRow& row : report.groups) {
-    groups.push_back({{"call", row.call ? Json(row.call->value) : Json(nullptr)},
+    groups.push_back({{"delay", row.delay ? Json(row.delay->text) : Json(nullptr)},
+                      {"call", row.call ? Json(row.call->value) : Json(nullptr)},
                       {"callText", row.call ? Json(row.call->text) : Json(nullptr)},
                       {"callRounds", row.callRounds},
                       {"exitTime", row.exitTime.text},

@@ -25,7 +25,7 @@ export function groupTableHtml(result, page) {
     result.groups.map((g, k) => {
       const r = page.report.groups[k];
       return {
-        cells: [String(k + 1), g.name, g.delay === null ? "" : `${g.delay} s`, r.exitTime,
+        cells: [String(k + 1), g.name, r.delay ?? "", r.exitTime,
           r.fallTime, r.opening, r.downrange, r.crossrange],
       };
     }));
